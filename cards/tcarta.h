@@ -1,0 +1,59 @@
+#pragma once
+
+#include "tdaticarta.h"
+
+#include <QBitmap>
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdint>
+
+// A card on the table: shows its record's face or back, cut to the card's
+// outline by a mask, and reports pointer input as signals of its own. It takes
+// no decisions: the main window places it, stacks it and drags it.
+class TCarta : public QWidget {
+    Q_OBJECT
+
+public:
+    // The record stays owned by the game; the control only shows it.
+    explicit TCarta(TDatiCarta& dati, QWidget* parent = nullptr);
+
+    std::int16_t Mazzo() const { return dati.Mazzo; }
+    std::int16_t Valore() const { return dati.Valore; }
+    std::int16_t pozzo() const { return dati.pozzo; }
+    std::int16_t numero() const { return dati.numero; }
+    QPixmap PictureDietro; // the back, shown while the card is face down
+
+    WId hWnd() const;
+    quintptr hdc() const;
+    QPixmap Picture() const;
+    void setPicture(const QPixmap& Value);
+    QPixmap PictureMask() const;
+    void setPictureMask(const QPixmap& Value);
+    QColor MaskColor() const;
+    void setMaskColor(const QColor& Value);
+    void Moving(bool Value);
+    bool Coperta() const { return dati.Coperta; }
+    void setCoperta(bool Value);
+
+signals:
+    void Click();
+    void DblClick();
+    void MouseDown(float X, float Y);
+    void MouseMove(float X, float Y);
+    void MouseUp(float X, float Y);
+    void ShowOn();
+    void ShowOff();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    TDatiCarta& dati;
+};
