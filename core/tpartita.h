@@ -71,6 +71,11 @@ public:
 private:
     void AbilitaAnnulla(bool abilitato);
     void AbilitaRicomincia(bool abilitato);
+    void DistribuisciNuova();
+    void DistribuisciDiNuovo(); // reads back CartePartenza
+    void PosaCarta(std::int16_t c, std::int16_t p);
+    void Sposta(std::int16_t n, std::int16_t da, std::int16_t a);
+    bool CartaInGioco(std::int16_t n) const; // a real card lying on a real pile
 
     TVistaTavolo& vista;
     TCasuale casuale;

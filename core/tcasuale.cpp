@@ -1,0 +1,31 @@
+#include "tcasuale.h"
+
+#include <chrono>
+#include <cmath>
+#include <stdexcept>
+
+TCasuale::TCasuale() {
+    const auto seme = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::mt19937_64 generatore(static_cast<std::uint64_t>(seme));
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    sorgente = [generatore, uniforme]() mutable { return uniforme(generatore); };
+}
+
+TCasuale::TCasuale(Sorgente sorgente) : sorgente(std::move(sorgente)) {}
+
+std::int16_t TCasuale::Casuale(std::int16_t n) {
+    if (n <= 0) {
+        throw std::invalid_argument("Casuale needs n > 0");
+    }
+    const double r = sorgente();
+    // A value outside [0, 1) (NaN included) or a product rounded up to n must
+    // still give an index the caller can use.
+    if (!(r >= 0.0)) {
+        return 0;
+    }
+    if (r >= 1.0) {
+        return static_cast<std::int16_t>(n - 1);
+    }
+    const auto k = static_cast<std::int16_t>(std::floor(r * n));
+    return k < n ? k : static_cast<std::int16_t>(n - 1);
+}
