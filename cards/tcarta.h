@@ -4,6 +4,7 @@
 
 #include <QBitmap>
 #include <QColor>
+#include <QCursor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -55,5 +56,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Cuts the card's shape from the mask picture, or the face when there is none.
+    void ApplicaMaschera();
+    // Gives the control its face picture's size, whatever its parent asked for.
+    void Ridimensiona();
+    static const QCursor& CursoreMano();
+
     TDatiCarta& dati;
+    QPixmap faccia;
+    QPixmap maschera;
+    QColor coloreMaschera{255, 0, 0};
+    bool ridimensionando = false; // set while Ridimensiona itself resizes the control
 };
