@@ -1,0 +1,298 @@
+// Checks the pictures and the rules page that the build writes into Immagini/,
+// and the pictures built into the game.
+
+// Qt
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTextDocument>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+constexpr QSize Carta(69, 125);
+constexpr QSize Tavolo(1024, 768);
+constexpr QRgb Rosso = qRgb(255, 0, 0);
+constexpr int NumeroFacce = 40;
+
+QString Cartella() {
+    return qEnvironmentVariable("SOLVINTRA_IMMAGINI");
+}
+
+QString Percorso(const QString& nome) {
+    return Cartella() + '/' + nome;
+}
+
+QImage Leggi(const QString& nome) {
+    return QImage(Percorso(nome)).convertToFormat(QImage::Format_RGB32);
+}
+
+QString NomeFaccia(int numero) {
+    return QStringLiteral("%1%2.bmp").arg(numero / 10).arg(numero % 10);
+}
+
+int BitPerPixelBmp(const QString& percorso) {
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray testa = file.read(30);
+    if (testa.size() < 30 || !testa.startsWith("BM")) {
+        return -1;
+    }
+    return qFromLittleEndian<quint16>(testa.constData() + 28);
+}
+
+// Distance of a pixel's centre outside the card's rounded outline (negative inside).
+double FuoriDalContorno(int x, int y, double raggio) {
+    const double px = x + 0.5;
+    const double py = y + 0.5;
+    const double cx = std::clamp(px, raggio, Carta.width() - raggio);
+    const double cy = std::clamp(py, raggio, Carta.height() - raggio);
+    const bool angolo = cx != px && cy != py;
+    if (angolo) {
+        return std::hypot(px - cx, py - cy) - raggio;
+    }
+    return -std::min({px, py, Carta.width() - px, Carta.height() - py});
+}
+
+} // namespace
+
+class TestImmagini : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void file_data();
+    void file();
+    void maschera_data();
+    void maschera();
+    void mascheraSegueIlContorno();
+    void carteVisibiliSenzaRosso_data();
+    void carteVisibiliSenzaRosso();
+    void facceTutteDiverse();
+    void tavoloVerde();
+    void regole_data();
+    void regole();
+    void risorse_data();
+    void risorse();
+    void manoSulPuntoCaldo();
+};
+
+void TestImmagini::initTestCase() {
+    QVERIFY2(!Cartella().isEmpty(), "SOLVINTRA_IMMAGINI is not set");
+    QVERIFY2(QDir(Cartella()).exists(), qPrintable(Cartella()));
+}
+
+void TestImmagini::file_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QByteArray>("formato");
+    QTest::addColumn<QSize>("dimensioni");
+    for (int numero = 0; numero < NumeroFacce; ++numero) {
+        const QString nome = NomeFaccia(numero);
+        QTest::newRow(qPrintable(nome)) << nome << QByteArray("bmp") << Carta;
+    }
+    for (const char* nome : {"mask.bmp", "Xx.bmp", "Posto.bmp"}) {
+        QTest::newRow(nome) << QString(nome) << QByteArray("bmp") << Carta;
+    }
+    QTest::newRow("tavolo.jpg") << QStringLiteral("tavolo.jpg") << QByteArray("jpeg") << Tavolo;
+}
+
+void TestImmagini::file() {
+    QFETCH(QString, nome);
+    QFETCH(QByteArray, formato);
+    QFETCH(QSize, dimensioni);
+    // Exact names: the game opens them by name on a case-sensitive file system.
+    QVERIFY2(QDir(Cartella()).entryList(QDir::Files).contains(nome), qPrintable(nome));
+    QImageReader lettore(Percorso(nome));
+    QCOMPARE(lettore.format(), formato);
+    QCOMPARE(lettore.read().size(), dimensioni);
+    if (formato == "bmp") {
+        QCOMPARE(BitPerPixelBmp(Percorso(nome)), 24);
+    }
+}
+
+void TestImmagini::maschera_data() {
+    QTest::addColumn<QPoint>("punto");
+    QTest::addColumn<bool>("rosso");
+    const int destra = Carta.width() - 1;
+    const int basso = Carta.height() - 1;
+    QTest::newRow("top left corner") << QPoint(0, 0) << true;
+    QTest::newRow("top right corner") << QPoint(destra, 0) << true;
+    QTest::newRow("bottom left corner") << QPoint(0, basso) << true;
+    QTest::newRow("bottom right corner") << QPoint(destra, basso) << true;
+    QTest::newRow("inside the top left arc") << QPoint(1, 1) << true;
+    QTest::newRow("centre") << QPoint(34, 62) << false;
+    QTest::newRow("middle of the top edge") << QPoint(34, 0) << false;
+    QTest::newRow("middle of the bottom edge") << QPoint(34, basso) << false;
+    QTest::newRow("middle of the left edge") << QPoint(0, 62) << false;
+    QTest::newRow("middle of the right edge") << QPoint(destra, 62) << false;
+    QTest::newRow("top edge past the arc") << QPoint(8, 0) << false;
+    QTest::newRow("left edge past the arc") << QPoint(0, 8) << false;
+}
+
+void TestImmagini::maschera() {
+    QFETCH(QPoint, punto);
+    QFETCH(bool, rosso);
+    QCOMPARE(Leggi("mask.bmp").pixel(punto) == Rosso, rosso);
+}
+
+void TestImmagini::mascheraSegueIlContorno() {
+    // A rounded outline of radius 5 to 7: red well outside it, never red well
+    // inside, and the same seen from every side.
+    const QImage maschera = Leggi("mask.bmp");
+    QCOMPARE(maschera.size(), Carta);
+    QCOMPARE(maschera.mirrored(true, false), maschera);
+    QCOMPARE(maschera.mirrored(false, true), maschera);
+    for (int y = 0; y < Carta.height(); ++y) {
+        for (int x = 0; x < Carta.width(); ++x) {
+            const bool rosso = maschera.pixel(x, y) == Rosso;
+            if (FuoriDalContorno(x, y, 5.0) > 0.75) {
+                QVERIFY2(rosso, qPrintable(QStringLiteral("(%1, %2) not red").arg(x).arg(y)));
+            }
+            if (FuoriDalContorno(x, y, 7.0) < -0.75) {
+                QVERIFY2(!rosso, qPrintable(QStringLiteral("(%1, %2) red").arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestImmagini::carteVisibiliSenzaRosso_data() {
+    QTest::addColumn<QString>("nome");
+    for (int numero = 0; numero < NumeroFacce; ++numero) {
+        QTest::newRow(qPrintable(NomeFaccia(numero))) << NomeFaccia(numero);
+    }
+    QTest::newRow("Xx.bmp") << QStringLiteral("Xx.bmp");
+    QTest::newRow("Posto.bmp") << QStringLiteral("Posto.bmp");
+}
+
+void TestImmagini::carteVisibiliSenzaRosso() {
+    // The card control cuts away every pure red pixel of the mask; a pure red
+    // inside a picture would punch a hole in the card.
+    QFETCH(QString, nome);
+    const QImage maschera = Leggi("mask.bmp");
+    const QImage carta = Leggi(nome);
+    QCOMPARE(carta.size(), maschera.size());
+    int visibili = 0;
+    for (int y = 0; y < carta.height(); ++y) {
+        for (int x = 0; x < carta.width(); ++x) {
+            if (maschera.pixel(x, y) != Rosso) {
+                ++visibili;
+                QVERIFY2(carta.pixel(x, y) != Rosso,
+                         qPrintable(QStringLiteral("(%1, %2) is red").arg(x).arg(y)));
+            }
+        }
+    }
+    QVERIFY(visibili > carta.width() * carta.height() * 9 / 10);
+}
+
+void TestImmagini::facceTutteDiverse() {
+    QList<QImage> facce;
+    for (int numero = 0; numero < NumeroFacce; ++numero) {
+        facce << Leggi(NomeFaccia(numero));
+    }
+    const QImage dorso = Leggi("Xx.bmp");
+    for (int i = 0; i < NumeroFacce; ++i) {
+        QVERIFY2(facce[i] != dorso, qPrintable(NomeFaccia(i)));
+        for (int j = i + 1; j < NumeroFacce; ++j) {
+            QVERIFY2(facce[i] != facce[j], qPrintable(NomeFaccia(i) + " equals " + NomeFaccia(j)));
+        }
+    }
+}
+
+void TestImmagini::tavoloVerde() {
+    // The cloth must match the window's own green, which shows at its edges.
+    const QImage tavolo = Leggi("tavolo.jpg");
+    qint64 r = 0, g = 0, b = 0;
+    for (int y = 0; y < tavolo.height(); ++y) {
+        for (int x = 0; x < tavolo.width(); ++x) {
+            const QRgb c = tavolo.pixel(x, y);
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+        }
+    }
+    const qint64 n = qint64(tavolo.width()) * tavolo.height();
+    QVERIFY2(std::abs(r / n - 62) <= 12, qPrintable(QString::number(r / n)));
+    QVERIFY2(std::abs(g / n - 106) <= 12, qPrintable(QString::number(g / n)));
+    QVERIFY2(b / n <= 12, qPrintable(QString::number(b / n)));
+}
+
+void TestImmagini::regole_data() {
+    QTest::addColumn<QString>("testo");
+    const char* testi[] = {"Partita",
+                           "Nuova partita",
+                           "F2",
+                           "Ricomincia questa partita",
+                           "Annulla mossa",
+                           "Ctrl+Z",
+                           "Statistiche...",
+                           "F4",
+                           "Esci",
+                           "Regole del gioco...",
+                           "F1",
+                           "Informazionu su Solvintra...",
+                           "Abbandonare la partita?",
+                           "asso",
+                           "dieci",
+                           "doppio clic"};
+    for (const char* testo : testi) {
+        QTest::newRow(testo) << QString::fromUtf8(testo);
+    }
+}
+
+void TestImmagini::regole() {
+    QFETCH(QString, testo);
+    QFile pagina(Percorso("Solvintra.htm"));
+    QVERIFY(pagina.open(QIODevice::ReadOnly));
+    QTextDocument documento;
+    documento.setHtml(QString::fromUtf8(pagina.readAll()));
+    const QString contenuto = documento.toPlainText();
+    QVERIFY2(contenuto.size() > 3000, qPrintable(QString::number(contenuto.size())));
+    QVERIFY2(!contenuto.contains(QChar::ReplacementCharacter), "the page is not UTF-8");
+    QVERIFY2(contenuto.contains(QStringLiteral("è")), "accents lost");
+    QVERIFY2(contenuto.contains(testo, Qt::CaseInsensitive), qPrintable(testo));
+}
+
+void TestImmagini::risorse_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QSize>("dimensioni");
+    QTest::newRow("sfondo") << QStringLiteral(":/immagini/sfondo.jpg") << Tavolo;
+    for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
+        QTest::newRow(qPrintable(QStringLiteral("icona %1").arg(lato)))
+            << QStringLiteral(":/immagini/icona_%1.png").arg(lato) << QSize(lato, lato);
+    }
+    QTest::newRow("logo") << QStringLiteral(":/immagini/logo.png") << QSize(164, 50);
+    QTest::newRow("mano") << QStringLiteral(":/immagini/mano.png") << QSize(32, 32);
+}
+
+void TestImmagini::risorse() {
+    QFETCH(QString, nome);
+    QFETCH(QSize, dimensioni);
+    QVERIFY2(QFile(nome).exists(), qPrintable(nome));
+    QCOMPARE(QImage(nome).size(), dimensioni);
+}
+
+void TestImmagini::manoSulPuntoCaldo() {
+    // The card control puts the pointer's hot spot at (12, 10): it must lie on
+    // the hand, whose edges are black and whose inside is white.
+    const QImage mano = QImage(":/immagini/mano.png").convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(mano.size(), QSize(32, 32));
+    QCOMPARE(qAlpha(mano.pixel(12, 10)), 255);
+    QCOMPARE(qAlpha(mano.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(mano.pixel(31, 31)), 0);
+    int neri = 0, bianchi = 0;
+    for (int y = 0; y < mano.height(); ++y) {
+        for (int x = 0; x < mano.width(); ++x) {
+            const QRgb c = mano.pixel(x, y);
+            neri += qAlpha(c) == 255 && qGray(c) < 64;
+            bianchi += qAlpha(c) == 255 && qGray(c) > 224;
+        }
+    }
+    QVERIFY(neri > 40);
+    QVERIFY(bianchi > 100);
+}
+
+QTEST_MAIN(TestImmagini)
+#include "tst_immagini.moc"

@@ -1,0 +1,101 @@
+#include "tcartella.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+namespace {
+
+constexpr int QualitaJpeg = 92;
+constexpr qsizetype PosizioneBitBmp = 28; // bits per pixel in the BMP info header
+constexpr quint16 BitBmp = 24;
+
+bool BmpA24Bit(const QString& percorso) {
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray testa = file.read(PosizioneBitBmp + 2);
+    return testa.size() == PosizioneBitBmp + 2 && testa.startsWith("BM") &&
+           qFromLittleEndian<quint16>(testa.constData() + PosizioneBitBmp) == BitBmp;
+}
+
+} // namespace
+
+TCartella::TCartella(const QString& destinazione)
+    : destinazione(QDir::cleanPath(destinazione)), provvisoria(this->destinazione + ".nuova") {
+    QDir(provvisoria).removeRecursively();
+    if (!QDir().mkpath(provvisoria)) {
+        Fallisce(QStringLiteral("cannot create %1").arg(provvisoria));
+    }
+}
+
+bool TCartella::Scrivi(const QString& nome, const QImage& immagine) {
+    if (!errore.isEmpty()) {
+        return false;
+    }
+    const QString suffisso = QFileInfo(nome).suffix().toLower();
+    // A picture without alpha is saved by Qt's BMP writer with 24 bits per pixel.
+    const QImage daScrivere =
+        suffisso == "png" ? immagine : immagine.convertToFormat(QImage::Format_RGB32);
+    if (!daScrivere.save(Percorso(nome), nullptr, suffisso == "jpg" ? QualitaJpeg : -1)) {
+        return Fallisce(QStringLiteral("cannot write %1").arg(nome));
+    }
+    if (!Verifica(nome, immagine.size())) {
+        return Fallisce(QStringLiteral("%1 does not read back as written").arg(nome));
+    }
+    return true;
+}
+
+bool TCartella::Copia(const QString& nome, const QString& sorgente) {
+    if (!errore.isEmpty()) {
+        return false;
+    }
+    QFile originale(sorgente);
+    if (!originale.open(QIODevice::ReadOnly)) {
+        return Fallisce(QStringLiteral("cannot read %1").arg(sorgente));
+    }
+    const QByteArray contenuto = originale.readAll();
+    QFile copia(Percorso(nome));
+    if (contenuto.isEmpty() || !copia.open(QIODevice::WriteOnly) ||
+        copia.write(contenuto) != contenuto.size() || !copia.flush()) {
+        return Fallisce(QStringLiteral("cannot copy %1").arg(sorgente));
+    }
+    return true;
+}
+
+bool TCartella::Concludi() {
+    if (!errore.isEmpty()) {
+        QDir(provvisoria).removeRecursively();
+        return false;
+    }
+    if (!QDir(destinazione).removeRecursively() || !QDir().rename(provvisoria, destinazione)) {
+        return Fallisce(QStringLiteral("cannot put %1 in place").arg(destinazione));
+    }
+    return true;
+}
+
+bool TCartella::Fallisce(const QString& motivo) {
+    if (errore.isEmpty()) {
+        errore = motivo;
+    }
+    return false;
+}
+
+bool TCartella::Verifica(const QString& nome, QSize dimensioni) const {
+    const QString percorso = Percorso(nome);
+    QImageReader lettore(percorso);
+    const QByteArray formato = QFileInfo(nome).suffix().toLower().toLatin1();
+    if (lettore.format() != (formato == "jpg" ? QByteArray("jpeg") : formato) ||
+        lettore.read().size() != dimensioni) {
+        return false;
+    }
+    return formato != "bmp" || BmpA24Bit(percorso);
+}
+
+QString TCartella::Percorso(const QString& nome) const {
+    return provvisoria + '/' + nome;
+}

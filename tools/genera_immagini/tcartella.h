@@ -1,0 +1,28 @@
+#pragma once
+
+// Qt
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Writes a folder of pictures aside, checks every file by reading it back, and
+// only then puts it in place of the old one: a failure leaves no half folder.
+class TCartella {
+public:
+    explicit TCartella(const QString& destinazione);
+
+    // The picture's format follows the name's ending: .bmp (24 bits), .jpg or .png.
+    bool Scrivi(const QString& nome, const QImage& immagine);
+    bool Copia(const QString& nome, const QString& sorgente);
+    bool Concludi();
+    QString Errore() const { return errore; }
+
+private:
+    bool Fallisce(const QString& motivo);
+    bool Verifica(const QString& nome, QSize dimensioni) const;
+    QString Percorso(const QString& nome) const;
+
+    QString destinazione;
+    QString provvisoria;
+    QString errore;
+};

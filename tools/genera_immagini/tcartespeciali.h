@@ -1,0 +1,12 @@
+#pragma once
+
+// Qt
+#include <QImage>
+
+// The pictures that are not faces: the back and the mark of the empty place
+// where the next ace goes.
+class TCarteSpeciali {
+public:
+    static QImage Dorso();
+    static QImage Posto();
+};

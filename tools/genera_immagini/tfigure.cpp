@@ -1,0 +1,247 @@
+#include "tfigure.h"
+#include "tsegni.h"
+#include "ttavolozza.h"
+
+// Qt
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int ValoreFante = 8;
+constexpr int ValoreCavallo = 9;
+
+constexpr QRgb Capelli = qRgb(96, 58, 26);
+constexpr QRgb Barba = qRgb(150, 140, 130);
+constexpr QRgb Pelo = qRgb(238, 232, 218);
+constexpr QRgb Zoccolo = qRgb(70, 60, 50);
+
+// The clothes take the colour of the suit, the trim a colour that stands out from it.
+QRgb Veste(int mazzo) {
+    return TSegni::Colore(mazzo);
+}
+
+QRgb Rifinitura(int mazzo) {
+    static constexpr QRgb rifiniture[TSegni::NumeroSemi] = {TTavolozza::Blu, TTavolozza::Rosso,
+                                                            TTavolozza::Oro, TTavolozza::Rosso};
+    return rifiniture[mazzo];
+}
+
+QPen Tratto(qreal spessore = 0.8) {
+    return QPen(QColor(TTavolozza::Inchiostro), spessore, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
+}
+
+QLinearGradient Stoffa(qreal x0, qreal x1, QRgb colore) {
+    QLinearGradient g(x0, 0, x1, 0);
+    g.setColorAt(0, QColor(colore).lighter(125));
+    g.setColorAt(1, QColor(colore).darker(130));
+    return g;
+}
+
+} // namespace
+
+void TFigure::Disegna(QPainter& p, int mazzo, int valore) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (valore == ValoreFante) {
+        Fante(p, mazzo);
+    } else if (valore == ValoreCavallo) {
+        Cavallo(p, mazzo);
+    } else {
+        Re(p, mazzo);
+    }
+    p.restore();
+}
+
+void TFigure::Testa(QPainter& p, QPointF centro, qreal raggio, bool barba) {
+    p.setPen(Tratto());
+    p.setBrush(QColor(Capelli));
+    p.drawEllipse(centro + QPointF(0, -raggio * 0.15), raggio * 1.1, raggio * 1.05);
+    p.setBrush(QColor(TTavolozza::Pelle));
+    p.drawEllipse(centro, raggio * 0.85, raggio);
+    if (barba) {
+        QPainterPath b;
+        b.moveTo(centro + QPointF(-raggio * 0.85, 0));
+        b.quadTo(centro + QPointF(0, raggio * 2.4), centro + QPointF(raggio * 0.85, 0));
+        b.quadTo(centro + QPointF(0, raggio * 0.9), centro + QPointF(-raggio * 0.85, 0));
+        p.setBrush(QColor(Barba));
+        p.drawPath(b);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(TTavolozza::Inchiostro));
+    p.drawEllipse(centro + QPointF(-raggio * 0.35, -raggio * 0.1), 0.7, 0.7);
+    p.drawEllipse(centro + QPointF(raggio * 0.35, -raggio * 0.1), 0.7, 0.7);
+}
+
+void TFigure::Braccio(QPainter& p, QPointF spalla, QPointF mano, QRgb manica) {
+    p.setPen(QPen(QColor(TTavolozza::Inchiostro), 5.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(spalla, mano);
+    p.setPen(QPen(QColor(manica), 3.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(spalla, mano);
+    p.setPen(Tratto(0.6));
+    p.setBrush(QColor(TTavolozza::Pelle));
+    p.drawEllipse(mano, 2.2, 2.2);
+}
+
+void TFigure::Corona(QPainter& p, QPointF centro, qreal larghezza) {
+    const qreal m = larghezza / 2;
+    QPainterPath c;
+    c.moveTo(centro + QPointF(-m, 0));
+    c.lineTo(centro + QPointF(-m - 1, -7));
+    c.lineTo(centro + QPointF(-m / 2, -3));
+    c.lineTo(centro + QPointF(0, -8));
+    c.lineTo(centro + QPointF(m / 2, -3));
+    c.lineTo(centro + QPointF(m + 1, -7));
+    c.lineTo(centro + QPointF(m, 0));
+    c.closeSubpath();
+    p.setPen(Tratto(0.7));
+    p.setBrush(QColor(TTavolozza::Oro));
+    p.drawPath(c);
+    p.setBrush(QColor(TTavolozza::Rosso));
+    p.drawEllipse(centro + QPointF(0, -2), 1.2, 1.2);
+}
+
+void TFigure::Fante(QPainter& p, int mazzo) {
+    // Legs in hose, then the tunic over them.
+    p.setPen(Tratto());
+    p.setBrush(QColor(Rifinitura(mazzo)));
+    p.drawRect(QRectF(29, 78, 5, 32));
+    p.drawRect(QRectF(38, 78, 5, 32));
+    p.setBrush(QColor(Zoccolo));
+    p.drawEllipse(QPointF(30.5, 111), 4, 2.2);
+    p.drawEllipse(QPointF(41.5, 111), 4, 2.2);
+
+    QPainterPath tunica;
+    tunica.moveTo(27, 38);
+    tunica.lineTo(45, 38);
+    tunica.lineTo(44, 60);
+    tunica.lineTo(49, 80);
+    tunica.quadTo(36, 84, 23, 80);
+    tunica.lineTo(28, 60);
+    tunica.closeSubpath();
+    p.setBrush(Stoffa(23, 49, Veste(mazzo)));
+    p.drawPath(tunica);
+    p.setBrush(QColor(TTavolozza::Oro));
+    p.drawRect(QRectF(27.5, 58, 17, 3));
+
+    Braccio(p, QPointF(28, 40), QPointF(22, 64), Veste(mazzo));
+    Braccio(p, QPointF(44, 40), QPointF(51, 40), Veste(mazzo));
+    TSegni::Disegna(p, mazzo, QPointF(52, 27), 22);
+
+    Testa(p, QPointF(36, 28), 6.5, false);
+    // A beret with a feather.
+    p.setPen(Tratto());
+    p.setBrush(QColor(Rifinitura(mazzo)));
+    p.drawEllipse(QPointF(35, 21.5), 9, 3.5);
+    p.setBrush(QColor(TTavolozza::Bianco));
+    QPainterPath piuma;
+    piuma.moveTo(30, 20);
+    piuma.quadTo(22, 12, 26, 8);
+    piuma.quadTo(28, 15, 32, 19);
+    p.drawPath(piuma);
+}
+
+void TFigure::Cavallo(QPainter& p, int mazzo) {
+    p.setPen(Tratto());
+    // Legs first, the body over them.
+    const qreal zampe[] = {21, 26, 45, 50};
+    for (qreal x : zampe) {
+        p.setBrush(QColor(Pelo));
+        p.drawRect(QRectF(x - 1.8, 86, 3.6, 26));
+        p.setBrush(QColor(Zoccolo));
+        p.drawRect(QRectF(x - 2.2, 110, 4.4, 3));
+    }
+    QPainterPath coda;
+    coda.moveTo(53, 80);
+    coda.cubicTo(62, 82, 62, 96, 58, 104);
+    coda.cubicTo(58, 94, 56, 88, 52, 86);
+    p.setBrush(QColor(Capelli));
+    p.drawPath(coda);
+
+    QPainterPath corpo;
+    corpo.moveTo(20, 80);
+    corpo.cubicTo(18, 60, 10, 62, 8, 64);
+    corpo.lineTo(4, 71);
+    corpo.quadTo(6, 75, 10, 73);
+    corpo.lineTo(16, 72);
+    corpo.cubicTo(16, 84, 18, 92, 30, 93);
+    corpo.lineTo(46, 93);
+    corpo.cubicTo(58, 92, 58, 76, 50, 75);
+    corpo.lineTo(30, 75);
+    corpo.cubicTo(26, 75, 24, 76, 20, 80);
+    p.setBrush(QColor(Pelo));
+    p.drawPath(corpo);
+    p.setBrush(QColor(Capelli));
+    QPainterPath criniera;
+    criniera.moveTo(10, 62);
+    criniera.cubicTo(16, 60, 22, 68, 24, 76);
+    criniera.lineTo(20, 78);
+    criniera.cubicTo(18, 70, 14, 64, 10, 62);
+    p.drawPath(criniera);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(TTavolozza::Inchiostro));
+    p.drawEllipse(QPointF(9.5, 66), 0.8, 0.8);
+
+    // Saddle cloth, rider and his raised sign.
+    p.setPen(Tratto());
+    p.setBrush(Stoffa(28, 48, Rifinitura(mazzo)));
+    p.drawRoundedRect(QRectF(28, 74, 20, 12), 2, 2);
+    p.setBrush(Stoffa(31, 43, Veste(mazzo)));
+    QPainterPath busto;
+    busto.moveTo(32, 50);
+    busto.lineTo(42, 50);
+    busto.lineTo(44, 74);
+    busto.lineTo(30, 74);
+    busto.closeSubpath();
+    p.drawPath(busto);
+    p.setBrush(QColor(Veste(mazzo)).darker(120));
+    p.drawRect(QRectF(34, 72, 5, 20));
+    p.setBrush(QColor(Zoccolo));
+    p.drawEllipse(QPointF(37, 93), 3.5, 2);
+    Braccio(p, QPointF(41, 52), QPointF(50, 42), Veste(mazzo));
+    TSegni::Disegna(p, mazzo, QPointF(52, 28), 22);
+    Testa(p, QPointF(37, 42), 5.5, false);
+    p.setPen(Tratto());
+    p.setBrush(QColor(Rifinitura(mazzo)));
+    p.drawEllipse(QPointF(37, 36.5), 7.5, 2.5);
+}
+
+void TFigure::Re(QPainter& p, int mazzo) {
+    p.setPen(Tratto());
+    QPainterPath manto;
+    manto.moveTo(26, 37);
+    manto.lineTo(46, 37);
+    manto.lineTo(53, 112);
+    manto.lineTo(19, 112);
+    manto.closeSubpath();
+    p.setBrush(Stoffa(19, 53, Veste(mazzo)));
+    p.drawPath(manto);
+
+    // Ermine down the front and along the hem.
+    p.setBrush(QColor(TTavolozza::Bianco));
+    p.drawRect(QRectF(33.5, 40, 5, 70));
+    p.drawRect(QRectF(19.5, 106, 33, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(TTavolozza::Inchiostro));
+    for (qreal y = 46; y < 104; y += 9) {
+        p.drawEllipse(QPointF(36, y), 0.7, 1.1);
+    }
+    for (qreal x = 23; x < 52; x += 6) {
+        p.drawEllipse(QPointF(x, 109), 0.7, 1.1);
+    }
+
+    // The sceptre in one hand, the sign of the suit in the other.
+    p.setPen(QPen(QColor(TTavolozza::OroScuro), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 44), QPointF(22, 84));
+    p.setPen(Tratto(0.6));
+    p.setBrush(QColor(TTavolozza::Oro));
+    p.drawEllipse(QPointF(20, 43), 2.4, 2.4);
+    Braccio(p, QPointF(28, 40), QPointF(21.5, 64), Veste(mazzo));
+    Braccio(p, QPointF(44, 40), QPointF(49, 60), Veste(mazzo));
+    TSegni::Disegna(p, mazzo, QPointF(52, 66), 20);
+
+    Testa(p, QPointF(36, 28), 6.5, true);
+    Corona(p, QPointF(36, 22), 12);
+}

@@ -1,0 +1,144 @@
+#include "tmarchio.h"
+#include "tsegni.h"
+#include "ttavolozza.h"
+
+// Qt
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr qreal LatoProgetto = 100.0;
+constexpr QRgb VerdeLogo = qRgb(38, 88, 8);
+
+void CartaInVentaglio(QPainter& p, qreal angolo, QRgb fondo, QRgb bordo) {
+    p.save();
+    p.translate(0, 34);
+    p.rotate(angolo);
+    p.translate(0, -34);
+    p.setPen(QPen(QColor(bordo), 2.5));
+    p.setBrush(QColor(fondo));
+    p.drawRoundedRect(QRectF(-21, -36, 42, 70), 5, 5);
+    p.restore();
+}
+
+// A pointer reads best with crisp edges: every pixel becomes opaque black,
+// opaque white or transparent.
+QImage DueColori(const QImage& disegno) {
+    QImage netta = disegno.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < netta.height(); ++y) {
+        for (int x = 0; x < netta.width(); ++x) {
+            const QRgb c = netta.pixel(x, y);
+            const bool pieno = qAlpha(c) >= 128;
+            const bool scuro = qGray(c) < 160;
+            netta.setPixel(x, y,
+                           !pieno  ? qRgba(0, 0, 0, 0)
+                           : scuro ? qRgb(0, 0, 0)
+                                   : qRgb(255, 255, 255));
+        }
+    }
+    return netta;
+}
+
+} // namespace
+
+void TMarchio::Ventaglio(QPainter& p) {
+    CartaInVentaglio(p, -16, TTavolozza::Blu, TTavolozza::Bianco);
+    p.save();
+    p.translate(0, 34);
+    p.rotate(-16);
+    p.translate(0, -34);
+    p.setPen(QPen(QColor(TTavolozza::Bianco).darker(110), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(-15, -30, 30, 58), 3, 3);
+    p.restore();
+
+    CartaInVentaglio(p, 12, TTavolozza::Crema, TTavolozza::BordoCarta);
+    p.save();
+    p.translate(0, 34);
+    p.rotate(12);
+    p.translate(0, -34);
+    TSegni::Disegna(p, TSegni::Denari, QPointF(0, -1), 34);
+    p.restore();
+}
+
+QImage TMarchio::Icona(int lato) {
+    QImage icona(lato, lato, QImage::Format_ARGB32_Premultiplied);
+    icona.fill(Qt::transparent);
+    QPainter p(&icona);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(lato / LatoProgetto, lato / LatoProgetto);
+
+    QLinearGradient panno(0, 0, 0, LatoProgetto);
+    panno.setColorAt(0, QColor(TTavolozza::Tavolo).lighter(135));
+    panno.setColorAt(1, QColor(TTavolozza::Tavolo).darker(115));
+    p.setPen(Qt::NoPen);
+    p.setBrush(panno);
+    p.drawRoundedRect(QRectF(2, 2, 96, 96), 16, 16);
+
+    p.translate(LatoProgetto / 2, LatoProgetto / 2 + 4);
+    Ventaglio(p);
+    return icona;
+}
+
+QImage TMarchio::Logo() {
+    QImage logo(LarghezzaLogo, AltezzaLogo, QImage::Format_ARGB32_Premultiplied);
+    logo.fill(Qt::transparent);
+    QPainter p(&logo);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+
+    p.save();
+    p.translate(24, 27);
+    p.scale(0.5, 0.5);
+    Ventaglio(p);
+    p.restore();
+
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(27);
+    p.setFont(font);
+    const QRectF scritta(48, 0, LarghezzaLogo - 48, AltezzaLogo);
+    p.setPen(QColor(0, 0, 0, 60));
+    p.drawText(scritta.translated(1.2, 1.2), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Solvintra"));
+    p.setPen(QColor(VerdeLogo));
+    p.drawText(scritta, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Solvintra"));
+    return logo;
+}
+
+QImage TMarchio::Mano() {
+    QImage mano(LatoMano, LatoMano, QImage::Format_ARGB32_Premultiplied);
+    mano.fill(Qt::transparent);
+
+    // Four curled fingers over the palm, the thumb tucked in on the left; the
+    // knuckles sit around the hot spot (12, 10), where the card is held.
+    QPainterPath sagoma;
+    sagoma.addRoundedRect(QRectF(8.5, 11.5, 17, 13), 5, 5);
+    for (qreal x : {11.5, 15.5, 19.5, 23.0}) {
+        QPainterPath dito;
+        dito.addRoundedRect(QRectF(x - 2.2, 7.5, 4.4, 8), 2.2, 2.2);
+        sagoma = sagoma.united(dito);
+    }
+    QPainterPath pollice;
+    pollice.addRoundedRect(QRectF(5.5, 13.5, 6, 8), 3, 3);
+    sagoma = sagoma.united(pollice);
+    QPainterPath polso;
+    polso.addRect(QRectF(11.5, 23, 11, 5));
+    sagoma = sagoma.united(polso).simplified();
+
+    QPainter p(&mano);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(Qt::white);
+    p.drawPath(sagoma);
+    for (qreal x : {13.5, 17.5, 21.3}) {
+        p.drawLine(QPointF(x, 10), QPointF(x, 14));
+    }
+    p.drawLine(QPointF(9.5, 17.5), QPointF(13, 17.5));
+    p.end();
+    return DueColori(mano);
+}

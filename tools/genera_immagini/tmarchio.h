@@ -1,0 +1,25 @@
+#pragma once
+
+// Qt
+#include <QImage>
+
+class QPainter;
+
+// The game's own marks: the window icon, the logo of the about window and the
+// grabbing hand shown while a card is dragged.
+class TMarchio {
+public:
+    static constexpr int LarghezzaLogo = 164;
+    static constexpr int AltezzaLogo = 50;
+    static constexpr int LatoMano = 32;
+
+    // A fanned pair of cards on green, `lato` pixels square.
+    static QImage Icona(int lato);
+    static QImage Logo();
+    // A closed hand, black outline on white, transparent around it.
+    static QImage Mano();
+
+private:
+    // Two cards fanned from a common corner, drawn in a box 100 units tall.
+    static void Ventaglio(QPainter& p);
+};
