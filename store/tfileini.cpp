@@ -79,29 +79,30 @@ std::optional<QByteArray> TFileIni::Valore(const QByteArray& sezione,
 
 void TFileIni::ImpostaValore(const QByteArray& sezione, const QByteArray& chiave,
                              const QByteArray& valore) {
-    QList<QByteArray> nuove;
-    std::optional<qsizetype> dopoUltima;
+    std::optional<qsizetype> ultimaVoce;
+    std::optional<qsizetype> fineSezione;
     bool dentro = false;
-    for (const QByteArray& riga : righe) {
+    for (qsizetype indice = 0; indice < righe.size(); ++indice) {
+        const QByteArray& riga = righe.at(indice);
         if (const auto nome = NomeSezione(riga)) {
             dentro = *nome == sezione;
         } else if (dentro && ChiaveDi(riga) == chiave) {
-            continue;
+            ultimaVoce = indice;
         }
-        nuove.append(riga);
         if (dentro && !riga.trimmed().isEmpty()) {
-            dopoUltima = nuove.size();
+            fineSezione = indice + 1;
         }
     }
     const QByteArray voce = chiave + Uguale + valore;
-    if (dopoUltima) {
-        nuove.insert(*dopoUltima, voce);
+    if (ultimaVoce) {
+        righe[*ultimaVoce] = voce;
+    } else if (fineSezione) {
+        righe.insert(*fineSezione, voce);
     } else {
-        if (!nuove.isEmpty() && !nuove.last().trimmed().isEmpty()) {
-            nuove.append(QByteArray());
+        if (!righe.isEmpty() && !righe.last().trimmed().isEmpty()) {
+            righe.append(QByteArray());
         }
-        nuove.append('[' + sezione + ']');
-        nuove.append(voce);
+        righe.append('[' + sezione + ']');
+        righe.append(voce);
     }
-    righe = nuove;
 }

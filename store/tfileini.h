@@ -19,7 +19,8 @@ public:
 
     // The last value of the key in the section, as the INI readers take it.
     std::optional<QByteArray> Valore(const QByteArray& sezione, const QByteArray& chiave) const;
-    // Leaves exactly one entry for the key, in the last such section.
+    // Changes the entry the readers take (the last one), or adds the key at the
+    // end of the last such section.
     void ImpostaValore(const QByteArray& sezione, const QByteArray& chiave,
                        const QByteArray& valore);
 

@@ -18,9 +18,14 @@ const QString NomeApplicazione = QStringLiteral("SolvintraBrask");
 const QByteArray Sezione = QByteArrayLiteral("Settings");
 // Not "<file>.lock": QSettings takes that name for its own lock.
 const QString NomeBlocco = QStringLiteral("SolvintraBrask.contatori.lock");
-// Another copy holds the lock for a few milliseconds; waiting longer than this
-// means something is wrong, and the change is dropped like any failed write.
-constexpr auto AttesaMassima = 10s;
+// A copy holds the lock for a few milliseconds. One killed at the wrong moment
+// leaves a lock file without its owner's name, which QLockFile can only judge
+// by age: break such a lock after this long instead of its default 30 s.
+constexpr auto BloccoAbbandonato = 5s;
+// Longer than the above, so that an abandoned lock is always broken first;
+// waiting longer means something is wrong, and the change is dropped like any
+// failed write.
+constexpr auto AttesaMassima = 2 * BloccoAbbandonato;
 // QLockFile's own waiting starts at 100 ms and doubles: far too slow when two
 // copies count at once, so we poll it.
 constexpr unsigned long PausaTraTentativiMs = 1;
@@ -76,6 +81,7 @@ void TImpostazioni::AggiornaImpostazione(const QString& chiave, const QString& p
         return;
     }
     QLockFile blocco(QDir(cartella).filePath(NomeBlocco));
+    blocco.setStaleLockTime(BloccoAbbandonato);
     TFileIni file;
     if (!Blocca(blocco) || !file.Carica(percorso)) {
         return;

@@ -1,0 +1,514 @@
+#include "timpostazioni.h"
+#include "tmessaggi.h"
+#include "tstatistiche.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int16_t Massimo = TStatistiche::Massimo;
+constexpr int AttesaProcessoMs = 60000;
+const QString Domanda = QStringLiteral("Abbandonare la partita?");
+// The counting tests write thousands of times, each write synced to disk: on
+// a busy disk that takes minutes, so they use memory-backed storage when
+// there is some (same locking and renaming as on disk).
+const QString Memoria = QStringLiteral("/dev/shm");
+
+// Collects what is written on stderr while it lives.
+class CatturaStderr {
+public:
+    CatturaStderr() {
+        file.open();
+        std::fflush(stderr);
+        salvato = dup(STDERR_FILENO);
+        dup2(file.handle(), STDERR_FILENO);
+    }
+    ~CatturaStderr() { Ripristina(); }
+    QByteArray Testo() {
+        Ripristina();
+        file.seek(0);
+        return file.readAll();
+    }
+
+private:
+    void Ripristina() {
+        if (salvato >= 0) {
+            std::fflush(stderr);
+            dup2(salvato, STDERR_FILENO);
+            close(salvato);
+            salvato = -1;
+        }
+    }
+    QTemporaryFile file;
+    int salvato = -1;
+};
+
+} // namespace
+
+class TstStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void percorsoNellaCartellaDellUtente();
+    void storeNuovoRestaVuoto();
+    void primaVittoriaPrimaSconfittaEAzzeramento();
+    void incremento_data();
+    void incremento();
+    void fileGuasto_data();
+    void fileGuasto();
+    void compatibileConQSettings();
+    void voceRifiutata_data();
+    void voceRifiutata();
+    void storeNonScrivibile_data();
+    void storeNonScrivibile();
+    void copieConcorrenti_data();
+    void copieConcorrenti();
+    void copiaUccisa_data();
+    void copiaUccisa();
+
+    void confermaConRisponditore_data();
+    void confermaConRisponditore();
+    void erroreConOsservatore();
+    void confermaMostrata_data();
+    void confermaMostrata();
+    void erroreMostrato();
+
+private:
+    QString CartellaApplicazione() const { return cartella->filePath("SolvintraBrask"); }
+    QString FileIni() const { return CartellaApplicazione() + "/SolvintraBrask.ini"; }
+    void ScriviFileIni(const QByteArray& testo) const;
+    QByteArray TestoFileIni() const;
+    std::unique_ptr<QProcess> AvviaContatore(std::int16_t indice, int volte) const;
+    void AlProssimoBox(const std::function<void(QMessageBox&)>& azione);
+
+    std::unique_ptr<QTemporaryDir> cartella;
+    std::unique_ptr<QTimer> sorveglianza;
+};
+
+void TstStore::init() {
+    const QString base = QFileInfo(Memoria).isWritable() ? Memoria : QDir::tempPath();
+    cartella = std::make_unique<QTemporaryDir>(base + "/tst_store-XXXXXX");
+    QVERIFY(cartella->isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella->path());
+}
+
+void TstStore::cleanup() {
+    sorveglianza.reset();
+    TMessaggi::ImpostaRisponditore({});
+    TMessaggi::ImpostaOsservatoreErrori({});
+}
+
+void TstStore::ScriviFileIni(const QByteArray& testo) const {
+    QVERIFY(QDir().mkpath(CartellaApplicazione()));
+    QFile file(FileIni());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(testo), testo.size());
+}
+
+QByteArray TstStore::TestoFileIni() const {
+    QFile file(FileIni());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::unique_ptr<QProcess> TstStore::AvviaContatore(std::int16_t indice, int volte) const {
+    auto processo = std::make_unique<QProcess>();
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert("XDG_CONFIG_HOME", cartella->path());
+    processo->setProcessEnvironment(ambiente);
+    processo->setProcessChannelMode(QProcess::ForwardedChannels);
+    processo->start(STORE_CONTATORE, {QString::number(indice), QString::number(volte)});
+    return processo;
+}
+
+// Acts on the next modal message box as a person would, from inside the
+// event loop the box runs; a box that should not appear is closed, not waited on.
+void TstStore::AlProssimoBox(const std::function<void(QMessageBox&)>& azione) {
+    sorveglianza = std::make_unique<QTimer>();
+    sorveglianza->setInterval(10);
+    connect(sorveglianza.get(), &QTimer::timeout, this, [this, azione] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            sorveglianza->stop();
+            azione(*box);
+        }
+    });
+    sorveglianza->start();
+}
+
+void TstStore::percorsoNellaCartellaDellUtente() {
+    QCOMPARE(TImpostazioni::PercorsoFile(), FileIni());
+}
+
+void TstStore::storeNuovoRestaVuoto() {
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), 0);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), 0);
+    QCOMPARE(TImpostazioni::LeggiImpostazione("stat0", "assente"), QString("assente"));
+    QVERIFY(!QFileInfo::exists(CartellaApplicazione()));
+}
+
+void TstStore::primaVittoriaPrimaSconfittaEAzzeramento() {
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    QCOMPARE(TestoFileIni(), QByteArray("[Settings]\nstat0=1\n"));
+    TStatistiche::IncrementaStatistica(TStatistiche::Perse);
+    QCOMPARE(TestoFileIni(), QByteArray("[Settings]\nstat0=1\nstat1=1\n"));
+    TStatistiche::ScriviStatistica(TStatistiche::Vinte, 0);
+    TStatistiche::ScriviStatistica(TStatistiche::Perse, 0);
+    QCOMPARE(TestoFileIni(), QByteArray("[Settings]\nstat0=0\nstat1=0\n"));
+}
+
+void TstStore::incremento_data() {
+    QTest::addColumn<QByteArray>("iniziale");
+    QTest::addColumn<int>("volte");
+    QTest::addColumn<QByteArray>("atteso");
+
+    QTest::newRow("assente, una vittoria") << QByteArray() << 1 << QByteArray("1");
+    QTest::newRow("12 piu' uno") << QByteArray("12") << 1 << QByteArray("13");
+    QTest::newRow("fino al massimo") << QByteArray("32765") << 5 << QByteArray("32767");
+    QTest::newRow("al massimo resta") << QByteArray("32767") << 1 << QByteArray("32767");
+    QTest::newRow("enorme") << QByteArray("99999") << 1 << QByteArray("32767");
+    QTest::newRow("negativo") << QByteArray("-5") << 1 << QByteArray("1");
+    QTest::newRow("non numero") << QByteArray("abc") << 1 << QByteArray("1");
+    QTest::newRow("reale") << QByteArray("12.7") << 2 << QByteArray("14");
+}
+
+void TstStore::incremento() {
+    QFETCH(QByteArray, iniziale);
+    QFETCH(int, volte);
+    QFETCH(QByteArray, atteso);
+    if (!iniziale.isNull()) {
+        ScriviFileIni("[Settings]\nstat0=" + iniziale + "\n");
+    }
+    for (int volta = 0; volta < volte; ++volta) {
+        TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    }
+    QCOMPARE(TImpostazioni::LeggiImpostazione("stat0", ""), QString(atteso));
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), atteso.toShort());
+}
+
+void TstStore::fileGuasto_data() {
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<int>("vinte");
+    QTest::addColumn<int>("perse");
+
+    const QByteArray spazzatura("\x00\xff\xfe[Settings\x00]\nstat0=\x01\x02\n\xc3\x28 stat1", 28);
+    QTest::newRow("testo") << QByteArray("[Settings]\nstat0=abc\nstat1=2\n") << 0 << 2;
+    QTest::newRow("valore vuoto") << QByteArray("[Settings]\nstat0=\nstat1=\n") << 0 << 0;
+    QTest::newRow("esponente") << QByteArray("[Settings]\nstat0=1e9\nstat1=1e-9\n") << 32767 << 0;
+    QTest::newRow("negativo") << QByteArray("[Settings]\nstat0=-5\nstat1=-0.5\n") << 0 << 0;
+    QTest::newRow("enorme") << QByteArray("[Settings]\nstat0=99999\nstat1=32768\n") << 32767
+                            << 32767;
+    QTest::newRow("reale") << QByteArray("[Settings]\nstat0=12.7\nstat1=3.0\n") << 12 << 3;
+    QTest::newRow("spazi") << QByteArray("[Settings]\nstat0 =  7 \nstat1=\" 8 \"\n") << 7 << 8;
+    QTest::newRow("non finiti") << QByteArray("[Settings]\nstat0=nan\nstat1=inf\n") << 0 << 32767;
+    QTest::newRow("chiave doppia") << QByteArray("[Settings]\nstat0=3\nstat0=9\n") << 9 << 0;
+    QTest::newRow("sezione doppia")
+        << QByteArray("[Settings]\nstat0=3\n[Altro]\nstat0=5\n[Settings]\nstat1=4\n") << 3 << 4;
+    QTest::newRow("altra sezione") << QByteArray("[General]\nstat0=5\nstat1=6\n") << 0 << 0;
+    QTest::newRow("file vuoto") << QByteArray("") << 0 << 0;
+    QTest::newRow("troncato nel valore") << QByteArray("[Settings]\nstat1=2\nstat0=12") << 12 << 2;
+    QTest::newRow("troncato nell'intestazione") << QByteArray("[Sett") << 0 << 0;
+    QTest::newRow("fine riga CRLF") << QByteArray("[Settings]\r\nstat0=6\r\nstat1=8\r\n") << 6 << 8;
+    QTest::newRow("spazzatura binaria") << spazzatura << 0 << 0;
+    QTest::newRow("spazzatura, poi valori") << spazzatura + "\n[Settings]\nstat0=4\nstat1=5\n"
+                                            << 4 << 5;
+}
+
+// Start-up reads whatever the file holds as valid counts, and counting on
+// from there never loses the other counter.
+void TstStore::fileGuasto() {
+    QFETCH(QByteArray, contenuto);
+    QFETCH(int, vinte);
+    QFETCH(int, perse);
+    ScriviFileIni(contenuto);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinte);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse);
+
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), std::min(vinte + 1, 32767));
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse);
+}
+
+// The file stays one that QSettings reads and writes alike: what it wrote
+// we read, and what we write it reads, its other entries kept.
+void TstStore::compatibileConQSettings() {
+    {
+        QSettings scritto(FileIni(), QSettings::IniFormat);
+        scritto.setValue("Settings/stat0", "12");
+        scritto.setValue("Settings/stat1", "3");
+        scritto.setValue("Altro/nome", "Partite vinte, e perse");
+        scritto.sync();
+        QCOMPARE(scritto.status(), QSettings::NoError);
+    }
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), 12);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), 3);
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+
+    // A path QSettings has never seen, so that it cannot answer from its cache.
+    const QString copia = cartella->filePath("copia.ini");
+    QVERIFY(QFile::copy(FileIni(), copia));
+    const QSettings letto(copia, QSettings::IniFormat);
+    QCOMPARE(letto.value("Settings/stat0").toString(), QString("13"));
+    QCOMPARE(letto.value("Settings/stat1").toString(), QString("3"));
+    QCOMPARE(letto.value("Altro/nome").toString(), QString("Partite vinte, e perse"));
+}
+
+void TstStore::voceRifiutata_data() {
+    QTest::addColumn<QString>("chiave");
+    QTest::addColumn<QString>("valore");
+
+    QTest::newRow("chiave vuota") << ""
+                                  << "1";
+    QTest::newRow("chiave con uguale") << "stat0=9"
+                                       << "1";
+    QTest::newRow("chiave su due righe") << "x\n[Settings]\nstat0"
+                                         << "9";
+    QTest::newRow("chiave tra parentesi") << "[Settings]"
+                                          << "1";
+    QTest::newRow("valore su due righe") << "stat1"
+                                         << "1\nstat0=9";
+    QTest::newRow("valore con punto e virgola") << "stat1"
+                                                << "1;9";
+    QTest::newRow("valore tra virgolette") << "stat1"
+                                           << "\"9\"";
+    QTest::newRow("valore con spazi") << "stat1"
+                                      << " 9";
+}
+
+// A key or value that QSettings would have to escape is refused rather than
+// written in a way that changes the meaning of the file.
+void TstStore::voceRifiutata() {
+    QFETCH(QString, chiave);
+    QFETCH(QString, valore);
+    const QByteArray prima("[Settings]\nstat0=5\nstat1=6\n");
+    ScriviFileIni(prima);
+    TImpostazioni::SalvaImpostazione(chiave, valore);
+    QCOMPARE(TestoFileIni(), prima);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), 5);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), 6);
+}
+
+void TstStore::storeNonScrivibile_data() {
+    QTest::addColumn<bool>("cartellaAlPostoDelFile");
+    QTest::newRow("una cartella al posto del file") << true;
+    QTest::newRow("un file al posto della cartella") << false;
+}
+
+void TstStore::storeNonScrivibile() {
+    QFETCH(bool, cartellaAlPostoDelFile);
+    if (cartellaAlPostoDelFile) {
+        QVERIFY(QDir().mkpath(FileIni()));
+    } else {
+        QFile ostacolo(CartellaApplicazione());
+        QVERIFY(ostacolo.open(QIODevice::WriteOnly));
+        ostacolo.write("ostacolo");
+    }
+
+    TStatistiche::ScriviStatistica(TStatistiche::Vinte, 7);
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    TStatistiche::IncrementaStatistica(TStatistiche::Perse);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), 0);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), 0);
+    QCOMPARE(TImpostazioni::LeggiImpostazione("stat0", "assente"), QString("assente"));
+
+    if (cartellaAlPostoDelFile) {
+        QVERIFY(QFileInfo(FileIni()).isDir());
+        const auto voci = QDir(CartellaApplicazione())
+                              .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(voci, QStringList{"SolvintraBrask.ini"});
+    } else {
+        QFile ostacolo(CartellaApplicazione());
+        QVERIFY(ostacolo.open(QIODevice::ReadOnly));
+        QCOMPARE(ostacolo.readAll(), QByteArray("ostacolo"));
+    }
+}
+
+void TstStore::copieConcorrenti_data() {
+    QTest::addColumn<QList<int>>("indici");
+    QTest::addColumn<int>("volte");
+
+    QTest::newRow("due copie, 500 ciascuna") << QList<int>{0, 0} << 500;
+    QTest::newRow("quattro copie") << QList<int>{0, 0, 0, 0} << 250;
+    QTest::newRow("vinte e perse insieme") << QList<int>{0, 1, 0, 1} << 250;
+}
+
+// Copies of the game counting at once lose no count, and leave nothing
+// behind but the settings file.
+void TstStore::copieConcorrenti() {
+    QFETCH(QList<int>, indici);
+    QFETCH(int, volte);
+    std::vector<std::unique_ptr<QProcess>> copie;
+    for (const int indice : indici) {
+        copie.push_back(AvviaContatore(static_cast<std::int16_t>(indice), volte));
+    }
+    for (const auto& copia : copie) {
+        QVERIFY(copia->waitForFinished(AttesaProcessoMs));
+        QCOMPARE(copia->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copia->exitCode(), 0);
+    }
+    for (const std::int16_t indice : {TStatistiche::Vinte, TStatistiche::Perse}) {
+        const auto conteggio = std::count(indici.cbegin(), indici.cend(), indice) * volte;
+        QCOMPARE(TStatistiche::LeggiStatistica(indice), conteggio);
+    }
+    const auto voci = QDir(CartellaApplicazione())
+                          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(voci, QStringList{"SolvintraBrask.ini"});
+}
+
+void TstStore::copiaUccisa_data() {
+    QTest::addColumn<int>("letture");
+    QTest::newRow("appena partita") << 1;
+    QTest::newRow("dopo qualche lettura") << 10;
+    QTest::newRow("dopo molte letture") << 50;
+}
+
+// A copy killed in the middle of counting leaves a file that reads, with no
+// count below what was seen before, and a lock the next copy can take.
+void TstStore::copiaUccisa() {
+    QFETCH(int, letture);
+    constexpr int Iniziale = 100;
+    ScriviFileIni("[Settings]\nstat0=100\nstat1=7\n");
+    const auto copia = AvviaContatore(TStatistiche::Vinte, Massimo);
+    QVERIFY(copia->waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(TStatistiche::LeggiStatistica(TStatistiche::Vinte) > Iniziale, 10000);
+
+    int visto = Iniziale;
+    for (int lettura = 0; lettura < letture; ++lettura) {
+        const int conteggio = TStatistiche::LeggiStatistica(TStatistiche::Vinte);
+        QVERIFY2(conteggio >= visto, "a count went down while counting");
+        visto = conteggio;
+        QTest::qWait(2);
+    }
+    copia->kill();
+    QVERIFY(copia->waitForFinished(AttesaProcessoMs));
+    QCOMPARE(copia->exitStatus(), QProcess::CrashExit);
+
+    const QRegularExpression integro("^\\[Settings\\]\nstat0=(\\d+)\nstat1=7\n$");
+    const auto confronto = integro.match(QString::fromLatin1(TestoFileIni()));
+    QVERIFY2(confronto.hasMatch(), TestoFileIni().constData());
+    const int dopo = confronto.captured(1).toInt();
+    QVERIFY(dopo >= visto);
+    QVERIFY(dopo < Massimo);
+
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), dopo + 1);
+}
+
+void TstStore::confermaConRisponditore_data() {
+    QTest::addColumn<bool>("risposta");
+    QTest::newRow("si'") << true;
+    QTest::newRow("no") << false;
+}
+
+void TstStore::confermaConRisponditore() {
+    QFETCH(bool, risposta);
+    QString chiesto;
+    TMessaggi::ImpostaRisponditore([&](const QString& testo) {
+        chiesto = testo;
+        return risposta;
+    });
+    bool mostrato = false;
+    AlProssimoBox([&](QMessageBox& box) {
+        mostrato = true;
+        box.reject();
+    });
+    QCOMPARE(TMessaggi::Conferma(nullptr, Domanda), risposta);
+    QCOMPARE(chiesto, Domanda);
+    QVERIFY(!mostrato);
+}
+
+void TstStore::erroreConOsservatore() {
+    const QString testo = QStringLiteral("Impossibile caricare \"Posto.bmp\": file mancante");
+    QString osservato;
+    TMessaggi::ImpostaOsservatoreErrori([&](const QString& messaggio) { osservato = messaggio; });
+    bool mostrato = false;
+    AlProssimoBox([&](QMessageBox& box) {
+        mostrato = true;
+        box.accept();
+    });
+    CatturaStderr cattura;
+    TMessaggi::Errore(nullptr, testo);
+    QCOMPARE(QString::fromUtf8(cattura.Testo()), "Solvintra: " + testo + "\n");
+    QCOMPARE(osservato, testo);
+    QVERIFY(!mostrato);
+}
+
+void TstStore::confermaMostrata_data() {
+    QTest::addColumn<QString>("gesto");
+    QTest::addColumn<bool>("atteso");
+    QTest::newRow("si'") << "si" << true;
+    QTest::newRow("no") << "no" << false;
+    QTest::newRow("invio sceglie si'") << "invio" << true;
+    QTest::newRow("esc") << "esc" << false;
+    QTest::newRow("chiusura") << "chiudi" << false;
+}
+
+void TstStore::confermaMostrata() {
+    QFETCH(QString, gesto);
+    QFETCH(bool, atteso);
+    QString titolo;
+    QString testo;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons pulsanti;
+    bool siPredefinito = false;
+    AlProssimoBox([&](QMessageBox& box) {
+        titolo = box.windowTitle();
+        testo = box.text();
+        icona = box.icon();
+        pulsanti = box.standardButtons();
+        siPredefinito = box.defaultButton() == box.button(QMessageBox::Yes);
+        if (gesto == "si" || gesto == "no") {
+            box.button(gesto == "si" ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (gesto == "chiudi") {
+            box.close();
+        } else {
+            QTest::keyClick(&box, gesto == "invio" ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    });
+    QCOMPARE(TMessaggi::Conferma(nullptr, Domanda), atteso);
+    QCOMPARE(titolo, QString("Solvintra"));
+    QCOMPARE(testo, Domanda);
+    QCOMPARE(icona, QMessageBox::Question);
+    QCOMPARE(pulsanti, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(siPredefinito);
+}
+
+void TstStore::erroreMostrato() {
+    const QString testo = QStringLiteral("Immagine non valida: mask.bmp");
+    QString titolo;
+    QString mostrato;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    AlProssimoBox([&](QMessageBox& box) {
+        titolo = box.windowTitle();
+        mostrato = box.text();
+        icona = box.icon();
+        box.accept();
+    });
+    CatturaStderr cattura;
+    TMessaggi::Errore(nullptr, testo);
+    QCOMPARE(QString::fromUtf8(cattura.Testo()), "Solvintra: " + testo + "\n");
+    QCOMPARE(titolo, QString("Solvintra"));
+    QCOMPARE(mostrato, testo);
+    QCOMPARE(icona, QMessageBox::Critical);
+}
+
+QTEST_MAIN(TstStore)
+#include "tst_store.moc"
