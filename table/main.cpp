@@ -1,0 +1,22 @@
+#include "mf.h"
+#include "timmagini.h"
+#include "tmessaggi.h"
+#include "tsemeprova.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    QApplication applicazione(argc, argv);
+
+    TImmagini immagini(TImmagini::CartellaPredefinita());
+    if (!immagini.Carica()) {
+        TMessaggi::Errore(nullptr, immagini.Errore());
+        return EXIT_FAILURE;
+    }
+    const auto seme = TSemeProva::DaAmbiente();
+    MF finestra(immagini, seme ? TSemeProva::Generatore(*seme) : TCasuale());
+    finestra.show();
+    return applicazione.exec();
+}

@@ -1,0 +1,328 @@
+#include "mf.h"
+
+#include "about.h"
+#include "coordinate.h"
+#include "help.h"
+#include "statistiche.h"
+#include "tcarta.h"
+#include "timmagini.h"
+#include "tmessaggi.h"
+#include "tstatistiche.h"
+#include "ttavolo.h"
+#include "vinto.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QSessionManager>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The client area the table was designed for.
+constexpr int LarghezzaIniziale = 984;
+constexpr int AltezzaIniziale = 711;
+constexpr std::array DimensioniIcona{16, 24, 32, 48, 64, 128, 256};
+
+const QString DomandaAbbandono = QStringLiteral("Abbandonare la partita?");
+
+QIcon IconaFinestra() {
+    QIcon icona;
+    for (const int lato : DimensioniIcona) {
+        icona.addFile(QStringLiteral(":/immagini/icona_%1.png").arg(lato), QSize(lato, lato));
+    }
+    return icona;
+}
+
+// Pixel values rounded half to even, kept within the game's 16-bit coordinates
+// so that a card dragged far away cannot overflow them.
+std::int16_t Arrotonda16(double valore) {
+    constexpr double Minimo = std::numeric_limits<std::int16_t>::min();
+    constexpr double Massimo = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(std::nearbyint(valore), Minimo, Massimo));
+}
+
+} // namespace
+
+MF::MF(const TImmagini& immagini, TCasuale casuale, QWidget* parent)
+    : QMainWindow(parent), partita(*this, std::move(casuale)),
+      cartellaImmagini(immagini.Cartella()), tavolo(new TTavolo(this)) {
+    setWindowTitle(QStringLiteral("Solvintra"));
+    setWindowIcon(IconaFinestra());
+    setCentralWidget(tavolo);
+    createActions();
+    createMenus();
+    resize(LarghezzaIniziale, AltezzaIniziale + menuBar()->sizeHint().height());
+
+    MargineAlto = MargineIniziale;
+    tavolo->ImpostaSfondo(immagini.Tavolo.isNull()
+                              ? QPixmap(QStringLiteral(":/immagini/sfondo.jpg"))
+                              : immagini.Tavolo);
+    CreaCarte(immagini);
+    partita.CartaAttiva = -1;
+    partita.Distribuisci(true);
+
+    connect(tavolo, &TTavolo::Ridimensionato, this, &MF::Ridimensiona);
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MF::FineSessione);
+}
+
+// The cards show the game's records: they must go before the records do.
+MF::~MF() {
+    delete tavolo;
+}
+
+void MF::createActions() {
+    mnuCarte = new QAction(QStringLiteral("Nuova partita"), this);
+    mnuCarte->setShortcut(Qt::Key_F2);
+    connect(mnuCarte, &QAction::triggered, this, &MF::NuovaPartita);
+
+    mnuRicomincia = new QAction(QStringLiteral("Ricomincia questa partita"), this);
+    connect(mnuRicomincia, &QAction::triggered, this, &MF::Ricomincia);
+
+    mnuAnnulla = new QAction(QStringLiteral("Annulla mossa"), this);
+    mnuAnnulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuAnnulla->setEnabled(false);
+    connect(mnuAnnulla, &QAction::triggered, this, [this] { partita.AnnullaMossa(); });
+
+    mnuStat = new QAction(QStringLiteral("Statistiche..."), this);
+    mnuStat->setShortcut(Qt::Key_F4);
+    connect(mnuStat, &QAction::triggered, this, &MF::MostraStatistiche);
+
+    mnuEsce = new QAction(QStringLiteral("Esci"), this);
+    connect(mnuEsce, &QAction::triggered, this, &QWidget::close);
+
+    mnuGuida = new QAction(QStringLiteral("Regole del gioco..."), this);
+    mnuGuida->setShortcut(Qt::Key_F1);
+    connect(mnuGuida, &QAction::triggered, this, &MF::MostraRegole);
+
+    mnuHelp = new QAction(QStringLiteral("Informazionu su Solvintra..."), this);
+    connect(mnuHelp, &QAction::triggered, this, &MF::MostraInformazioni);
+
+    for (QAction* voce :
+         {mnuCarte, mnuRicomincia, mnuAnnulla, mnuStat, mnuEsce, mnuGuida, mnuHelp}) {
+        voce->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    mnuCarte->setObjectName(QStringLiteral("mnuCarte"));
+    mnuRicomincia->setObjectName(QStringLiteral("mnuRicomincia"));
+    mnuAnnulla->setObjectName(QStringLiteral("mnuAnnulla"));
+    mnuStat->setObjectName(QStringLiteral("mnuStat"));
+    mnuEsce->setObjectName(QStringLiteral("mnuEsce"));
+    mnuGuida->setObjectName(QStringLiteral("mnuGuida"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+}
+
+void MF::createMenus() {
+    mnuPartita = menuBar()->addMenu(QStringLiteral("Partita"));
+    mnuPartita->setObjectName(QStringLiteral("mnuPartita"));
+    mnuPartita->addAction(mnuCarte);
+    mnuPartita->addAction(mnuRicomincia);
+    mnuPartita->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    mnuPartita->addAction(mnuAnnulla);
+    mnuPartita->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuPartita->addAction(mnuStat);
+    mnuPartita->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    mnuPartita->addAction(mnuEsce);
+
+    mnuHelpMenu = menuBar()->addMenu(QStringLiteral("?"));
+    mnuHelpMenu->setObjectName(QStringLiteral("mnuHelpMenu"));
+    mnuHelpMenu->addAction(mnuGuida);
+    mnuHelpMenu->addAction(mnuHelp);
+}
+
+void MF::CreaCarte(const TImmagini& immagini) {
+    // The mark is made first, so the cards dealt onto its corner lie above it.
+    segnaposto = new TCarta(datiSegnaposto, tavolo);
+    for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
+        TCarta* carta = new TCarta(partita.Carte[n], tavolo);
+        carte[n] = carta;
+        // The face goes last: it takes the mask and gives the card its size.
+        carta->setPictureMask(immagini.Maschera);
+        carta->PictureDietro = immagini.Dorso;
+        carta->setPicture(immagini.Facce[n]);
+        CollegaCarta(n);
+    }
+    segnaposto->setPictureMask(immagini.Maschera);
+    segnaposto->setPicture(immagini.Posto);
+}
+
+void MF::CollegaCarta(std::int16_t n) {
+    TCarta* carta = carte[n];
+    connect(carta, &TCarta::Click, this, [this, n] { partita.ScopriCarta(n); });
+    connect(carta, &TCarta::DblClick, this, [this, n] { partita.DoppioClic(n); });
+    connect(carta, &TCarta::MouseDown, this, [this, n](float X, float Y) { Prendi(n, X, Y); });
+    connect(carta, &TCarta::MouseMove, this, &MF::Trascina);
+    connect(carta, &TCarta::MouseUp, this, [this, n] { Lascia(n); });
+    connect(carta, &TCarta::ShowOn, this, [this, n] { MostraPrimaCarta(n); });
+    connect(carta, &TCarta::ShowOff, this, [this, n] { partita.RiponiCarta(n); });
+}
+
+// ---- What the game reports ----
+
+void MF::PosizionaCarta(std::int16_t pozzo, std::int16_t n) {
+    const TPozzo& pila = partita.Pozzi[pozzo];
+    TCarta* carta = carte[pila.Carta(n)->numero];
+    std::int16_t X = 0;
+    std::int16_t Y = 0;
+    pila.xyUnaCarta(n, X, Y);
+    carta->raise();
+    carta->move(X, Y);
+    // A deal may turn a card over where it already lay.
+    carta->update();
+}
+
+void MF::MostraSegnaposto(std::int16_t pozzo) {
+    if (pozzo < 0) {
+        segnaposto->hide();
+        return;
+    }
+    const TPozzo& pila = partita.Pozzi[pozzo];
+    const Punto base = PosizionePozzo(pila.riga, pila.posto);
+    segnaposto->move(base.X, base.Y);
+    segnaposto->show();
+}
+
+void MF::AggiornaCarta(std::int16_t numero) {
+    carte[numero]->update();
+}
+
+void MF::AbilitaAnnulla(bool abilitato) {
+    mnuAnnulla->setEnabled(abilitato);
+}
+
+void MF::AbilitaRicomincia(bool abilitato) {
+    mnuRicomincia->setEnabled(abilitato);
+}
+
+void MF::MostraVittoria() {
+    Vinto vinto(this);
+    vinto.exec();
+}
+
+void MF::ContaVittoria() {
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+}
+
+// ---- Pointer gestures ----
+
+void MF::Prendi(std::int16_t n, float X, float Y) {
+    if (partita.CartaAttiva != -1 || !partita.PuoPrendere(n)) {
+        return;
+    }
+    partita.CartaAttiva = n;
+    PresaX = Arrotonda16(X);
+    PresaY = Arrotonda16(Y);
+    carte[n]->raise();
+    carte[n]->Moving(true);
+}
+
+void MF::Trascina(float X, float Y) {
+    if (partita.CartaAttiva < 0) {
+        return;
+    }
+    TCarta* carta = carte[partita.CartaAttiva];
+    const float sinistra = std::max(0.0f, static_cast<float>(carta->x()) + X - PresaX);
+    const float alto = std::max(0.0f, static_cast<float>(carta->y()) + Y - PresaY);
+    carta->move(Arrotonda16(sinistra), Arrotonda16(alto));
+}
+
+void MF::Lascia(std::int16_t n) {
+    if (partita.CartaAttiva < 0) {
+        return;
+    }
+    carte[partita.CartaAttiva]->Moving(false);
+    partita.CartaAttiva = -1;
+    const QRect dove = carte[n]->geometry();
+    partita.Lascia(n, {Arrotonda16(dove.x()), Arrotonda16(dove.y()),
+                       Arrotonda16(double(dove.x()) + dove.width()),
+                       Arrotonda16(double(dove.y()) + dove.height())});
+}
+
+void MF::MostraPrimaCarta(std::int16_t n) {
+    const std::int16_t pozzo = partita.Carte[n].pozzo;
+    const TDatiCarta* prima = pozzo < 0 ? nullptr : partita.Pozzi[pozzo].PrimaCarta();
+    if (prima != nullptr) {
+        carte[prima->numero]->raise();
+    }
+}
+
+// ---- Menu commands ----
+
+bool MF::ConfermaAbbandono() {
+    if (!partita.PartitaIniziata) {
+        return true;
+    }
+    if (!TMessaggi::Conferma(this, DomandaAbbandono)) {
+        return false;
+    }
+    TStatistiche::IncrementaStatistica(TStatistiche::Perse);
+    return true;
+}
+
+void MF::NuovaPartita() {
+    if (ConfermaAbbandono()) {
+        partita.Distribuisci(true);
+    }
+}
+
+void MF::Ricomincia() {
+    if (ConfermaAbbandono()) {
+        partita.Distribuisci(false);
+    }
+}
+
+void MF::MostraStatistiche() {
+    Statistiche finestra(this);
+    finestra.exec();
+}
+
+void MF::MostraRegole() {
+    Help finestra(cartellaImmagini, this);
+    finestra.exec();
+}
+
+void MF::MostraInformazioni() {
+    About finestra(this);
+    finestra.exec();
+}
+
+// ---- Window ----
+
+void MF::closeEvent(QCloseEvent* event) {
+    if (sessioneAbbandonata || ConfermaAbbandono()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MF::FineSessione(QSessionManager& sessione) {
+    if (!sessione.allowsInteraction()) {
+        return;
+    }
+    sessioneAbbandonata = ConfermaAbbandono();
+    if (!sessioneAbbandonata) {
+        sessione.cancel();
+    }
+    sessione.release();
+}
+
+void MF::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Restoring from the task bar must centre the grid again even at the same size.
+    if (event->type() == QEvent::WindowStateChange) {
+        Ridimensiona();
+    }
+}
+
+void MF::Ridimensiona() {
+    if (isMinimized()) {
+        return;
+    }
+    MargineAlto = MargineDaAltezza(tavolo->height());
+    partita.RidisponiTavolo();
+}

@@ -1,0 +1,29 @@
+#include "ttavolo.h"
+
+#include <QPainter>
+
+namespace {
+
+// Shown wherever the background picture does not reach.
+const QColor ColoreTavolo(62, 106, 0);
+
+} // namespace
+
+TTavolo::TTavolo(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TTavolo::ImpostaSfondo(const QPixmap& immagine) {
+    sfondo = immagine;
+    update();
+}
+
+void TTavolo::paintEvent(QPaintEvent*) {
+    QPainter pittore(this);
+    pittore.fillRect(rect(), ColoreTavolo);
+    pittore.drawPixmap(0, 0, sfondo);
+}
+
+void TTavolo::resizeEvent(QResizeEvent*) {
+    emit Ridimensionato();
+}

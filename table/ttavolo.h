@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The green table, the client area of the main window: paints its background
+// picture from the top-left corner and tells when its size changes.
+class TTavolo : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TTavolo(QWidget* parent = nullptr);
+
+    void ImpostaSfondo(const QPixmap& immagine);
+    const QPixmap& Sfondo() const { return sfondo; }
+
+signals:
+    void Ridimensionato();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPixmap sfondo;
+};
