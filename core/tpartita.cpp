@@ -201,8 +201,8 @@ bool TPartita::Transitabile(std::int16_t n, std::int16_t i, std::int16_t j) cons
 }
 
 bool TPartita::MuoviCarta(std::int16_t n, std::int16_t T) {
-    // Only a card that may be picked up ever moves: the pile loses its top card.
-    if (!PuoPrendere(n)) {
+    // Only a face-up card that may be picked up ever moves: the pile loses its top card.
+    if (!PuoPrendere(n) || Carte[n].Coperta) {
         return false;
     }
     const std::int16_t angoloPrima = AngoloCorrente;

@@ -28,6 +28,9 @@ struct TRettangolo {
 class TPartita {
 public:
     explicit TPartita(TVistaTavolo& vista, TCasuale casuale = TCasuale());
+    // The piles point into this game's own deck: a copy would share it.
+    TPartita(const TPartita&) = delete;
+    TPartita& operator=(const TPartita&) = delete;
 
     std::array<TDatiCarta, NumeroCarteMazzo> Carte; // Carte[n].numero == n
     std::array<TPozzo, NumeroPozzi> Pozzi;
