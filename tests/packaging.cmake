@@ -1,0 +1,11 @@
+# Installation and the Debian package, checked from the outside with the
+# desktop's own tools; both start the installed game on a private X server.
+find_program(BASH bash REQUIRED)
+add_test(NAME tst_packaging
+         COMMAND ${BASH} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/controlla_installazione.sh
+                 ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/packaging/schermata_installata.png)
+add_test(NAME tst_packaging_deb
+         COMMAND ${BASH} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/controlla_deb.sh
+                 ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+# Each starts its own X server, so they may run beside the other tests.
+set_tests_properties(tst_packaging tst_packaging_deb PROPERTIES TIMEOUT 120)

@@ -1,0 +1,97 @@
+# Helpers shared by the packaging checks; sourced, not run.
+
+# Everything a check creates goes under $cartella_prova, removed on exit with
+# the X server and any game still running.
+cartella_prova=$(mktemp -d "${TMPDIR:-/tmp}/solvintra-prova.XXXXXX")
+pid_xvfb=
+pid_gioco=
+
+pulisci() {
+    [[ -n $pid_gioco ]] && kill -9 "$pid_gioco" 2>/dev/null
+    [[ -n $pid_xvfb ]] && kill "$pid_xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$cartella_prova"
+}
+trap pulisci EXIT
+
+fallito=0
+sbaglio() {
+    echo "FAIL: $*" >&2
+    fallito=1
+}
+
+# A private X server; -displayfd lets it pick a free display number itself.
+avvia_display() {
+    local numero="$cartella_prova/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" 2>/dev/null &
+    pid_xvfb=$!
+    for _ in $(seq 50); do
+        [[ -s $numero ]] && break
+        sleep 0.1
+    done
+    [[ -s $numero ]] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n1 "$numero")"
+}
+
+# Starts the game through the launcher $1 from the working folder $2 and
+# succeeds when the table window is up and the game is still running a moment
+# later. A missing picture ends the program or leaves only a small message box,
+# so a window of the table's size is the sign that every picture was found.
+# With $3, saves a screenshot of the whole screen there.
+prova_avvio() {
+    local lanciatore=$1 lavoro=$2 schermata=${3:-}
+    local casa="$cartella_prova/casa-$RANDOM"
+    mkdir -p "$casa" "$lavoro"
+    (cd "$lavoro" && exec env -u SOLVINTRA_IMMAGINI -u QT_QPA_PLATFORM HOME="$casa" \
+        XDG_CONFIG_HOME="$casa/.config" "$lanciatore" >"$casa/uscita.txt" 2>&1) &
+    pid_gioco=$!
+
+    local finestra= larghezza=0 altezza=0
+    for _ in $(seq 100); do
+        if ! kill -0 "$pid_gioco" 2>/dev/null; then
+            wait "$pid_gioco"
+            echo "the game ended with status $? on its own:" >&2
+            cat "$casa/uscita.txt" >&2
+            pid_gioco=
+            return 1
+        fi
+        for finestra in $(timeout 5 xdotool search --onlyvisible --pid "$pid_gioco" \
+            --name '^Solvintra$' 2>/dev/null); do
+            eval "$(timeout 5 xdotool getwindowgeometry --shell "$finestra")"
+            larghezza=$WIDTH altezza=$HEIGHT
+            ((larghezza >= 900 && altezza >= 600)) && break 2
+        done
+        sleep 0.1
+    done
+
+    local riuscito=0
+    if ((larghezza < 900 || altezza < 600)); then
+        echo "no table window (largest window titled Solvintra: ${larghezza}x${altezza})" >&2
+        riuscito=1
+    else
+        # Give the first deal and the first paint time, then make sure it lives on.
+        sleep 2
+        if ! kill -0 "$pid_gioco" 2>/dev/null; then
+            echo "the game died after showing its window" >&2
+            riuscito=1
+        elif [[ -n $schermata ]]; then
+            timeout 20 import -window root "$schermata"
+        fi
+    fi
+    kill -9 "$pid_gioco" 2>/dev/null
+    wait "$pid_gioco" 2>/dev/null
+    pid_gioco=
+    return $riuscito
+}
+
+# The pictures the game reads at start-up, and its rules page.
+file_immagini() {
+    echo mask.bmp Xx.bmp Posto.bmp tavolo.jpg Solvintra.htm
+    for m in 0 1 2 3; do
+        for v in 0 1 2 3 4 5 6 7 8 9; do
+            echo "$m$v.bmp"
+        done
+    done
+}
+
+lati_icona="16 24 32 48 64 128 256"
