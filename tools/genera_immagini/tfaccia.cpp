@@ -14,10 +14,16 @@
 
 namespace {
 
-constexpr qreal Sinistra = 24.5;
 constexpr qreal Centro = TFormaCarta::Larghezza / 2.0;
-constexpr qreal Destra = 44.5;
+constexpr qreal Sinistra = Centro - 11.5;
+constexpr qreal Destra = Centro + 11.5;
+constexpr qreal Esterna = 21.0; // from the centre to the outer pips of a row of three
 constexpr qreal Mezzo = TFormaCarta::Altezza / 2.0;
+constexpr qreal Alto = Mezzo - 34.5;
+constexpr qreal Basso = Mezzo + 34.5;
+// Swords and batons are slender and may be drawn taller; coins are wide and
+// must leave a gap between neighbours.
+constexpr qreal ScalaSeme[TSegni::NumeroSemi] = {1.0, 0.88, 1.18, 1.18};
 
 // Where the pips of each value go, and how tall they are.
 struct TDisposizione {
@@ -28,27 +34,36 @@ struct TDisposizione {
 const std::array<TDisposizione, TFaccia::PrimaFigura - 1>& Disposizioni() {
     static const std::array<TDisposizione, TFaccia::PrimaFigura - 1> disposizioni = {{
         {62, {{Centro, Mezzo}}},
-        {34, {{Centro, 33}, {Centro, 92}}},
-        {29, {{Centro, 28}, {Centro, Mezzo}, {Centro, 97}}},
-        {30, {{Sinistra, 36}, {Destra, 36}, {Sinistra, 89}, {Destra, 89}}},
-        {27, {{Sinistra, 30}, {Destra, 30}, {Centro, Mezzo}, {Sinistra, 95}, {Destra, 95}}},
-        {26,
-         {{Sinistra, 27},
-          {Destra, 27},
+        {33, {{Centro, Mezzo - 30}, {Centro, Mezzo + 30}}},
+        {28, {{Centro, Alto - 2}, {Centro, Mezzo}, {Centro, Basso + 2}}},
+        {28,
+         {{Sinistra, Mezzo - 24},
+          {Destra, Mezzo - 24},
+          {Sinistra, Mezzo + 24},
+          {Destra, Mezzo + 24}}},
+        {25,
+         {{Sinistra, Alto}, {Destra, Alto}, {Centro, Mezzo}, {Sinistra, Basso}, {Destra, Basso}}},
+        {25,
+         {{Sinistra, Alto},
+          {Destra, Alto},
           {Sinistra, Mezzo},
           {Destra, Mezzo},
-          {Sinistra, 98},
-          {Destra, 98}}},
+          {Sinistra, Basso},
+          {Destra, Basso}}},
         {23,
-         {{Sinistra, 24},
-          {Destra, 24},
-          {Centro, 44},
-          {Sinistra, 66},
-          {Destra, 66},
-          {Sinistra, 100},
-          {Destra, 100}}},
+         {{Sinistra, Alto},
+          {Destra, Alto},
+          {Centro - Esterna, Mezzo},
+          {Centro, Mezzo},
+          {Centro + Esterna, Mezzo},
+          {Sinistra, Basso},
+          {Destra, Basso}}},
     }};
     return disposizioni;
+}
+
+qreal Altezza(int mazzo, qreal altezza) {
+    return altezza * ScalaSeme[mazzo];
 }
 
 // Swords and batons lean outwards in the side columns, as on the old decks.
@@ -94,29 +109,32 @@ void TFaccia::Fondo(QPainter& p) {
 }
 
 void TFaccia::Indici(QPainter& p, int mazzo, int valore) {
-    Indice(p, mazzo, valore);
-    p.save();
-    p.translate(TFormaCarta::Larghezza, TFormaCarta::Altezza);
-    p.rotate(180);
-    Indice(p, mazzo, valore);
-    p.restore();
+    // Both indices stand upright: turned over, a 9 would read as a 6.
+    constexpr qreal lato = 15;
+    constexpr qreal cifra = 12;
+    constexpr qreal segno = 11;
+    constexpr qreal margine = 2;
+    const QRectF alto(1, margine, lato, cifra);
+    const QRectF basso(TFormaCarta::Larghezza - 1 - lato, TFormaCarta::Altezza - margine - cifra,
+                       lato, cifra);
+    Indice(p, mazzo, valore, alto, alto.center() + QPointF(0, segno + 0.5));
+    Indice(p, mazzo, valore, basso, basso.center() - QPointF(0, segno + 0.5));
 }
 
-void TFaccia::Indice(QPainter& p, int mazzo, int valore) {
-    const QRectF casella(2, 3, 14, 12);
+void TFaccia::Indice(QPainter& p, int mazzo, int valore, const QRectF& cifra, QPointF segno) {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setBold(true);
-    font.setPixelSize(12);
+    font.setPixelSize(qRound(cifra.height()));
     font.setStretch(valore == ValoreMassimo ? QFont::ExtraCondensed : QFont::Unstretched);
     p.setFont(font);
     p.setPen(QColor(TSegni::Colore(mazzo)));
-    p.drawText(casella, Qt::AlignCenter, QString::number(valore));
-    TSegni::Disegna(p, mazzo, QPointF(casella.center().x(), 23), 11);
+    p.drawText(cifra, Qt::AlignCenter, QString::number(valore));
+    TSegni::Disegna(p, mazzo, segno, 11);
 }
 
 void TFaccia::Semi(QPainter& p, int mazzo, int valore) {
     const TDisposizione& d = Disposizioni()[valore - 1];
     for (const QPointF& posto : d.posti) {
-        TSegni::Disegna(p, mazzo, posto, d.altezza, Inclinazione(mazzo, posto));
+        TSegni::Disegna(p, mazzo, posto, Altezza(mazzo, d.altezza), Inclinazione(mazzo, posto));
     }
 }

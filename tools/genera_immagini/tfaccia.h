@@ -2,6 +2,8 @@
 
 // Qt
 #include <QImage>
+#include <QPointF>
+#include <QRectF>
 
 class QPainter;
 
@@ -17,6 +19,6 @@ public:
 private:
     static void Fondo(QPainter& p);
     static void Indici(QPainter& p, int mazzo, int valore);
-    static void Indice(QPainter& p, int mazzo, int valore);
+    static void Indice(QPainter& p, int mazzo, int valore, const QRectF& cifra, QPointF segno);
     static void Semi(QPainter& p, int mazzo, int valore);
 };

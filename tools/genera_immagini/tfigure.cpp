@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 namespace {
 
@@ -38,6 +39,18 @@ QLinearGradient Stoffa(qreal x0, qreal x1, QRgb colore) {
     g.setColorAt(0, QColor(colore).lighter(125));
     g.setColorAt(1, QColor(colore).darker(130));
     return g;
+}
+
+// An arm or a leg: a thick stroke of cloth with a dark edge.
+void Arto(QPainter& p, const QPainterPath& linea, QRgb stoffa) {
+    constexpr qreal spessore = 3.7;
+    constexpr qreal bordo = 0.8;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(TTavolozza::Inchiostro), spessore + 2 * bordo, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.drawPath(linea);
+    p.setPen(QPen(QColor(stoffa), spessore, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(linea);
 }
 
 } // namespace
@@ -76,10 +89,9 @@ void TFigure::Testa(QPainter& p, QPointF centro, qreal raggio, bool barba) {
 }
 
 void TFigure::Braccio(QPainter& p, QPointF spalla, QPointF mano, QRgb manica) {
-    p.setPen(QPen(QColor(TTavolozza::Inchiostro), 5.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(spalla, mano);
-    p.setPen(QPen(QColor(manica), 3.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(spalla, mano);
+    QPainterPath braccio(spalla);
+    braccio.lineTo(mano);
+    Arto(p, braccio, manica);
     p.setPen(Tratto(0.6));
     p.setBrush(QColor(TTavolozza::Pelle));
     p.drawEllipse(mano, 2.2, 2.2);
@@ -144,9 +156,11 @@ void TFigure::Fante(QPainter& p, int mazzo) {
 }
 
 void TFigure::Cavallo(QPainter& p, int mazzo) {
+    // Raised a little, to keep the hooves clear of the lower index.
+    p.translate(0, -4);
     p.setPen(Tratto());
     // Legs first, the body over them.
-    const qreal zampe[] = {21, 26, 45, 50};
+    const qreal zampe[] = {22, 27, 47, 52};
     for (qreal x : zampe) {
         p.setBrush(QColor(Pelo));
         p.drawRect(QRectF(x - 1.8, 86, 3.6, 26));
@@ -155,34 +169,46 @@ void TFigure::Cavallo(QPainter& p, int mazzo) {
     }
     QPainterPath coda;
     coda.moveTo(53, 80);
-    coda.cubicTo(62, 82, 62, 96, 58, 104);
-    coda.cubicTo(58, 94, 56, 88, 52, 86);
+    coda.cubicTo(61, 82, 61, 92, 57, 99);
+    coda.cubicTo(57, 92, 55, 88, 52, 86);
     p.setBrush(QColor(Capelli));
     p.drawPath(coda);
 
+    // One outline for body, chest, neck, head and ear.
     QPainterPath corpo;
-    corpo.moveTo(20, 80);
-    corpo.cubicTo(18, 60, 10, 62, 8, 64);
-    corpo.lineTo(4, 71);
-    corpo.quadTo(6, 75, 10, 73);
-    corpo.lineTo(16, 72);
-    corpo.cubicTo(16, 84, 18, 92, 30, 93);
-    corpo.lineTo(46, 93);
-    corpo.cubicTo(58, 92, 58, 76, 50, 75);
-    corpo.lineTo(30, 75);
-    corpo.cubicTo(26, 75, 24, 76, 20, 80);
+    corpo.addEllipse(QPointF(38, 84), 18, 9.5);
+    QPainterPath petto;
+    petto.addEllipse(QPointF(24, 82), 7, 8.5);
+    QPainterPath collo;
+    collo.moveTo(17, 82);
+    collo.lineTo(30, 77);
+    collo.lineTo(20, 58);
+    collo.lineTo(11, 61);
+    collo.closeSubpath();
+    QPainterPath muso;
+    muso.addRoundedRect(QRectF(-3.8, -9, 7.6, 18), 3.6, 3.6);
+    muso = QTransform().translate(11.5, 66).rotate(40).map(muso);
+    QPainterPath orecchio;
+    orecchio.moveTo(14, 59);
+    orecchio.lineTo(16.5, 52);
+    orecchio.lineTo(19, 59);
+    orecchio.closeSubpath();
+    const QPainterPath sagoma =
+        corpo.united(petto).united(collo).united(muso).united(orecchio).simplified();
     p.setBrush(QColor(Pelo));
-    p.drawPath(corpo);
-    p.setBrush(QColor(Capelli));
+    p.drawPath(sagoma);
+
     QPainterPath criniera;
-    criniera.moveTo(10, 62);
-    criniera.cubicTo(16, 60, 22, 68, 24, 76);
-    criniera.lineTo(20, 78);
-    criniera.cubicTo(18, 70, 14, 64, 10, 62);
+    criniera.moveTo(18, 57);
+    criniera.cubicTo(23, 60, 28, 68, 32, 77);
+    criniera.lineTo(28, 78);
+    criniera.cubicTo(25, 70, 22, 64, 18, 57);
+    p.setBrush(QColor(Capelli));
     p.drawPath(criniera);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(TTavolozza::Inchiostro));
-    p.drawEllipse(QPointF(9.5, 66), 0.8, 0.8);
+    p.drawEllipse(QPointF(12.5, 63.5), 0.9, 0.9);
+    p.drawEllipse(QPointF(6.5, 71.5), 0.6, 0.6);
 
     // Saddle cloth, rider and his raised sign.
     p.setPen(Tratto());
@@ -196,10 +222,15 @@ void TFigure::Cavallo(QPainter& p, int mazzo) {
     busto.lineTo(30, 74);
     busto.closeSubpath();
     p.drawPath(busto);
-    p.setBrush(QColor(Veste(mazzo)).darker(120));
-    p.drawRect(QRectF(34, 72, 5, 20));
+    // The leg bends at the knee along the horse's side.
+    QPainterPath gamba;
+    gamba.moveTo(38, 71);
+    gamba.lineTo(31, 81);
+    gamba.lineTo(33, 91);
+    Arto(p, gamba, QColor(Veste(mazzo)).darker(115).rgb());
+    p.setPen(Tratto());
     p.setBrush(QColor(Zoccolo));
-    p.drawEllipse(QPointF(37, 93), 3.5, 2);
+    p.drawEllipse(QPointF(34, 92), 3.5, 2);
     Braccio(p, QPointF(41, 52), QPointF(50, 42), Veste(mazzo));
     TSegni::Disegna(p, mazzo, QPointF(52, 28), 22);
     Testa(p, QPointF(37, 42), 5.5, false);
@@ -239,8 +270,8 @@ void TFigure::Re(QPainter& p, int mazzo) {
     p.setBrush(QColor(TTavolozza::Oro));
     p.drawEllipse(QPointF(20, 43), 2.4, 2.4);
     Braccio(p, QPointF(28, 40), QPointF(21.5, 64), Veste(mazzo));
-    Braccio(p, QPointF(44, 40), QPointF(49, 60), Veste(mazzo));
-    TSegni::Disegna(p, mazzo, QPointF(52, 66), 20);
+    Braccio(p, QPointF(44, 40), QPointF(51, 41), Veste(mazzo));
+    TSegni::Disegna(p, mazzo, QPointF(53, 28), 22);
 
     Testa(p, QPointF(36, 28), 6.5, true);
     Corona(p, QPointF(36, 22), 12);

@@ -14,16 +14,16 @@ namespace {
 
 constexpr int Margine = 16;
 constexpr int Spazio = 8;
+constexpr int SpazioDidascalia = 18;
 constexpr int PassoX = TFormaCarta::Larghezza + Spazio;
 constexpr int PassoY = TFormaCarta::Altezza + Spazio;
 constexpr int Larghezza = 2 * Margine + TFaccia::ValoreMassimo * PassoX - Spazio;
-constexpr int RigaSpeciali = Margine + TSegni::NumeroSemi * PassoY;
-constexpr int RigaVentagli = RigaSpeciali + PassoY + 14;
-constexpr int RigaMarchi = RigaVentagli + 190;
-constexpr int Altezza = RigaMarchi + 300;
 constexpr int Ingrandimento = 3;
+constexpr int AltezzaIngranditi = TFormaCarta::Altezza * Ingrandimento;
+constexpr int Altezza = Margine + TSegni::NumeroSemi * PassoY + PassoY + 30 + SpazioDidascalia +
+                        3 * 32 + SpazioDidascalia + AltezzaIngranditi + Margine + 40;
 
-// A card as the table shows it: cut to the mask, the table around it.
+// A card as the table shows it: cut to the mask, the cloth around it.
 QImage Ritagliata(const QImage& carta) {
     QImage ritagliata = carta.convertToFormat(QImage::Format_ARGB32);
     const QImage maschera = TFormaCarta::Maschera();
@@ -37,8 +37,9 @@ QImage Ritagliata(const QImage& carta) {
     return ritagliata;
 }
 
-QPoint Posto(int colonna, int riga) {
-    return QPoint(Margine + colonna * PassoX, riga);
+QImage Ingrandita(const QImage& immagine) {
+    return immagine.scaled(immagine.size() * Ingrandimento, Qt::IgnoreAspectRatio,
+                           Qt::FastTransformation);
 }
 
 } // namespace
@@ -47,76 +48,89 @@ QImage TFoglio::Disegna() {
     QImage foglio = TTavolo::Panno(Larghezza, Altezza);
     QPainter p(&foglio);
     p.setRenderHint(QPainter::Antialiasing, true);
-    Facce(p);
-    Speciali(p);
-    Ventagli(p);
-    Marchi(p);
+    int y = Facce(p, Margine);
+    y = Speciali(p, y);
+    y = Marchi(p, y);
+    Ingranditi(p, y);
     return foglio;
 }
 
-void TFoglio::Facce(QPainter& p) {
+int TFoglio::Facce(QPainter& p, int y) {
     for (int mazzo = 0; mazzo < TSegni::NumeroSemi; ++mazzo) {
         for (int valore = 1; valore <= TFaccia::ValoreMassimo; ++valore) {
-            p.drawImage(Posto(valore - 1, Margine + mazzo * PassoY),
+            p.drawImage(QPoint(Margine + (valore - 1) * PassoX, y),
                         Ritagliata(TFaccia::Disegna(mazzo, valore)));
         }
+        y += PassoY;
     }
+    return y;
 }
 
-void TFoglio::Speciali(QPainter& p) {
-    p.drawImage(Posto(0, RigaSpeciali), Ritagliata(TCarteSpeciali::Dorso()));
-    p.drawImage(Posto(1, RigaSpeciali), TFormaCarta::Maschera());
-    p.drawImage(Posto(2, RigaSpeciali), Ritagliata(TCarteSpeciali::Posto()));
-    p.drawImage(Posto(3, RigaSpeciali), TCarteSpeciali::Posto());
-    Didascalia(p, Posto(0, RigaSpeciali + PassoY - Spazio), QStringLiteral("Xx.bmp"));
-    Didascalia(p, Posto(1, RigaSpeciali + PassoY - Spazio), QStringLiteral("mask.bmp"));
-    Didascalia(p, Posto(2, RigaSpeciali + PassoY - Spazio), QStringLiteral("Posto.bmp"));
-}
-
-void TFoglio::Ventagli(QPainter& p) {
-    // Piles as the table lays them: over a face-down card 13, 13; then 2, 3.
-    const int valori[] = {10, 9, 8, 7, 6};
+int TFoglio::Speciali(QPainter& p, int y) {
+    const QImage carte[] = {Ritagliata(TCarteSpeciali::Dorso()), TFormaCarta::Maschera(),
+                            Ritagliata(TCarteSpeciali::Posto())};
+    const QString nomi[] = {QStringLiteral("Xx.bmp"), QStringLiteral("mask.bmp"),
+                            QStringLiteral("Posto.bmp")};
+    for (int i = 0; i < 3; ++i) {
+        const QPoint posto(Margine + i * PassoX, y);
+        p.drawImage(posto, carte[i]);
+        Didascalia(p, posto + QPoint(0, TFormaCarta::Altezza), nomi[i]);
+    }
+    // Piles as the table lays them out.
     for (int mazzo = 0; mazzo < TSegni::NumeroSemi; ++mazzo) {
-        QPoint base = Posto(mazzo * 2, RigaVentagli);
-        p.drawImage(base, Ritagliata(TCarteSpeciali::Dorso()));
-        QPoint punto = base + QPoint(13, 13);
-        for (int v : valori) {
-            p.drawImage(punto, Ritagliata(TFaccia::Disegna(mazzo, v)));
-            punto += QPoint(2, 3);
-        }
+        Mucchio(p, QPoint(Margine + 3 * PassoX + 10 + mazzo * 112, y), mazzo);
+    }
+    return y + TFormaCarta::Altezza + 30 + SpazioDidascalia;
+}
+
+void TFoglio::Mucchio(QPainter& p, QPoint base, int mazzo) {
+    // Over a face-down card the next one lies 13, 13 away; every further one 2, 3.
+    p.drawImage(base, Ritagliata(TCarteSpeciali::Dorso()));
+    QPoint punto = base + QPoint(13, 13);
+    for (int valore = TFaccia::ValoreMassimo; valore > TFaccia::ValoreMassimo - 5; --valore) {
+        p.drawImage(punto, Ritagliata(TFaccia::Disegna(mazzo, valore)));
+        punto += QPoint(2, 3);
     }
 }
 
-void TFoglio::Marchi(QPainter& p) {
+int TFoglio::Marchi(QPainter& p, int y) {
     int x = Margine;
-    for (int lato : {16, 24, 32, 48, 64, 128}) {
-        p.drawImage(QPoint(x, RigaMarchi), TMarchio::Icona(lato));
+    for (int lato : {16, 24, 32, 48, 64, 96}) {
+        p.drawImage(QPoint(x, y + 96 - lato), TMarchio::Icona(lato));
         x += lato + Spazio;
     }
-    p.drawImage(QPoint(x, RigaMarchi), TMarchio::Mano());
+    Didascalia(p, QPoint(Margine, y + 96), QStringLiteral("icona"));
+    x += 2 * Spazio;
     const QImage mano = TMarchio::Mano();
-    p.drawImage(
-        QPoint(x, RigaMarchi + 40),
-        mano.scaled(mano.size() * Ingrandimento, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    x += TMarchio::LatoMano * Ingrandimento + Spazio;
-    p.fillRect(QRect(QPoint(x, RigaMarchi), QSize(TMarchio::LarghezzaLogo, TMarchio::AltezzaLogo)),
-               Qt::white);
-    p.drawImage(QPoint(x, RigaMarchi), TMarchio::Logo());
-
-    const QImage faccia = Ritagliata(TFaccia::Disegna(TSegni::Denari, 7));
-    p.drawImage(QPoint(x, RigaMarchi + 60),
-                faccia.scaled(faccia.size() * Ingrandimento, Qt::IgnoreAspectRatio,
-                              Qt::FastTransformation));
-    const QImage re = Ritagliata(TFaccia::Disegna(TSegni::Bastoni, 10));
-    p.drawImage(
-        QPoint(x + 220, RigaMarchi - 80),
-        re.scaled(re.size() * Ingrandimento, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    p.drawImage(QPoint(x, y + 96 - TMarchio::LatoMano), mano);
+    x += TMarchio::LatoMano + Spazio;
+    p.drawImage(QPoint(x, y), Ingrandita(mano));
+    Didascalia(p, QPoint(x - TMarchio::LatoMano - Spazio, y + 96), QStringLiteral("mano"));
+    x += TMarchio::LatoMano * Ingrandimento + 2 * Spazio;
+    const QRect fondoLogo(QPoint(x, y + 96 - TMarchio::AltezzaLogo),
+                          QSize(TMarchio::LarghezzaLogo, TMarchio::AltezzaLogo));
+    p.fillRect(fondoLogo, Qt::white);
+    p.drawImage(fondoLogo.topLeft(), TMarchio::Logo());
+    Didascalia(p, QPoint(x, y + 96), QStringLiteral("logo"));
+    return y + 96 + SpazioDidascalia + Spazio;
 }
 
-void TFoglio::Didascalia(QPainter& p, QPointF dove, const QString& testo) {
+int TFoglio::Ingranditi(QPainter& p, int y) {
+    const QImage carte[] = {TFaccia::Disegna(TSegni::Denari, 7), TFaccia::Disegna(TSegni::Coppe, 9),
+                            TFaccia::Disegna(TSegni::Spade, 10)};
+    int x = Margine;
+    for (const QImage& carta : carte) {
+        p.drawImage(QPoint(x, y), Ingrandita(Ritagliata(carta)));
+        x += TFormaCarta::Larghezza * Ingrandimento + Spazio;
+    }
+    Didascalia(p, QPoint(Margine, y + AltezzaIngranditi), QStringLiteral("x3"));
+    return y + AltezzaIngranditi + SpazioDidascalia;
+}
+
+void TFoglio::Didascalia(QPainter& p, QPoint sotto, const QString& testo) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(dove + QPointF(0, 10), testo);
+    p.drawText(sotto + QPoint(0, 13), testo);
 }

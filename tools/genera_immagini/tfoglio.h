@@ -2,6 +2,7 @@
 
 // Qt
 #include <QImage>
+#include <QPoint>
 
 class QPainter;
 
@@ -11,9 +12,10 @@ public:
     static QImage Disegna();
 
 private:
-    static void Facce(QPainter& p);
-    static void Speciali(QPainter& p);
-    static void Ventagli(QPainter& p);
-    static void Marchi(QPainter& p);
-    static void Didascalia(QPainter& p, QPointF dove, const QString& testo);
+    static int Facce(QPainter& p, int y);
+    static int Speciali(QPainter& p, int y);
+    static int Marchi(QPainter& p, int y);
+    static int Ingranditi(QPainter& p, int y);
+    static void Mucchio(QPainter& p, QPoint base, int mazzo);
+    static void Didascalia(QPainter& p, QPoint sotto, const QString& testo);
 };

@@ -4,6 +4,7 @@
 
 // Qt
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,15 +13,24 @@ namespace {
 
 constexpr qreal LatoProgetto = 100.0;
 constexpr QRgb VerdeLogo = qRgb(38, 88, 8);
+const QString NomeGioco = QStringLiteral("Solvintra");
 
-void CartaInVentaglio(QPainter& p, qreal angolo, QRgb fondo, QRgb bordo) {
-    p.save();
-    p.translate(0, 34);
+// The cards of the fan turn about a point below their centre, as in a hand.
+constexpr QPointF Perno(0, 34);
+const QRectF SagomaCarta(-21, -36, 42, 70);
+
+void Ruota(QPainter& p, qreal angolo) {
+    p.translate(Perno);
     p.rotate(angolo);
-    p.translate(0, -34);
+    p.translate(-Perno);
+}
+
+void Carta(QPainter& p, qreal angolo, QRgb fondo, QRgb bordo) {
+    p.save();
+    Ruota(p, angolo);
     p.setPen(QPen(QColor(bordo), 2.5));
     p.setBrush(QColor(fondo));
-    p.drawRoundedRect(QRectF(-21, -36, 42, 70), 5, 5);
+    p.drawRoundedRect(SagomaCarta, 5, 5);
     p.restore();
 }
 
@@ -31,36 +41,43 @@ QImage DueColori(const QImage& disegno) {
     for (int y = 0; y < netta.height(); ++y) {
         for (int x = 0; x < netta.width(); ++x) {
             const QRgb c = netta.pixel(x, y);
-            const bool pieno = qAlpha(c) >= 128;
-            const bool scuro = qGray(c) < 160;
-            netta.setPixel(x, y,
-                           !pieno  ? qRgba(0, 0, 0, 0)
-                           : scuro ? qRgb(0, 0, 0)
-                                   : qRgb(255, 255, 255));
+            if (qAlpha(c) < 128) {
+                netta.setPixel(x, y, qRgba(0, 0, 0, 0));
+            } else {
+                netta.setPixel(x, y, qGray(c) < 160 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            }
         }
     }
     return netta;
 }
 
+// The largest size of `font` at which `testo` fits in `larghezza` pixels.
+void Adatta(QFont& font, const QString& testo, qreal larghezza, int massimo) {
+    for (int pixel = massimo; pixel > 1; --pixel) {
+        font.setPixelSize(pixel);
+        if (QFontMetricsF(font).horizontalAdvance(testo) <= larghezza) {
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void TMarchio::Ventaglio(QPainter& p) {
-    CartaInVentaglio(p, -16, TTavolozza::Blu, TTavolozza::Bianco);
+    constexpr qreal angoloDorso = -16;
+    constexpr qreal angoloFaccia = 12;
+    Carta(p, angoloDorso, TTavolozza::Blu, TTavolozza::Bianco);
     p.save();
-    p.translate(0, 34);
-    p.rotate(-16);
-    p.translate(0, -34);
+    Ruota(p, angoloDorso);
     p.setPen(QPen(QColor(TTavolozza::Bianco).darker(110), 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(-15, -30, 30, 58), 3, 3);
+    p.drawRoundedRect(SagomaCarta.adjusted(6, 6, -6, -6), 3, 3);
     p.restore();
 
-    CartaInVentaglio(p, 12, TTavolozza::Crema, TTavolozza::BordoCarta);
+    Carta(p, angoloFaccia, TTavolozza::Crema, TTavolozza::BordoCarta);
     p.save();
-    p.translate(0, 34);
-    p.rotate(12);
-    p.translate(0, -34);
-    TSegni::Disegna(p, TSegni::Denari, QPointF(0, -1), 34);
+    Ruota(p, angoloFaccia);
+    TSegni::Disegna(p, TSegni::Denari, SagomaCarta.center(), 34);
     p.restore();
 }
 
@@ -90,30 +107,27 @@ QImage TMarchio::Logo() {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
 
+    constexpr qreal latoVentaglio = 50;
     p.save();
-    p.translate(24, 27);
-    p.scale(0.5, 0.5);
+    p.translate(latoVentaglio / 2, AltezzaLogo / 2.0 + 2);
+    p.scale(latoVentaglio / LatoProgetto, latoVentaglio / LatoProgetto);
     Ventaglio(p);
     p.restore();
 
+    const QRectF scritta(latoVentaglio, 0, LarghezzaLogo - latoVentaglio - 3, AltezzaLogo);
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setBold(true);
     font.setItalic(true);
-    font.setPixelSize(27);
+    Adatta(font, NomeGioco, scritta.width() - 2, 30);
     p.setFont(font);
-    const QRectF scritta(48, 0, LarghezzaLogo - 48, AltezzaLogo);
     p.setPen(QColor(0, 0, 0, 60));
-    p.drawText(scritta.translated(1.2, 1.2), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Solvintra"));
+    p.drawText(scritta.translated(1.2, 1.2), Qt::AlignLeft | Qt::AlignVCenter, NomeGioco);
     p.setPen(QColor(VerdeLogo));
-    p.drawText(scritta, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Solvintra"));
+    p.drawText(scritta, Qt::AlignLeft | Qt::AlignVCenter, NomeGioco);
     return logo;
 }
 
 QImage TMarchio::Mano() {
-    QImage mano(LatoMano, LatoMano, QImage::Format_ARGB32_Premultiplied);
-    mano.fill(Qt::transparent);
-
     // Four curled fingers over the palm, the thumb tucked in on the left; the
     // knuckles sit around the hot spot (12, 10), where the card is held.
     QPainterPath sagoma;
@@ -130,6 +144,8 @@ QImage TMarchio::Mano() {
     polso.addRect(QRectF(11.5, 23, 11, 5));
     sagoma = sagoma.united(polso).simplified();
 
+    QImage mano(LatoMano, LatoMano, QImage::Format_ARGB32_Premultiplied);
+    mano.fill(Qt::transparent);
     QPainter p(&mano);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(Qt::black, 1.0));
