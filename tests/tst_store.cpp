@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
