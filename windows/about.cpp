@@ -51,14 +51,14 @@ void About::CreaLogo() {
     Image1->setMouseTracking(true);
 }
 
-// The lines of text keep the pointer to themselves: over them nothing happens.
+// Over the lines of text nothing happens: a label would hand presses on to the
+// window, and bare moves already stop at a label that does not track them.
 void About::CreaScritte() {
     for (const Scritta& scritta : Scritte) {
         QLabel* etichetta = TFinestra::NuovaEtichetta(
             this, QString::fromLatin1(scritta.nome), QString::fromUtf8(scritta.testo),
             scritta.posizione, TFinestra::Arial(scritta.punti));
         etichetta->setAttribute(Qt::WA_NoMousePropagation);
-        etichetta->setMouseTracking(true);
     }
 }
 
