@@ -27,7 +27,7 @@ constexpr std::array Scritte{
     Scritta{"Label3", "Grafica: la squadra di Solvintra", {20, 84}, PuntiCrediti},
     Scritta{"Label2", "Programma: la squadra di Solvintra", {20, 108}, PuntiCrediti},
     Scritta{"Label1", "© 2007 Solvintra", {20, 140}, PuntiAvviso},
-    Scritta{"lbVersione", "Versione 0", {188, 140}, PuntiAvviso},
+    Scritta{"lbVersione", SOLVINTRA_VERSIONE, {188, 140}, PuntiAvviso},
 };
 
 } // namespace
@@ -37,8 +37,6 @@ About::About(QWidget* genitore) : QDialog(genitore, Cornice) {
     setMouseTracking(true);
     CreaLogo();
     CreaScritte();
-    TFinestra::ScriviEtichetta(findChild<QLabel*>(QStringLiteral("lbVersione")),
-                               QStringLiteral(SOLVINTRA_VERSIONE));
 }
 
 // The logo lets the pointer through, so it closes the panel like the background.
