@@ -1,0 +1,16 @@
+# The main window offscreen: start-up, layout, menus and the abandon question;
+# then play through real pointer events on the cards.
+add_library(tst_table_tavola STATIC ${CMAKE_CURRENT_SOURCE_DIR}/tst_table_tavola.cpp)
+target_link_libraries(tst_table_tavola PUBLIC table Qt6::Widgets Qt6::Test)
+solvintra_flags(tst_table_tavola)
+
+solvintra_test(tst_table
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_table.cpp
+    LIBS tst_table_tavola store risorse)
+add_dependencies(tst_table solvintra immagini)
+target_compile_definitions(tst_table PRIVATE SOLVINTRA_ESEGUIBILE="$<TARGET_FILE:solvintra>")
+
+solvintra_test(tst_table_gioco
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_table_gioco.cpp
+    LIBS tst_table_tavola store risorse)
+add_dependencies(tst_table_gioco immagini)

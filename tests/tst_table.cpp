@@ -1,0 +1,352 @@
+#include "tst_table_tavola.h"
+
+#include "coordinate.h"
+#include "tcarta.h"
+#include "timmagini.h"
+#include "tmessaggi.h"
+#include "tstatistiche.h"
+#include "ttavolo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The main window: start-up, layout, menus, the abandon question, the pictures.
+class TestTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void posizioniAvvio_data();
+    void posizioniAvvio();
+    void margini_data();
+    void margini();
+    void minimizzata();
+    void segnaposto_data();
+    void segnaposto();
+    void menu_data();
+    void menu();
+    void abbandono_data();
+    void abbandono();
+    void immagini_data();
+    void immagini();
+    void immagineMancanteFerma_data();
+    void immagineMancanteFerma();
+};
+
+namespace {
+
+// Every card sits where its pile's fan puts it, from the grid and the margin
+// alone, and each card lies above the one below it.
+void ControllaTavolo(MF& mf, int margine) {
+    QCOMPARE(MargineAlto, margine);
+    const TPartita& partita = mf.Partita();
+    for (std::int16_t p = 0; p < NumeroPozzi; ++p) {
+        const TPozzo& pozzo = partita.Pozzi[p];
+        QPoint atteso(110 * (p % 8) + 64, 205 * (p / 8) + margine - 1);
+        for (std::int16_t k = 1; k <= pozzo.NumeroCarte; ++k) {
+            const TCarta* carta = mf.Carta(pozzo.Carta(k)->numero);
+            QCOMPARE(carta->geometry(), QRect(atteso, QSize(69, 125)));
+            QVERIFY(carta->isVisibleTo(mf.Tavolo()));
+            if (k > 1 && mf.Tavolo()->rect().contains(atteso + QPoint(60, 100))) {
+                QCOMPARE(mf.Tavolo()->childAt(atteso + QPoint(60, 100)), carta);
+            }
+            atteso += k == 1 && pozzo.Carta(1)->Coperta ? QPoint(13, 13) : QPoint(2, 3);
+        }
+    }
+}
+
+int AltezzaMenu(MF& mf) {
+    return mf.height() - mf.Tavolo()->height();
+}
+
+void Ridimensiona(MF& mf, int altezzaClient) {
+    mf.resize(984, altezzaClient + AltezzaMenu(mf));
+    QTRY_COMPARE(mf.Tavolo()->height(), altezzaClient);
+}
+
+// A copy of the build's pictures with one file removed or spoilt.
+QString Guasta(const QTemporaryDir& dove, const QString& file, bool mancante) {
+    const QDir origine(qEnvironmentVariable("SOLVINTRA_IMMAGINI"));
+    const QString copia = dove.filePath(QStringLiteral("Immagini"));
+    QDir().mkpath(copia);
+    for (const QString& nome : origine.entryList(QDir::Files)) {
+        QFile::copy(origine.filePath(nome), QDir(copia).filePath(nome));
+    }
+    QFile bersaglio(QDir(copia).filePath(file));
+    if (mancante) {
+        bersaglio.remove();
+    } else if (bersaglio.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        bersaglio.write("not a picture");
+    }
+    return copia;
+}
+
+} // namespace
+
+void TestTable::init() {
+    TMessaggi::ImpostaRisponditore([](const QString& domanda) {
+        qFatal("unexpected question: %s", qPrintable(domanda));
+        return false;
+    });
+}
+
+void TestTable::cleanup() {
+    TMessaggi::ImpostaRisponditore({});
+}
+
+void TestTable::posizioniAvvio_data() {
+    QTest::addColumn<bool>("mostrata");
+    QTest::addColumn<int>("margine");
+    QTest::newRow("first deal, before any resize") << false << 80;
+    QTest::newRow("first resize centres the grid") << true << 88;
+}
+
+void TestTable::posizioniAvvio() {
+    QFETCH(bool, mostrata);
+    QFETCH(int, margine);
+    auto mf = mostrata ? TTavolaProva::Mostra() : TTavolaProva::Crea();
+    QCOMPARE(mf->windowTitle(), QStringLiteral("Solvintra"));
+    if (mostrata) {
+        QCOMPARE(mf->Tavolo()->size(), QSize(984, 711));
+    }
+    QCOMPARE(mf->Partita().CartaAttiva, -1);
+    ControllaTavolo(*mf, margine);
+    QCOMPARE(mf->Segnaposto()->geometry(), QRect(64, margine - 1, 69, 125));
+    QVERIFY(mf->Segnaposto()->isVisibleTo(mf->Tavolo()));
+    QCOMPARE(mf->Tavolo()->Sfondo().size(), QSize(1024, 768));
+    QVERIFY(!mf->windowIcon().availableSizes().isEmpty());
+}
+
+void TestTable::margini_data() {
+    QTest::addColumn<int>("altezza");
+    QTest::addColumn<int>("margine");
+    QTest::newRow("design height") << 711 << 88;
+    QTest::newRow("tall window, capped") << 800 << 120;
+    QTest::newRow("87.5 rounds to even") << 710 << 88;
+    QTest::newRow("88.5 rounds to even") << 712 << 88;
+    QTest::newRow("low window, no lower bound") << 400 << -68;
+}
+
+void TestTable::margini() {
+    QFETCH(int, altezza);
+    QFETCH(int, margine);
+    auto mf = TTavolaProva::Mostra();
+    Ridimensiona(*mf, altezza);
+    ControllaTavolo(*mf, margine);
+    QCOMPARE(mf->Segnaposto()->y(), margine - 1);
+}
+
+void TestTable::minimizzata() {
+    auto mf = TTavolaProva::Mostra();
+    const int menu = AltezzaMenu(*mf);
+    mf->showMinimized();
+    QTRY_VERIFY(mf->isMinimized());
+    mf->resize(984, 800 + menu);
+    QTRY_COMPARE(mf->Tavolo()->height(), 800);
+    ControllaTavolo(*mf, 88);
+    mf->showNormal();
+    QTRY_COMPARE(MargineAlto, 120);
+    ControllaTavolo(*mf, 120);
+}
+
+void TestTable::segnaposto_data() {
+    QTest::addColumn<QString>("tavolo");
+    QTest::addColumn<int>("pozzo");
+    QTest::newRow("no corner open") << "5: c1 0" << 0;
+    QTest::newRow("one corner open") << "0: 0 | 5: c11 10" << 7;
+    QTest::newRow("three corners open") << "0: 0 | 7: 10 | 23: 20 | 5: 30" << 16;
+    QTest::newRow("all four open") << "0: 0 | 7: 10 | 23: 20 | 16: 30" << -1;
+}
+
+void TestTable::segnaposto() {
+    QFETCH(QString, tavolo);
+    QFETCH(int, pozzo);
+    auto mf = TTavolaProva::Mostra();
+    TTavolaProva::Disponi(*mf, tavolo);
+    QCOMPARE(mf->Segnaposto()->isVisible(), pozzo >= 0);
+    if (pozzo >= 0) {
+        QCOMPARE(mf->Segnaposto()->pos(), QPoint(110 * (pozzo % 8) + 64, 205 * (pozzo / 8) + 87));
+    }
+}
+
+void TestTable::menu_data() {
+    QTest::addColumn<QString>("voce");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QKeySequence>("scorciatoia");
+    QTest::addColumn<bool>("abilitata");
+    QTest::newRow("new game") << "mnuCarte"
+                              << "Nuova partita" << QKeySequence(Qt::Key_F2) << true;
+    QTest::newRow("restart") << "mnuRicomincia"
+                             << "Ricomincia questa partita" << QKeySequence() << false;
+    QTest::newRow("undo") << "mnuAnnulla"
+                          << "Annulla mossa" << QKeySequence(Qt::CTRL | Qt::Key_Z) << false;
+    QTest::newRow("statistics") << "mnuStat"
+                                << "Statistiche..." << QKeySequence(Qt::Key_F4) << true;
+    QTest::newRow("exit") << "mnuEsce"
+                          << "Esci" << QKeySequence() << true;
+    QTest::newRow("rules") << "mnuGuida"
+                           << "Regole del gioco..." << QKeySequence(Qt::Key_F1) << true;
+    QTest::newRow("about") << "mnuHelp"
+                           << "Informazionu su Solvintra..." << QKeySequence() << true;
+}
+
+void TestTable::menu() {
+    QFETCH(QString, voce);
+    QFETCH(QString, testo);
+    QFETCH(QKeySequence, scorciatoia);
+    QFETCH(bool, abilitata);
+    auto mf = TTavolaProva::Crea();
+    const auto* azione = mf->findChild<QAction*>(voce);
+    QVERIFY(azione != nullptr);
+    QCOMPARE(azione->text(), testo);
+    QCOMPARE(azione->shortcut(), scorciatoia);
+    QCOMPARE(azione->isEnabled(), abilitata);
+
+    // The bar and the order of the items, separators included.
+    QStringList barra;
+    QStringList ordine;
+    for (QAction* menu : mf->menuBar()->actions()) {
+        barra << menu->menu()->objectName() + u'=' + menu->text();
+        for (QAction* v : menu->menu()->actions()) {
+            ordine << (v->isSeparator() ? QStringLiteral("-") : v->objectName());
+        }
+    }
+    QCOMPARE(barra, QStringList({"mnuPartita=Partita", "mnuHelpMenu=?"}));
+    QCOMPARE(ordine, QStringList({"mnuCarte", "mnuRicomincia", "-", "mnuAnnulla", "-", "mnuStat",
+                                  "-", "mnuEsce", "mnuGuida", "mnuHelp"}));
+}
+
+void TestTable::abbandono_data() {
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<QString>("stato");
+    QTest::addColumn<bool>("risposta");
+    for (const char* comando : {"mnuCarte", "mnuRicomincia", "mnuEsce", "title bar"}) {
+        for (const char* stato : {"dealt", "after a move", "after a win"}) {
+            for (const bool risposta : {true, false}) {
+                QTest::addRow("%s, %s, %s", comando, stato, risposta ? "Yes" : "No")
+                    << comando << stato << risposta;
+            }
+        }
+    }
+}
+
+void TestTable::abbandono() {
+    QFETCH(QString, comando);
+    QFETCH(QString, stato);
+    QFETCH(bool, risposta);
+    auto mf = TTavolaProva::Mostra();
+    if (stato == QStringLiteral("after a move")) {
+        TTavolaProva::Disponi(*mf, QStringLiteral("5: c1 0 | 6: c2 3"));
+        QVERIFY(mf->Partita().MuoviCarta(0, 0));
+    } else if (stato == QStringLiteral("after a win")) {
+        TTavolaProva::Disponi(*mf, QStringLiteral("0: 0-9 | 7: 10-19 | 23: 20-29 | 16: 30-38 | "
+                                                  "8: 39"));
+        mf->Partita().PartitaIniziata = true;
+        TTavolaProva::ChiudiModale();
+        TTavolaProva::DoppioClic(*mf, 39);
+        QVERIFY(mf->Partita().Vinta());
+    }
+    const bool domanda = stato == QStringLiteral("after a move");
+    int chiesto = 0;
+    TMessaggi::ImpostaRisponditore([&](const QString& testo) {
+        ++chiesto;
+        return testo == QStringLiteral("Abbandonare la partita?") && risposta;
+    });
+    const QString prima = TTavolaProva::Descrivi(*mf);
+    const std::int16_t perse = TStatistiche::LeggiStatistica(TStatistiche::Perse);
+    const std::int16_t vinte = TStatistiche::LeggiStatistica(TStatistiche::Vinte);
+
+    if (comando == QStringLiteral("title bar")) {
+        mf->close();
+    } else {
+        mf->findChild<QAction*>(comando)->trigger();
+    }
+    const bool avanti = !domanda || risposta;
+    QCOMPARE(chiesto, domanda ? 1 : 0);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse + (domanda && risposta));
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinte);
+    const bool chiusura = comando == QStringLiteral("mnuEsce") || comando == "title bar";
+    if (chiusura) {
+        QCOMPARE(mf->isVisible(), !avanti);
+    } else if (avanti) {
+        // A fresh deal (or the last one again): 20 piles of two, corners empty.
+        QVERIFY(!mf->Partita().PartitaIniziata);
+        QCOMPARE(TTavolaProva::Descrivi(*mf).count(u'|'), 19);
+        QCOMPARE(mf->Partita().AngoloCorrente, 0);
+    }
+    if (!avanti || chiusura) {
+        QCOMPARE(TTavolaProva::Descrivi(*mf), prima);
+    }
+}
+
+void TestTable::immagini_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("mancante");
+    QTest::addColumn<bool>("avvio");
+    QTest::newRow("mask.bmp missing") << "mask.bmp" << true << false;
+    QTest::newRow("Xx.bmp spoilt") << "Xx.bmp" << false << false;
+    QTest::newRow("Posto.bmp missing") << "Posto.bmp" << true << false;
+    QTest::newRow("a face spoilt") << "23.bmp" << false << false;
+    QTest::newRow("the last face missing") << "39.bmp" << true << false;
+    QTest::newRow("tavolo.jpg missing") << "tavolo.jpg" << true << true;
+    QTest::newRow("tavolo.jpg spoilt") << "tavolo.jpg" << false << true;
+}
+
+void TestTable::immagini() {
+    QFETCH(QString, file);
+    QFETCH(bool, mancante);
+    QFETCH(bool, avvio);
+    const QTemporaryDir cartella;
+    TImmagini immagini(Guasta(cartella, file, mancante));
+    QCOMPARE(immagini.Carica(), avvio);
+    if (!avvio) {
+        QVERIFY2(immagini.Errore().contains(file), qPrintable(immagini.Errore()));
+        QVERIFY(immagini.Errore().contains(mancante ? "manca" : "non si può leggere"));
+        return;
+    }
+    // The built-in background stands in and start-up completes.
+    QVERIFY(immagini.Tavolo.isNull());
+    MF mf(immagini);
+    QCOMPARE(mf.Tavolo()->Sfondo().size(), QSize(1024, 768));
+    QCOMPARE(TTavolaProva::Descrivi(mf).count(u'|'), 19);
+}
+
+void TestTable::immagineMancanteFerma_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("mask.bmp") << "mask.bmp";
+    QTest::newRow("Xx.bmp") << "Xx.bmp";
+    QTest::newRow("Posto.bmp") << "Posto.bmp";
+    QTest::newRow("a face") << "17.bmp";
+}
+
+// The real program beside a damaged folder names the file on stderr and does
+// not crash. Its error box then waits for a person, so the test ends it here;
+// the exit status after the box is checked under a real X server.
+void TestTable::immagineMancanteFerma() {
+    QFETCH(QString, file);
+    const QTemporaryDir cartella;
+    Guasta(cartella, file, true);
+    const QString programma = cartella.filePath(QStringLiteral("solvintra"));
+    QVERIFY(QFile::copy(QStringLiteral(SOLVINTRA_ESEGUIBILE), programma));
+    QFile::setPermissions(programma, QFile::ExeOwner | QFile::ReadOwner);
+    QProcess processo;
+    processo.start(programma, {});
+    QVERIFY(processo.waitForStarted());
+    QString errori;
+    QTRY_VERIFY_WITH_TIMEOUT((errori += processo.readAllStandardError()).contains(file), 15000);
+    QVERIFY2(errori.contains("manca"), qPrintable(errori));
+    QVERIFY(processo.state() == QProcess::Running ||
+            (processo.exitStatus() == QProcess::NormalExit && processo.exitCode() != 0));
+    processo.kill();
+    processo.waitForFinished();
+}
+
+QTEST_MAIN(TestTable)
+#include "tst_table.moc"
