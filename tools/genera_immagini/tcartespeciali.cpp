@@ -1,4 +1,5 @@
 #include "tcartespeciali.h"
+#include "tcaratteri.h"
 #include "tformacarta.h"
 #include "ttavolozza.h"
 
@@ -88,7 +89,7 @@ QImage TCarteSpeciali::Posto() {
         p.setPen(tratteggio);
         p.drawRoundedRect(Interno(3), TFormaCarta::Raggio - 2, TFormaCarta::Raggio - 2);
 
-        QFont font(QStringLiteral("DejaVu Serif"));
+        QFont font(TCaratteri::Serif());
         font.setBold(true);
         font.setPixelSize(40);
         p.setFont(font);

@@ -1,4 +1,5 @@
 #include "tfaccia.h"
+#include "tcaratteri.h"
 #include "tfigure.h"
 #include "tformacarta.h"
 #include "tsegni.h"
@@ -33,7 +34,7 @@ struct TDisposizione {
 
 const std::array<TDisposizione, TFaccia::PrimaFigura - 1>& Disposizioni() {
     static const std::array<TDisposizione, TFaccia::PrimaFigura - 1> disposizioni = {{
-        {62, {{Centro, Mezzo}}},
+        {58, {{Centro, Mezzo}}},
         {33, {{Centro, Mezzo - 30}, {Centro, Mezzo + 30}}},
         {28, {{Centro, Alto - 2}, {Centro, Mezzo}, {Centro, Basso + 2}}},
         {28,
@@ -122,19 +123,44 @@ void TFaccia::Indici(QPainter& p, int mazzo, int valore) {
 }
 
 void TFaccia::Indice(QPainter& p, int mazzo, int valore, const QRectF& cifra, QPointF segno) {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    QFont font(TCaratteri::Sans());
     font.setBold(true);
     font.setPixelSize(qRound(cifra.height()));
-    font.setStretch(valore == ValoreMassimo ? QFont::ExtraCondensed : QFont::Unstretched);
+    // Two digits close up, to stay clear of the card's edge.
+    const QString testo = QString::number(valore);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, testo.size() > 1 ? -1.2 : 0);
     p.setFont(font);
     p.setPen(QColor(TSegni::Colore(mazzo)));
-    p.drawText(cifra, Qt::AlignCenter, QString::number(valore));
+    p.drawText(cifra, Qt::AlignCenter, testo);
     TSegni::Disegna(p, mazzo, segno, 11);
 }
 
 void TFaccia::Semi(QPainter& p, int mazzo, int valore) {
+    if (valore == 1) {
+        Cartiglio(p, mazzo);
+    }
     const TDisposizione& d = Disposizioni()[valore - 1];
     for (const QPointF& posto : d.posti) {
         TSegni::Disegna(p, mazzo, posto, Altezza(mazzo, d.altezza), Inclinazione(mazzo, posto));
+    }
+}
+
+void TFaccia::Cartiglio(QPainter& p, int mazzo) {
+    // The ace's sign stands in an oval frame, as on the old decks.
+    const QPointF centro(Centro, Mezzo);
+    constexpr qreal rx = 28;
+    constexpr qreal ry = 46;
+    QColor colore(TSegni::Colore(mazzo));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colore, 1.2));
+    p.drawEllipse(centro, rx, ry);
+    colore.setAlpha(110);
+    p.setPen(QPen(colore, 0.8));
+    p.drawEllipse(centro, rx - 2.5, ry - 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(TSegni::Colore(mazzo)));
+    for (const QPointF& punto :
+         {QPointF(0, -ry), QPointF(0, ry), QPointF(-rx, 0), QPointF(rx, 0)}) {
+        p.drawEllipse(centro + punto, 2.2, 2.2);
     }
 }

@@ -21,4 +21,5 @@ private:
     static void Indici(QPainter& p, int mazzo, int valore);
     static void Indice(QPainter& p, int mazzo, int valore, const QRectF& cifra, QPointF segno);
     static void Semi(QPainter& p, int mazzo, int valore);
+    static void Cartiglio(QPainter& p, int mazzo);
 };

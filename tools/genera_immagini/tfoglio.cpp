@@ -1,4 +1,5 @@
 #include "tfoglio.h"
+#include "tcaratteri.h"
 #include "tcartespeciali.h"
 #include "tfaccia.h"
 #include "tformacarta.h"
@@ -128,7 +129,7 @@ int TFoglio::Ingranditi(QPainter& p, int y) {
 }
 
 void TFoglio::Didascalia(QPainter& p, QPoint sotto, const QString& testo) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(TCaratteri::Sans());
     font.setPixelSize(11);
     p.setFont(font);
     p.setPen(Qt::white);

@@ -1,4 +1,5 @@
 #include "tmarchio.h"
+#include "tcaratteri.h"
 #include "tsegni.h"
 #include "ttavolozza.h"
 
@@ -115,7 +116,7 @@ QImage TMarchio::Logo() {
     p.restore();
 
     const QRectF scritta(latoVentaglio, 0, LarghezzaLogo - latoVentaglio - 3, AltezzaLogo);
-    QFont font(QStringLiteral("DejaVu Serif"));
+    QFont font(TCaratteri::Serif());
     font.setBold(true);
     font.setItalic(true);
     Adatta(font, NomeGioco, scritta.width() - 2, 30);
