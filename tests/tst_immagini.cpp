@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtEndian>
 #include <QtTest>
@@ -73,6 +76,10 @@ private slots:
     void carteVisibiliSenzaRosso();
     void facceTutteDiverse();
     void tavoloVerde();
+    void disegniNonPiatti_data();
+    void disegniNonPiatti();
+    void generatore_data();
+    void generatore();
     void regole_data();
     void regole();
     void risorse_data();
@@ -217,6 +224,77 @@ void TestImmagini::tavoloVerde() {
     QVERIFY2(std::abs(r / n - 62) <= 12, qPrintable(QString::number(r / n)));
     QVERIFY2(std::abs(g / n - 106) <= 12, qPrintable(QString::number(g / n)));
     QVERIFY2(b / n <= 12, qPrintable(QString::number(b / n)));
+}
+
+void TestImmagini::disegniNonPiatti_data() {
+    // A flat fill would pass every size check: the back must carry a pattern
+    // and the cloth a faint weave, but only a faint one.
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("minimoColori");
+    QTest::addColumn<double>("massimoScarto");
+    QTest::newRow("back") << QStringLiteral("Xx.bmp") << 12 << 255.0;
+    QTest::newRow("cloth") << QStringLiteral("tavolo.jpg") << 12 << 20.0;
+}
+
+void TestImmagini::disegniNonPiatti() {
+    QFETCH(QString, nome);
+    QFETCH(int, minimoColori);
+    QFETCH(double, massimoScarto);
+    const QImage immagine = Leggi(nome);
+    QSet<QRgb> colori;
+    double somma = 0, somma2 = 0;
+    for (int y = 0; y < immagine.height(); ++y) {
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QRgb c = immagine.pixel(x, y);
+            colori.insert(c);
+            somma += qGray(c);
+            somma2 += double(qGray(c)) * qGray(c);
+        }
+    }
+    const double n = double(immagine.width()) * immagine.height();
+    const double scarto = std::sqrt(somma2 / n - (somma / n) * (somma / n));
+    QVERIFY2(colori.size() >= minimoColori, qPrintable(QString::number(colori.size())));
+    QVERIFY2(scarto > 1.0 && scarto <= massimoScarto, qPrintable(QString::number(scarto)));
+}
+
+void TestImmagini::generatore_data() {
+    // A failed run must leave the folder that was there untouched; a good run
+    // replaces it whole, with no stale file left over.
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<int>("esito");
+    QTest::addColumn<bool>("vecchioRimasto");
+    const QString pagina = Percorso("Solvintra.htm");
+    QTest::newRow("good run") << QStringList{"cartella", "@", pagina} << 0 << false;
+    QTest::newRow("missing rules page")
+        << QStringList{"cartella", "@", "/nonexistent/Solvintra.htm"} << 1 << true;
+    QTest::newRow("empty rules page") << QStringList{"cartella", "@", "/dev/null"} << 1 << true;
+    QTest::newRow("unknown command") << QStringList{"tutto", "@"} << 2 << true;
+    QTest::newRow("missing argument") << QStringList{"cartella", "@"} << 2 << true;
+}
+
+void TestImmagini::generatore() {
+    QFETCH(QStringList, argomenti);
+    QFETCH(int, esito);
+    QFETCH(bool, vecchioRimasto);
+    QTemporaryDir temporanea;
+    QVERIFY(temporanea.isValid());
+    const QString cartella = temporanea.filePath("Immagini");
+    QVERIFY(QDir().mkpath(cartella));
+    QFile vecchio(cartella + "/vecchio.txt");
+    QVERIFY(vecchio.open(QIODevice::WriteOnly));
+    vecchio.close();
+    argomenti.replaceInStrings("@", cartella);
+
+    QProcess generatore;
+    generatore.start(QStringLiteral(GENERATORE), argomenti);
+    QVERIFY(generatore.waitForFinished(60000));
+    QCOMPARE(generatore.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(generatore.exitCode(), esito);
+    QCOMPARE(QFile::exists(cartella + "/vecchio.txt"), vecchioRimasto);
+    const QStringList scritti = QDir(cartella).entryList(QDir::Files);
+    QCOMPARE(scritti.size(), esito == 0 ? NumeroFacce + 5 : 1);
+    QCOMPARE(QDir(temporanea.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{"Immagini"});
 }
 
 void TestImmagini::regole_data() {
