@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int LatiIcona[] = {16, 24, 32, 48, 64, 128, 256};
-
 int Concludi(TCartella& cartella) {
     if (cartella.Concludi()) {
         return 0;
@@ -50,7 +48,7 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
 int ScriviRisorse(const QString& destinazione) {
     TCartella cartella(destinazione);
     cartella.Scrivi(QStringLiteral("sfondo.jpg"), TTavolo::Panno());
-    for (int lato : LatiIcona) {
+    for (int lato : TMarchio::LatiIcona) {
         cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), TMarchio::Icona(lato));
     }
     cartella.Scrivi(QStringLiteral("logo.png"), TMarchio::Logo());

@@ -20,9 +20,12 @@ constexpr int PassoX = TFormaCarta::Larghezza + Spazio;
 constexpr int PassoY = TFormaCarta::Altezza + Spazio;
 constexpr int Larghezza = 2 * Margine + TFaccia::ValoreMassimo * PassoX - Spazio;
 constexpr int Ingrandimento = 3;
+constexpr int AltezzaMucchio = TFormaCarta::Altezza + 13 + 4 * 3; // a face-down card and five faces
+constexpr int AltezzaMarchi = TMarchio::LatoMano * Ingrandimento;
 constexpr int AltezzaIngranditi = TFormaCarta::Altezza * Ingrandimento;
-constexpr int Altezza = Margine + TSegni::NumeroSemi * PassoY + PassoY + 30 + SpazioDidascalia +
-                        3 * 32 + SpazioDidascalia + AltezzaIngranditi + Margine + 40;
+constexpr int Altezza = Margine + TSegni::NumeroSemi * PassoY + AltezzaMucchio + SpazioDidascalia +
+                        AltezzaMarchi + SpazioDidascalia + Spazio + AltezzaIngranditi +
+                        SpazioDidascalia + Margine;
 
 // A card as the table shows it: cut to the mask, the cloth around it.
 QImage Ritagliata(const QImage& carta) {
@@ -81,7 +84,7 @@ int TFoglio::Speciali(QPainter& p, int y) {
     for (int mazzo = 0; mazzo < TSegni::NumeroSemi; ++mazzo) {
         Mucchio(p, QPoint(Margine + 3 * PassoX + 10 + mazzo * 112, y), mazzo);
     }
-    return y + TFormaCarta::Altezza + 30 + SpazioDidascalia;
+    return y + AltezzaMucchio + SpazioDidascalia;
 }
 
 void TFoglio::Mucchio(QPainter& p, QPoint base, int mazzo) {
@@ -95,25 +98,29 @@ void TFoglio::Mucchio(QPainter& p, QPoint base, int mazzo) {
 }
 
 int TFoglio::Marchi(QPainter& p, int y) {
+    // Everything stands on one base line, the icons up to the size that fits.
+    const int base = y + AltezzaMarchi;
     int x = Margine;
-    for (int lato : {16, 24, 32, 48, 64, 96}) {
-        p.drawImage(QPoint(x, y + 96 - lato), TMarchio::Icona(lato));
-        x += lato + Spazio;
+    for (int lato : TMarchio::LatiIcona) {
+        if (lato <= AltezzaMarchi) {
+            p.drawImage(QPoint(x, base - lato), TMarchio::Icona(lato));
+            x += lato + Spazio;
+        }
     }
-    Didascalia(p, QPoint(Margine, y + 96), QStringLiteral("icona"));
+    Didascalia(p, QPoint(Margine, base), QStringLiteral("icona"));
     x += 2 * Spazio;
     const QImage mano = TMarchio::Mano();
-    p.drawImage(QPoint(x, y + 96 - TMarchio::LatoMano), mano);
+    Didascalia(p, QPoint(x, base), QStringLiteral("mano"));
+    p.drawImage(QPoint(x, base - TMarchio::LatoMano), mano);
     x += TMarchio::LatoMano + Spazio;
     p.drawImage(QPoint(x, y), Ingrandita(mano));
-    Didascalia(p, QPoint(x - TMarchio::LatoMano - Spazio, y + 96), QStringLiteral("mano"));
-    x += TMarchio::LatoMano * Ingrandimento + 2 * Spazio;
-    const QRect fondoLogo(QPoint(x, y + 96 - TMarchio::AltezzaLogo),
+    x += AltezzaMarchi + 2 * Spazio;
+    const QRect fondoLogo(QPoint(x, base - TMarchio::AltezzaLogo),
                           QSize(TMarchio::LarghezzaLogo, TMarchio::AltezzaLogo));
     p.fillRect(fondoLogo, Qt::white);
     p.drawImage(fondoLogo.topLeft(), TMarchio::Logo());
-    Didascalia(p, QPoint(x, y + 96), QStringLiteral("logo"));
-    return y + 96 + SpazioDidascalia + Spazio;
+    Didascalia(p, QPoint(x, base), QStringLiteral("logo"));
+    return base + SpazioDidascalia + Spazio;
 }
 
 int TFoglio::Ingranditi(QPainter& p, int y) {

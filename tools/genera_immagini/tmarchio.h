@@ -3,6 +3,9 @@
 // Qt
 #include <QImage>
 
+// Standard library
+#include <array>
+
 class QPainter;
 
 // The game's own marks: the window icon, the logo of the about window and the
@@ -12,6 +15,8 @@ public:
     static constexpr int LarghezzaLogo = 164;
     static constexpr int AltezzaLogo = 50;
     static constexpr int LatoMano = 32;
+    // The icon comes in the sizes desktops ask for, smallest first.
+    static constexpr std::array<int, 7> LatiIcona = {16, 24, 32, 48, 64, 128, 256};
 
     // A fanned pair of cards on green, `lato` pixels square.
     static QImage Icona(int lato);
