@@ -8,6 +8,9 @@
 #include <QPainterPath>
 #include <QTransform>
 
+// Standard library
+#include <vector>
+
 namespace {
 
 constexpr int ValoreFante = 8;
@@ -250,17 +253,28 @@ void TFigure::Re(QPainter& p, int mazzo) {
     p.setBrush(Stoffa(19, 53, Veste(mazzo)));
     p.drawPath(manto);
 
-    // Ermine down the front and along the hem.
+    // Ermine down the front, along the hem and over the shoulders.
     p.setBrush(QColor(TTavolozza::Bianco));
     p.drawRect(QRectF(33.5, 40, 5, 70));
     p.drawRect(QRectF(19.5, 106, 33, 6));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(TTavolozza::Inchiostro));
-    for (qreal y = 46; y < 104; y += 9) {
-        p.drawEllipse(QPointF(36, y), 0.7, 1.1);
+    QPainterPath mantellina;
+    mantellina.moveTo(24, 40);
+    mantellina.quadTo(36, 33, 48, 40);
+    mantellina.lineTo(48, 47);
+    mantellina.quadTo(36, 53, 24, 47);
+    mantellina.closeSubpath();
+    p.drawPath(mantellina);
+    std::vector<QPointF> macchie = {{28, 44}, {36, 47}, {44, 44}};
+    for (qreal y = 56; y < 104; y += 9) {
+        macchie.emplace_back(36, y);
     }
     for (qreal x = 23; x < 52; x += 6) {
-        p.drawEllipse(QPointF(x, 109), 0.7, 1.1);
+        macchie.emplace_back(x, 109);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(TTavolozza::Inchiostro));
+    for (const QPointF& macchia : macchie) {
+        p.drawEllipse(macchia, 0.7, 1.1);
     }
 
     // The sceptre in one hand, the sign of the suit in the other.

@@ -147,31 +147,35 @@ void TSegni::Spada(QPainter& p, qreal pixel) {
 void TSegni::Bastone(QPainter& p, qreal pixel) {
     p.setPen(Contorno(TTavolozza::VerdeScuro, pixel));
 
-    // Cut branches first, so the trunk covers their roots.
-    p.setBrush(QColor(TTavolozza::Verde));
-    const QPointF rami[] = {{-11, -18}, {11, 0}, {-9, 18}, {9, 32}};
+    // A club that thickens towards the top, with the stubs of cut branches.
+    constexpr qreal piede = 50;
+    constexpr qreal cima = -40;
+    const auto mezzaLarghezza = [](qreal y) { return 5 + (piede - y) / (piede - cima) * 8; };
+
+    // The stubs first, so the trunk covers their roots.
+    const QPointF rami[] = {{-1, -22}, {1, -6}, {-1, 10}, {1, 26}};
     for (const QPointF& r : rami) {
-        const qreal verso = r.x() < 0 ? -1 : 1;
-        QPainterPath ramo;
-        ramo.moveTo(r.x() - verso * 6, r.y() - 6);
-        ramo.lineTo(r.x() + verso * 4, r.y() - 10);
-        ramo.lineTo(r.x() + verso * 6, r.y() - 2);
-        ramo.lineTo(r.x() - verso * 6, r.y() + 4);
-        ramo.closeSubpath();
-        p.drawPath(ramo);
+        p.save();
+        p.translate(r.x() * (mezzaLarghezza(r.y()) - 1), r.y());
+        p.rotate(r.x() * 55);
+        p.setBrush(QColor(TTavolozza::Verde));
+        p.drawRoundedRect(QRectF(-3, -10, 6, 11), 1.5, 1.5);
+        p.setBrush(QColor(TTavolozza::Legno));
+        p.drawEllipse(QPointF(0, -10), 3, 1.6);
+        p.restore();
     }
 
     QPainterPath tronco;
-    tronco.moveTo(-6, 50);
-    tronco.cubicTo(-8, 20, -12, -20, -13, -40);
-    tronco.quadTo(0, -52, 13, -40);
-    tronco.cubicTo(12, -20, 8, 20, 6, 50);
+    tronco.moveTo(-mezzaLarghezza(piede), piede);
+    tronco.cubicTo(-6, 20, -mezzaLarghezza(cima), -10, -mezzaLarghezza(cima), cima);
+    tronco.lineTo(mezzaLarghezza(cima), cima);
+    tronco.cubicTo(mezzaLarghezza(cima), -10, 6, 20, mezzaLarghezza(piede), piede);
     tronco.closeSubpath();
     p.setBrush(Sfumatura(-13, 13, TTavolozza::Verde, TTavolozza::VerdeScuro));
     p.drawPath(tronco);
 
     p.setBrush(QColor(TTavolozza::Legno));
-    p.drawEllipse(QPointF(0, -42), 11, 5);
+    p.drawEllipse(QPointF(0, cima), mezzaLarghezza(cima), 5);
     p.setBrush(QColor(TTavolozza::Rosso));
-    p.drawRect(QRectF(-9, 38, 16, 5));
+    p.drawRect(QRectF(-mezzaLarghezza(38), 36, 2 * mezzaLarghezza(38), 5));
 }
