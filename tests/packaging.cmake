@@ -7,8 +7,5 @@ add_test(NAME tst_packaging
 add_test(NAME tst_packaging_deb
          COMMAND ${BASH} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/controlla_deb.sh
                  ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-# Each starts its own X server, so they may run beside the other tests. The
-# package is made like make package does, bringing the build folder up to date
-# first: quick once it is built.
-set_tests_properties(tst_packaging PROPERTIES TIMEOUT 120)
-set_tests_properties(tst_packaging_deb PROPERTIES TIMEOUT 240)
+# Each starts its own X server, so they may run beside the other tests.
+set_tests_properties(tst_packaging tst_packaging_deb PROPERTIES TIMEOUT 120)

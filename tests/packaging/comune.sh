@@ -1,4 +1,5 @@
 # Helpers shared by the packaging checks; sourced, not run.
+# shellcheck disable=SC2034 # fallito and lati_icona are read by the checks
 
 # Everything a check creates goes under $cartella_prova, removed on exit with
 # the X server and any game still running.
@@ -30,7 +31,8 @@ avvia_display() {
         sleep 0.1
     done
     [[ -s $numero ]] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$(head -n1 "$numero")"
+    DISPLAY=":$(head -n1 "$numero")"
+    export DISPLAY
 }
 
 # Starts the game through the launcher $1 from the working folder $2 and
@@ -46,7 +48,7 @@ prova_avvio() {
         XDG_CONFIG_HOME="$casa/.config" "$lanciatore" >"$casa/uscita.txt" 2>&1) &
     pid_gioco=$!
 
-    local finestra= larghezza=0 altezza=0
+    local finestra='' larghezza=0 altezza=0
     for _ in $(seq 100); do
         if ! kill -0 "$pid_gioco" 2>/dev/null; then
             wait "$pid_gioco"
