@@ -76,44 +76,30 @@ MF::~MF() {
     delete tavolo;
 }
 
+template <typename Comando>
+QAction* MF::CreaVoce(const char* nome, const QString& testo, const QKeySequence& tasti,
+                      Comando comando) {
+    auto* voce = new QAction(testo, this);
+    voce->setObjectName(QLatin1String(nome));
+    voce->setShortcut(tasti);
+    connect(voce, &QAction::triggered, this, comando);
+    return voce;
+}
+
 void MF::createActions() {
-    mnuCarte = new QAction(QStringLiteral("Nuova partita"), this);
-    mnuCarte->setShortcut(Qt::Key_F2);
-    connect(mnuCarte, &QAction::triggered, this, &MF::NuovaPartita);
-
-    mnuRicomincia = new QAction(QStringLiteral("Ricomincia questa partita"), this);
-    connect(mnuRicomincia, &QAction::triggered, this, &MF::Ricomincia);
-
-    mnuAnnulla = new QAction(QStringLiteral("Annulla mossa"), this);
-    mnuAnnulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuCarte = CreaVoce("mnuCarte", QStringLiteral("Nuova partita"), Qt::Key_F2, &MF::NuovaPartita);
+    mnuRicomincia =
+        CreaVoce("mnuRicomincia", QStringLiteral("Ricomincia questa partita"), {}, &MF::Ricomincia);
+    mnuAnnulla = CreaVoce("mnuAnnulla", QStringLiteral("Annulla mossa"), Qt::CTRL | Qt::Key_Z,
+                          [this] { partita.AnnullaMossa(); });
     mnuAnnulla->setEnabled(false);
-    connect(mnuAnnulla, &QAction::triggered, this, [this] { partita.AnnullaMossa(); });
-
-    mnuStat = new QAction(QStringLiteral("Statistiche..."), this);
-    mnuStat->setShortcut(Qt::Key_F4);
-    connect(mnuStat, &QAction::triggered, this, &MF::MostraStatistiche);
-
-    mnuEsce = new QAction(QStringLiteral("Esci"), this);
-    connect(mnuEsce, &QAction::triggered, this, &QWidget::close);
-
-    mnuGuida = new QAction(QStringLiteral("Regole del gioco..."), this);
-    mnuGuida->setShortcut(Qt::Key_F1);
-    connect(mnuGuida, &QAction::triggered, this, &MF::MostraRegole);
-
-    mnuHelp = new QAction(QStringLiteral("Informazionu su Solvintra..."), this);
-    connect(mnuHelp, &QAction::triggered, this, &MF::MostraInformazioni);
-
-    for (QAction* voce :
-         {mnuCarte, mnuRicomincia, mnuAnnulla, mnuStat, mnuEsce, mnuGuida, mnuHelp}) {
-        voce->setShortcutContext(Qt::ApplicationShortcut);
-    }
-    mnuCarte->setObjectName(QStringLiteral("mnuCarte"));
-    mnuRicomincia->setObjectName(QStringLiteral("mnuRicomincia"));
-    mnuAnnulla->setObjectName(QStringLiteral("mnuAnnulla"));
-    mnuStat->setObjectName(QStringLiteral("mnuStat"));
-    mnuEsce->setObjectName(QStringLiteral("mnuEsce"));
-    mnuGuida->setObjectName(QStringLiteral("mnuGuida"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuStat =
+        CreaVoce("mnuStat", QStringLiteral("Statistiche..."), Qt::Key_F4, &MF::MostraStatistiche);
+    mnuEsce = CreaVoce("mnuEsce", QStringLiteral("Esci"), {}, &QWidget::close);
+    mnuGuida =
+        CreaVoce("mnuGuida", QStringLiteral("Regole del gioco..."), Qt::Key_F1, &MF::MostraRegole);
+    mnuHelp = CreaVoce("mnuHelp", QStringLiteral("Informazionu su Solvintra..."), {},
+                       &MF::MostraInformazioni);
 }
 
 void MF::createMenus() {

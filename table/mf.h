@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QSessionManager;
 class TCarta;
@@ -50,6 +51,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    template <typename Comando>
+    QAction* CreaVoce(const char* nome, const QString& testo, const QKeySequence& tasti,
+                      Comando comando);
     void createActions();
     void createMenus();
     void CreaCarte(const TImmagini& immagini);

@@ -6,11 +6,11 @@ solvintra_flags(tst_table_tavola)
 
 solvintra_test(tst_table
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_table.cpp
-    LIBS tst_table_tavola store risorse)
+    LIBS tst_table_tavola store windows risorse)
 add_dependencies(tst_table solvintra immagini)
 target_compile_definitions(tst_table PRIVATE SOLVINTRA_ESEGUIBILE="$<TARGET_FILE:solvintra>")
 
 solvintra_test(tst_table_gioco
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_table_gioco.cpp
-    LIBS tst_table_tavola store risorse)
+    LIBS tst_table_tavola store windows risorse)
 add_dependencies(tst_table_gioco immagini)

@@ -1,6 +1,9 @@
 #include "tst_table_tavola.h"
 
+#include "about.h"
 #include "coordinate.h"
+#include "help.h"
+#include "statistiche.h"
 #include "tcarta.h"
 #include "timmagini.h"
 #include "tmessaggi.h"
@@ -8,6 +11,7 @@
 #include "ttavolo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -32,6 +36,8 @@ private slots:
     void segnaposto();
     void menu_data();
     void menu();
+    void finestre_data();
+    void finestre();
     void abbandono_data();
     void abbandono();
     void immagini_data();
@@ -223,6 +229,36 @@ void TestTable::menu() {
                                   "-", "mnuEsce", "mnuGuida", "mnuHelp"}));
 }
 
+void TestTable::finestre_data() {
+    QTest::addColumn<QString>("voce");
+    QTest::addColumn<QString>("classe");
+    QTest::newRow("statistics") << "mnuStat"
+                                << "Statistiche";
+    QTest::newRow("rules") << "mnuGuida"
+                           << "Help";
+    QTest::newRow("about") << "mnuHelp"
+                           << "About";
+}
+
+// Each item opens its own window, modal over the table.
+void TestTable::finestre() {
+    QFETCH(QString, voce);
+    QFETCH(QString, classe);
+    auto mf = TTavolaProva::Mostra();
+    QString aperta;
+    TTavolaProva::ChiudiModale([&](QWidget* modale) {
+        const QWidget* w = modale;
+        aperta = dynamic_cast<const Statistiche*>(w) ? "Statistiche"
+                 : dynamic_cast<const Help*>(w)      ? "Help"
+                 : dynamic_cast<const About*>(w)     ? "About"
+                                                     : modale->metaObject()->className();
+        QCOMPARE(modale->parentWidget(), mf.get());
+    });
+    mf->findChild<QAction*>(voce)->trigger();
+    QCOMPARE(aperta, classe);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
 void TestTable::abbandono_data() {
     QTest::addColumn<QString>("comando");
     QTest::addColumn<QString>("stato");
@@ -338,7 +374,7 @@ void TestTable::immagineMancanteFerma() {
     QFile::setPermissions(programma, QFile::ExeOwner | QFile::ReadOwner);
     QProcess processo;
     processo.start(programma, {});
-    QVERIFY(processo.waitForStarted());
+    QVERIFY2(processo.waitForStarted(), qPrintable(processo.errorString()));
     QString errori;
     QTRY_VERIFY_WITH_TIMEOUT((errori += processo.readAllStandardError()).contains(file), 15000);
     QVERIFY2(errori.contains("manca"), qPrintable(errori));

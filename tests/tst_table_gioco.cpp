@@ -5,6 +5,7 @@
 #include "tmessaggi.h"
 #include "tstatistiche.h"
 #include "ttavolo.h"
+#include "vinto.h"
 
 #include <QAction>
 #include <QApplication>
@@ -338,10 +339,10 @@ void TestTableGioco::partitaIntera() {
 
     const std::int16_t vinte = TStatistiche::LeggiStatistica(TStatistiche::Vinte);
     bool chiusa = false;
-    TTavolaProva::ChiudiModale([&] {
+    TTavolaProva::ChiudiModale([&](QWidget* modale) {
         QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinte);
-        QCOMPARE(QApplication::activeModalWidget()->windowTitle(),
-                 QStringLiteral("Solvintra - Fine partita"));
+        QVERIFY(dynamic_cast<Vinto*>(modale) != nullptr);
+        QCOMPARE(modale->parentWidget(), mf.get());
         chiusa = true;
     });
     for (int giro = 0; giro < 40 && !partita.Vinta(); ++giro) {

@@ -5,6 +5,8 @@
 #include "ttavolo.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -148,7 +150,7 @@ void TTavolaProva::Clicca(MF& mf, std::int16_t carta, QPoint punto) {
     QTest::mouseClick(mf.windowHandle(), Qt::LeftButton, {}, NellaFinestra(mf.Carta(carta), punto));
 }
 
-void TTavolaProva::ChiudiModale(std::function<void()> primaDiChiudere) {
+void TTavolaProva::ChiudiModale(std::function<void(QWidget*)> primaDiChiudere) {
     constexpr int Tentativi = 3000; // half a minute at most, then give up
     auto* attesa = new QTimer;
     attesa->setInterval(10);
@@ -163,9 +165,15 @@ void TTavolaProva::ChiudiModale(std::function<void()> primaDiChiudere) {
             return;
         }
         if (primaDiChiudere) {
-            primaDiChiudere();
+            primaDiChiudere(modale);
         }
+        const QPointer<QWidget> aperta(modale);
         QTest::mouseClick(modale, Qt::LeftButton);
+        // A window that a press does not close is dismissed as Escape would.
+        if (auto* dialogo = qobject_cast<QDialog*>(aperta.data());
+            dialogo && dialogo->isVisible()) {
+            dialogo->reject();
+        }
     });
     attesa->start();
 }

@@ -46,6 +46,6 @@ public:
     static void Trascina(MF& mf, std::int16_t carta, QPoint angolo, QPoint presa = {30, 40});
     static void Clicca(MF& mf, std::int16_t carta, QPoint punto = {34, 62});
 
-    // Closes the next modal window with a press, telling `primaDiChiudere` first.
-    static void ChiudiModale(std::function<void()> primaDiChiudere = {});
+    // Closes the next modal window with a press, showing it to `primaDiChiudere` first.
+    static void ChiudiModale(std::function<void(QWidget*)> primaDiChiudere = {});
 };
