@@ -64,10 +64,7 @@ QImage TCarteSpeciali::Dorso() {
     {
         QPainter p(&carta);
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.fillRect(carta.rect(), QColor(TTavolozza::BordoCarta));
-        p.setPen(QPen(QColor(TTavolozza::BordoCarta), 1.0));
-        p.setBrush(QColor(TTavolozza::Bianco));
-        p.drawPath(TFormaCarta::Bordo());
+        TFormaCarta::Fondo(p, TTavolozza::Bianco);
         Trama(p, Interno(MargineDorso));
         p.setPen(QPen(QColor(TTavolozza::Bianco), 1.0));
         p.setBrush(Qt::NoBrush);

@@ -87,7 +87,7 @@ QImage TFaccia::Disegna(int mazzo, int valore) {
         QPainter p(&carta);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::TextAntialiasing, true);
-        Fondo(p);
+        TFormaCarta::Fondo(p, TTavolozza::Crema);
         if (valore >= PrimaFigura) {
             TFigure::Disegna(p, mazzo, valore);
         } else {
@@ -97,16 +97,6 @@ QImage TFaccia::Disegna(int mazzo, int valore) {
     }
     TFormaCarta::Ritaglia(carta);
     return carta;
-}
-
-void TFaccia::Fondo(QPainter& p) {
-    // The ground outside the outline takes the border's colour, so the edge
-    // pixels blend into the border and never into the mask's red.
-    p.fillRect(QRect(0, 0, TFormaCarta::Larghezza, TFormaCarta::Altezza),
-               QColor(TTavolozza::BordoCarta));
-    p.setPen(QPen(QColor(TTavolozza::BordoCarta), 1.0));
-    p.setBrush(QColor(TTavolozza::Crema));
-    p.drawPath(TFormaCarta::Bordo());
 }
 
 void TFaccia::Indici(QPainter& p, int mazzo, int valore) {

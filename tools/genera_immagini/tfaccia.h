@@ -17,7 +17,6 @@ public:
     static QImage Disegna(int mazzo, int valore);
 
 private:
-    static void Fondo(QPainter& p);
     static void Indici(QPainter& p, int mazzo, int valore);
     static void Indice(QPainter& p, int mazzo, int valore, const QRectF& cifra, QPointF segno);
     static void Semi(QPainter& p, int mazzo, int valore);

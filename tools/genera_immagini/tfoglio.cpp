@@ -30,14 +30,7 @@ constexpr int Altezza = Margine + TSegni::NumeroSemi * PassoY + AltezzaMucchio +
 // A card as the table shows it: cut to the mask, the cloth around it.
 QImage Ritagliata(const QImage& carta) {
     QImage ritagliata = carta.convertToFormat(QImage::Format_ARGB32);
-    const QImage maschera = TFormaCarta::Maschera();
-    for (int y = 0; y < ritagliata.height(); ++y) {
-        for (int x = 0; x < ritagliata.width(); ++x) {
-            if (maschera.pixel(x, y) == TFormaCarta::RossoMaschera) {
-                ritagliata.setPixel(x, y, qRgba(0, 0, 0, 0));
-            }
-        }
-    }
+    TFormaCarta::Ritaglia(ritagliata, qRgba(0, 0, 0, 0));
     return ritagliata;
 }
 

@@ -1,4 +1,5 @@
 #include "tformacarta.h"
+#include "ttavolozza.h"
 
 // Qt
 #include <QPainter>
@@ -30,12 +31,21 @@ QImage TFormaCarta::NuovaCarta() {
     return carta;
 }
 
-void TFormaCarta::Ritaglia(QImage& carta) {
+void TFormaCarta::Fondo(QPainter& p, QRgb fondo) {
+    // The ground outside the outline takes the border's colour, so the edge
+    // pixels blend into the border and never into the mask's red.
+    p.fillRect(QRect(0, 0, Larghezza, Altezza), QColor(TTavolozza::BordoCarta));
+    p.setPen(QPen(QColor(TTavolozza::BordoCarta), 1.0));
+    p.setBrush(QColor(fondo));
+    p.drawPath(Bordo());
+}
+
+void TFormaCarta::Ritaglia(QImage& carta, QRgb fuori) {
     const QImage maschera = Maschera();
     for (int y = 0; y < Altezza; ++y) {
         for (int x = 0; x < Larghezza; ++x) {
             if (maschera.pixel(x, y) == RossoMaschera) {
-                carta.setPixel(x, y, RossoMaschera);
+                carta.setPixel(x, y, fuori);
             }
         }
     }

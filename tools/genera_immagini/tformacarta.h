@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QRgb>
 
+class QPainter;
+
 // The card's size and rounded outline, shared by the mask and every picture
 // drawn inside it.
 class TFormaCarta {
@@ -22,6 +24,8 @@ public:
     static QImage Maschera();
     // An empty card picture, ready for a painter.
     static QImage NuovaCarta();
-    // Paints pure red wherever the mask is red, so only the inside shows.
-    static void Ritaglia(QImage& carta);
+    // The card's ground of colour `fondo` inside a thin border.
+    static void Fondo(QPainter& p, QRgb fondo);
+    // Paints `fuori` wherever the mask is red, so only the inside shows.
+    static void Ritaglia(QImage& carta, QRgb fuori = RossoMaschera);
 };
