@@ -12,6 +12,16 @@ namespace {
 constexpr int QualitaJpeg = 92;
 constexpr qsizetype PosizioneBitBmp = 28; // bits per pixel in the BMP info header
 constexpr quint16 BitBmp = 24;
+constexpr QFile::Permissions PermessiCartella =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+    QFile::ReadOther | QFile::ExeOther;
+
+// The folder is written beside its final place under a name of its own, so
+// that two runs never write into each other's files.
+QString Modello(const QString& destinazione) {
+    QDir().mkpath(QFileInfo(destinazione).absolutePath());
+    return destinazione + ".nuova-XXXXXX";
+}
 
 bool BmpA24Bit(const QString& percorso) {
     QFile file(percorso);
@@ -26,10 +36,9 @@ bool BmpA24Bit(const QString& percorso) {
 } // namespace
 
 TCartella::TCartella(const QString& destinazione)
-    : destinazione(QDir::cleanPath(destinazione)), provvisoria(this->destinazione + ".nuova") {
-    QDir(provvisoria).removeRecursively();
-    if (!QDir().mkpath(provvisoria)) {
-        Fallisce(QStringLiteral("cannot create %1").arg(provvisoria));
+    : destinazione(QDir::cleanPath(destinazione)), provvisoria(Modello(this->destinazione)) {
+    if (!provvisoria.isValid()) {
+        Fallisce(QStringLiteral("cannot create a folder beside %1").arg(this->destinazione));
     }
 }
 
@@ -69,10 +78,11 @@ bool TCartella::Copia(const QString& nome, const QString& sorgente) {
 
 bool TCartella::Concludi() {
     if (!errore.isEmpty()) {
-        QDir(provvisoria).removeRecursively();
         return false;
     }
-    if (!QDir(destinazione).removeRecursively() || !QDir().rename(provvisoria, destinazione)) {
+    if (!QFile::setPermissions(provvisoria.path(), PermessiCartella) ||
+        !QDir(destinazione).removeRecursively() ||
+        !QDir().rename(provvisoria.path(), destinazione)) {
         return Fallisce(QStringLiteral("cannot put %1 in place").arg(destinazione));
     }
     return true;
@@ -97,5 +107,5 @@ bool TCartella::Verifica(const QString& nome, QSize dimensioni) const {
 }
 
 QString TCartella::Percorso(const QString& nome) const {
-    return provvisoria + '/' + nome;
+    return provvisoria.filePath(nome);
 }

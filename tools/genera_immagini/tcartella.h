@@ -3,7 +3,7 @@
 // Qt
 #include <QImage>
 #include <QString>
-#include <QStringList>
+#include <QTemporaryDir>
 
 // Writes a folder of pictures aside, checks every file by reading it back, and
 // only then puts it in place of the old one: a failure leaves no half folder.
@@ -23,6 +23,6 @@ private:
     QString Percorso(const QString& nome) const;
 
     QString destinazione;
-    QString provvisoria;
+    QTemporaryDir provvisoria;
     QString errore;
 };
