@@ -1,7 +1,6 @@
 #include "tcasuale.h"
 
 #include <chrono>
-#include <cmath>
 #include <stdexcept>
 
 TCasuale::TCasuale() {
@@ -26,6 +25,7 @@ std::int16_t TCasuale::Casuale(std::int16_t n) {
     if (r >= 1.0) {
         return static_cast<std::int16_t>(n - 1);
     }
-    const auto k = static_cast<std::int16_t>(std::floor(r * n));
+    // r * n is not negative here, so truncation is the floor.
+    const auto k = static_cast<std::int16_t>(r * n);
     return k < n ? k : static_cast<std::int16_t>(n - 1);
 }

@@ -30,6 +30,13 @@ std::int16_t LeggiNumero(std::string_view testo) {
     return static_cast<std::int16_t>(valore);
 }
 
+// Appends ",c" to a deal record.
+void Annota(std::string& registro, std::int16_t c) {
+    std::array<char, 8> testo{Separatore};
+    char* fine = std::to_chars(testo.data() + 1, testo.data() + testo.size(), c).ptr;
+    registro.append(testo.data(), fine);
+}
+
 } // namespace
 
 TPartita::TPartita(TVistaTavolo& vista, TCasuale casuale)
@@ -79,7 +86,7 @@ void TPartita::DistribuisciNuova() {
         while (Pozzi[p].Angolo || Pozzi[p].NumeroCarte >= CartePerPozzo) {
             p = (p + 1) % NumeroPozzi;
         }
-        Pozzi[p].CartePartenza += Separatore + std::to_string(c);
+        Annota(Pozzi[p].CartePartenza, c);
         PosaCarta(c, p);
     }
 }
