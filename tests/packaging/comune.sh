@@ -1,11 +1,13 @@
 # Helpers shared by the packaging checks; sourced, not run.
-# shellcheck disable=SC2034 # fallito and lati_icona are read by the checks
+# shellcheck shell=bash
+# shellcheck disable=SC2034 # fallito, classe_finestra and lati_icona are read by the checks
 
 # Everything a check creates goes under $cartella_prova, removed on exit with
 # the X server and any game still running.
 cartella_prova=$(mktemp -d "${TMPDIR:-/tmp}/solvintra-prova.XXXXXX")
 pid_xvfb=
 pid_gioco=
+classe_finestra=
 
 pulisci() {
     [[ -n $pid_gioco ]] && kill -9 "$pid_gioco" 2>/dev/null
@@ -76,8 +78,10 @@ prova_avvio() {
         if ! kill -0 "$pid_gioco" 2>/dev/null; then
             echo "the game died after showing its window" >&2
             riuscito=1
-        elif [[ -n $schermata ]]; then
-            timeout 20 import -window root "$schermata"
+        else
+            # The window's class, which lets the desktop match it to its menu entry.
+            classe_finestra=$(timeout 5 xprop -id "$finestra" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+            [[ -n $schermata ]] && timeout 20 import -window root "$schermata"
         fi
     fi
     kill -9 "$pid_gioco" 2>/dev/null

@@ -5,6 +5,7 @@
 set -uo pipefail
 build=$1
 versione=$2
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/comune.sh"
 
 # Packs the tree as built, like every other test uses it: make package would
@@ -58,4 +59,4 @@ prova_avvio "$radice/usr/bin/solvintra" "$cartella_prova/altrove" ||
     sbaglio "the packaged game did not show its table"
 
 ((fallito == 0)) && echo "package $(basename "$deb") checked"
-exit $fallito
+exit "$fallito"

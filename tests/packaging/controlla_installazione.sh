@@ -6,6 +6,7 @@
 set -uo pipefail
 build=$1
 schermata=${2:-}
+# shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/comune.sh"
 
 id=org.example.solvintra
@@ -51,6 +52,9 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 avvia_display
 prova_avvio "$p/bin/solvintra" "$cartella_prova/altrove" "$schermata" ||
     sbaglio "the installed game did not show its table"
+classe_voce=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[[ $classe_finestra == "$classe_voce" ]] ||
+    sbaglio "the window's class '$classe_finestra' is not StartupWMClass=$classe_voce"
 
 # The same probe on an install missing one card face must say no, or it proves nothing.
 cp -a "$p" "$cartella_prova/rotto"
@@ -60,4 +64,4 @@ if prova_avvio "$cartella_prova/rotto/bin/solvintra" "$cartella_prova/altrove" 2
 fi
 
 ((fallito == 0)) && echo "installation checked"
-exit $fallito
+exit "$fallito"
