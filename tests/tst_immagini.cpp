@@ -82,6 +82,7 @@ private slots:
     void generatore();
     void regole_data();
     void regole();
+    void regoleNellaFinestra();
     void risorse_data();
     void risorse();
     void manoSulPuntoCaldo();
@@ -331,6 +332,20 @@ void TestImmagini::regole() {
     QVERIFY2(!contenuto.contains(QChar::ReplacementCharacter), "the page is not UTF-8");
     QVERIFY2(contenuto.contains(QStringLiteral("è")), "accents lost");
     QVERIFY2(contenuto.contains(testo, Qt::CaseInsensitive), qPrintable(testo));
+}
+
+void TestImmagini::regoleNellaFinestra() {
+    // The rules window shows the page in a frame 653 pixels wide: nothing may
+    // need a horizontal scroll bar.
+    constexpr int larghezzaRiquadro = 653;
+    constexpr int barraDiScorrimento = 20;
+    QFile pagina(Percorso("Solvintra.htm"));
+    QVERIFY(pagina.open(QIODevice::ReadOnly));
+    QTextDocument documento;
+    documento.setHtml(QString::fromUtf8(pagina.readAll()));
+    documento.setTextWidth(larghezzaRiquadro - barraDiScorrimento);
+    QVERIFY2(documento.idealWidth() <= larghezzaRiquadro - barraDiScorrimento,
+             qPrintable(QString::number(documento.idealWidth())));
 }
 
 void TestImmagini::risorse_data() {
