@@ -60,8 +60,8 @@ void ControllaTavolo(MF& mf, int margine) {
             const TCarta* carta = mf.Carta(pozzo.Carta(k)->numero);
             QCOMPARE(carta->geometry(), QRect(atteso, QSize(69, 125)));
             QVERIFY(carta->isVisibleTo(mf.Tavolo()));
-            if (k > 1 && mf.Tavolo()->rect().contains(atteso + QPoint(60, 100))) {
-                QCOMPARE(mf.Tavolo()->childAt(atteso + QPoint(60, 100)), carta);
+            if (k > 1 && mf.Tavolo()->rect().contains(atteso + QPoint(5, 5))) {
+                QCOMPARE(mf.Tavolo()->childAt(atteso + QPoint(5, 5)), carta);
             }
             atteso += k == 1 && pozzo.Carta(1)->Coperta ? QPoint(13, 13) : QPoint(2, 3);
         }
