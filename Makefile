@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean format
+.PHONY: all deps configure build run test test-sanitize fuzz bench clean format
 
 all: build
 
@@ -20,8 +20,46 @@ build: configure
 run: build
 	./$(BUILD)/solvintra
 
+# The plain suite, the engine under the fuzzer, then the whole suite again
+# under the address and undefined-behaviour sanitizers. CI reads the closing
+# ctest summary, so the sanitized run comes last.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz
+	@$(MAKE) --no-print-directory test-sanitize
+
+ASAN ?= build-asan
+# Any report fails its test, leaks included: Qt and the system libraries
+# leave none behind in our tests, so nothing is suppressed.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+test-sanitize: deps
+	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVINTRA_SANITIZE=ON \
+		-DSOLVINTRA_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+# libFuzzer on the engine; a crash input lands in fuzz/regressioni/ and is
+# replayed by every later run.
+fuzz: deps
+	@cmake -S fuzz -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ \
+		-DSOLVINTRA_FUZZ_SECONDI=$(FUZZ_SECONDS) >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS)
+	cd $(FUZZ) && ctest --output-on-failure
+
+# The figures of docs/performance.md: the engine, one drag move, start-up.
+bench: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVINTRA_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
+	./$(BUILD)/bench/bench_core
+	./$(BUILD)/bench/trascinamento/bench_trascinamento
+	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+		./$(BUILD)/bench/trascinamento/bench_trascinamento
+	./$(BUILD)/bench/avvio/misura_avvio
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -97,9 +97,6 @@ TRettangolo TPartitaGuidata::LeggiRettangolo() {
 void TPartitaGuidata::Muovi() {
     const std::int16_t n = LeggiCarta();
     const std::int16_t T = lettore.Indice(-2, NumeroPozzi + 1);
-    if (Coperta(n)) {
-        return;
-    }
     const TFotografia prima = TFotografia::Di(partita);
     const bool mossa = partita.MuoviCarta(n, T);
     if (!mossa) {

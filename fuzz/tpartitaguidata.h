@@ -7,10 +7,10 @@
 
 #include <cstdint>
 
-// A game whose deal and gestures come from the fuzzer's bytes. It calls the
-// game as the window would (a drop only for a card that could be grabbed, a
-// move never for a face-down card) but with any card, pile, position and
-// rectangle, and checks every rule after every step.
+// A game whose deal and gestures come from the fuzzer's bytes. It drops only
+// a card that could be grabbed, as the window does, but otherwise calls the
+// game with any card, pile, position and rectangle, and checks every rule
+// after every step.
 class TPartitaGuidata {
 public:
     explicit TPartitaGuidata(TLettoreByte& lettore);

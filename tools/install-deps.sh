@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils
   fonts-liberation2
   clang libclang-rt-dev
   desktop-file-utils appstream

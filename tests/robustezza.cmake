@@ -1,0 +1,41 @@
+# Bad input from outside: damaged pictures beside the real executable,
+# settings files of odd shapes, and the kept fuzz inputs replayed.
+
+# A testing aid Qt loads into the unchanged game: answers message boxes and
+# ends the game at its first paint (see tst_robustezza_sonda.h).
+add_library(sonda MODULE
+    ${CMAKE_CURRENT_SOURCE_DIR}/tst_robustezza_sonda.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tst_robustezza_sonda.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/tst_robustezza_plugin.cpp
+)
+target_link_libraries(sonda PRIVATE Qt6::Widgets)
+set_target_properties(sonda PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/sonda/generic)
+solvintra_flags(sonda)
+
+solvintra_test(tst_robustezza
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_robustezza.cpp
+    LIBS table store Qt6::Test)
+add_dependencies(tst_robustezza solvintra immagini sonda)
+target_compile_definitions(tst_robustezza PRIVATE
+    SOLVINTRA_ESEGUIBILE="$<TARGET_FILE:solvintra>"
+    SOLVINTRA_IMMAGINI="${CMAKE_BINARY_DIR}/Immagini"
+    SOLVINTRA_SONDA="${CMAKE_BINARY_DIR}/sonda"
+    SOLVINTRA_TEMPORANEI="${CMAKE_CURRENT_BINARY_DIR}")
+set_tests_properties(tst_robustezza PROPERTIES TIMEOUT 900)
+
+# Every input the fuzzer ever kept, replayed through the same checks with
+# this build's compiler and sanitizers.
+set(FUZZ ${CMAKE_SOURCE_DIR}/fuzz)
+add_executable(ripeti_fuzz
+    ${FUZZ}/ripeti.cpp
+    ${FUZZ}/partita_fuzz.cpp
+    ${FUZZ}/invarianti.cpp
+    ${FUZZ}/percorsoatteso.cpp
+    ${FUZZ}/tfotografia.cpp
+    ${FUZZ}/tlettorebyte.cpp
+    ${FUZZ}/tpartitaguidata.cpp
+    ${FUZZ}/tvistacontrollata.cpp
+)
+target_link_libraries(ripeti_fuzz PRIVATE core)
+solvintra_flags(ripeti_fuzz)
+add_test(NAME regressioni_fuzz COMMAND ripeti_fuzz ${FUZZ}/regressioni ${FUZZ}/corpus)

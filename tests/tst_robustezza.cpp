@@ -1,0 +1,288 @@
+// Bad input from outside the program: damaged pictures beside the real
+// executable, and settings files of shapes a person's disk can hold.
+#include "timmagini.h"
+#include "timpostazioni.h"
+#include "tstatistiche.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+// Slow machines and the sanitizers start the game in seconds; a hang takes longer.
+constexpr int AttesaAvvioMs = 60000;
+// Copies of the game started at once, to keep the run short on two cores.
+constexpr std::size_t CopieInsieme = 4;
+
+using Guasto = std::function<void(const QString& originale, const QString& guasto)>;
+
+QByteArray Leggi(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Scrivi(const QString& percorso, const QByteArray& testo) {
+    QFile file(percorso);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(testo), testo.size());
+}
+
+// A BMP header that promises width x height pixels, followed by almost nothing.
+QByteArray IntestazioneBmp(qint32 larghezza, qint32 altezza) {
+    QByteArray bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<quint32>(54 + 16, bmp.data() + 2);
+    qToLittleEndian<quint32>(54, bmp.data() + 10);
+    qToLittleEndian<quint32>(40, bmp.data() + 14);
+    qToLittleEndian<qint32>(larghezza, bmp.data() + 18);
+    qToLittleEndian<qint32>(altezza, bmp.data() + 22);
+    qToLittleEndian<quint16>(1, bmp.data() + 26);
+    qToLittleEndian<quint16>(24, bmp.data() + 28);
+    return bmp + QByteArray(16, '\x7f');
+}
+
+QStringList ImmaginiRichieste() {
+    QStringList nomi{"mask.bmp", "Xx.bmp", "Posto.bmp"};
+    for (std::int16_t numero = 0; numero < TImmagini::NumeroFacce; ++numero) {
+        nomi << TImmagini::NomeFaccia(numero);
+    }
+    return nomi;
+}
+
+// The game as installed: its executable beside a folder Immagini in which one
+// file is damaged. Links keep the copies cheap.
+class TCopiaGioco {
+public:
+    TCopiaGioco(const QString& nome, const Guasto& guasto) : nome(nome) {
+        const QDir cartella(radice.path());
+        // Not a symbolic link: the game looks for its pictures beside its real path.
+        const QByteArray da = QFile::encodeName(QStringLiteral(SOLVINTRA_ESEGUIBILE));
+        const QString eseguibile = cartella.filePath("solvintra");
+        if (::link(da.constData(), QFile::encodeName(eseguibile).constData()) != 0) {
+            QFile::copy(QString::fromLocal8Bit(da), eseguibile);
+        }
+        const QDir immagini(QStringLiteral(SOLVINTRA_IMMAGINI));
+        cartella.mkdir("Immagini");
+        for (const QString& file : immagini.entryList(QDir::Files)) {
+            if (file != nome) {
+                QFile::link(immagini.filePath(file), cartella.filePath("Immagini/" + file));
+            }
+        }
+        guasto(immagini.filePath(nome), cartella.filePath("Immagini/" + nome));
+    }
+
+    void Avvia() {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("QT_QPA_PLATFORM", "offscreen");
+        ambiente.insert("QT_PLUGIN_PATH", QStringLiteral(SOLVINTRA_SONDA));
+        ambiente.insert("QT_QPA_GENERIC_PLUGINS", "sonda");
+        ambiente.insert("XDG_CONFIG_HOME", QDir(radice.path()).filePath("config"));
+        processo.setProcessEnvironment(ambiente);
+        processo.start(QDir(radice.path()).filePath("solvintra"), {});
+    }
+
+    // What went wrong, or nothing when the game refused to start as it should:
+    // a normal exit, not zero, with the file named on stderr and in a box.
+    QString Rifiuto() {
+        if (!processo.waitForFinished(AttesaAvvioMs)) {
+            const bool inCorsa = processo.state() != QProcess::NotRunning;
+            processo.kill();
+            processo.waitForFinished();
+            return nome +
+                   (inCorsa ? ": still running after a minute" : ": " + processo.errorString());
+        }
+        const QString uscita = QString::fromLocal8Bit(processo.readAllStandardOutput());
+        const QString errori = QString::fromLocal8Bit(processo.readAllStandardError());
+        const QString atteso = QDir::toNativeSeparators("Immagini/" + nome);
+        if (processo.exitStatus() != QProcess::NormalExit) {
+            return nome + ": crashed\n" + errori;
+        }
+        if (processo.exitCode() == 0) {
+            return nome + ": the game started";
+        }
+        if (!errori.contains(atteso) || !uscita.contains("sonda: messaggio")) {
+            return nome + ": no message naming the file\n" + uscita + errori;
+        }
+        return {};
+    }
+
+    // Whether the game reached its first paint and ended cleanly.
+    bool Avviato() {
+        return processo.waitForFinished(AttesaAvvioMs) &&
+               processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0 &&
+               processo.readAllStandardOutput().contains("sonda: dipinta");
+    }
+
+private:
+    QTemporaryDir radice{QDir(QStringLiteral(SOLVINTRA_TEMPORANEI)).filePath("gioco-XXXXXX")};
+    QString nome;
+    QProcess processo;
+};
+
+// The settings file of the game, written in a given shape.
+using Forma = std::function<void(const QString& file)>;
+
+} // namespace
+
+class TestRobustezza : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanupTestCase();
+    void immagineGuasta_data();
+    void immagineGuasta();
+    void sfondoGuasto_data();
+    void sfondoGuasto();
+    void formaImpostazioni_data();
+    void formaImpostazioni();
+};
+
+// Every row starts without a settings folder.
+void TestRobustezza::init() {
+    QDir(QFileInfo(TImpostazioni::PercorsoFile()).absolutePath()).removeRecursively();
+}
+
+void TestRobustezza::cleanupTestCase() {
+    init();
+}
+
+void TestRobustezza::immagineGuasta_data() {
+    QTest::addColumn<Guasto>("guasto");
+    const auto conTesto = [](std::function<QByteArray(const QByteArray&)> testo) {
+        return Guasto(
+            [testo](const QString& da, const QString& a) { Scrivi(a, testo(Leggi(da))); });
+    };
+    const auto conImmagine = [](QSize misura) {
+        return Guasto([misura](const QString&, const QString& a) {
+            QImage immagine(misura, QImage::Format_RGB32);
+            immagine.fill(Qt::white);
+            QVERIFY(immagine.save(a, "BMP"));
+        });
+    };
+    QTest::newRow("missing") << Guasto([](const QString&, const QString&) {});
+    QTest::newRow("empty") << conTesto([](const QByteArray&) { return QByteArray(); });
+    QTest::newRow("truncated to its header")
+        << conTesto([](const QByteArray& intero) { return intero.left(54); });
+    QTest::newRow("truncated in half")
+        << conTesto([](const QByteArray& intero) { return intero.left(intero.size() / 2); });
+    QTest::newRow("not a picture")
+        << conTesto([](const QByteArray&) { return QByteArray("questa non e' un'immagine\n"); });
+    QTest::newRow("absurd size, header only")
+        << conTesto([](const QByteArray&) { return IntestazioneBmp(60000, 60000); });
+    QTest::newRow("no pixels wide")
+        << conTesto([](const QByteArray&) { return IntestazioneBmp(0, 125); });
+    QTest::newRow("absurd size, whole picture") << conImmagine(QSize(8192, 2));
+    QTest::newRow("another size, whole picture") << conImmagine(QSize(125, 69));
+}
+
+// Every required picture in turn: the game refuses to start, says which file,
+// and ends by itself with a failure status.
+void TestRobustezza::immagineGuasta() {
+    QFETCH(Guasto, guasto);
+    const QStringList nomi = ImmaginiRichieste();
+    QStringList difetti;
+    for (qsizetype primo = 0; primo < nomi.size(); primo += CopieInsieme) {
+        std::vector<std::unique_ptr<TCopiaGioco>> copie;
+        for (qsizetype i = primo; i < std::min(primo + qsizetype(CopieInsieme), nomi.size()); ++i) {
+            copie.push_back(std::make_unique<TCopiaGioco>(nomi[i], guasto));
+            copie.back()->Avvia();
+        }
+        for (const auto& copia : copie) {
+            if (const QString difetto = copia->Rifiuto(); !difetto.isEmpty()) {
+                difetti << difetto;
+            }
+        }
+    }
+    QEXPECT_FAIL("truncated in half", "a truncated BMP still loads", Abort);
+    QEXPECT_FAIL("absurd size, whole picture", "a readable picture of any size loads", Abort);
+    QEXPECT_FAIL("another size, whole picture", "a readable picture of any size loads", Abort);
+    QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join('\n')));
+}
+
+void TestRobustezza::sfondoGuasto_data() {
+    QTest::addColumn<Guasto>("guasto");
+    QTest::newRow("nothing damaged")
+        << Guasto([](const QString& da, const QString& a) { QVERIFY(QFile::copy(da, a)); });
+    QTest::newRow("background missing") << Guasto([](const QString&, const QString&) {});
+    QTest::newRow("background empty")
+        << Guasto([](const QString&, const QString& a) { Scrivi(a, QByteArray()); });
+    QTest::newRow("background truncated")
+        << Guasto([](const QString& da, const QString& a) { Scrivi(a, Leggi(da).left(200)); });
+    QTest::newRow("background of absurd size") << Guasto(
+        [](const QString&, const QString& a) { Scrivi(a, IntestazioneBmp(60000, 60000)); });
+}
+
+// The background is optional: whatever became of it, the table is painted.
+void TestRobustezza::sfondoGuasto() {
+    QFETCH(Guasto, guasto);
+    TCopiaGioco copia("tavolo.jpg", guasto);
+    copia.Avvia();
+    QVERIFY(copia.Avviato());
+}
+
+void TestRobustezza::formaImpostazioni_data() {
+    QTest::addColumn<Forma>("forma");
+    QTest::addColumn<int>("vinte");
+    QTest::addColumn<int>("perse");
+    QTest::addColumn<int>("vinteDopo");
+
+    const auto testo = [](QByteArray contenuto) {
+        return Forma([contenuto](const QString& file) { Scrivi(file, contenuto); });
+    };
+    const QByteArray voci("[Settings]\nstat0=4\nstat1=5\n");
+    QTest::newRow("a link to nowhere")
+        << Forma([](const QString& file) { QVERIFY(QFile::link(file + ".altrove", file)); }) << 0
+        << 0 << 1;
+    QTest::newRow("a link to a folder") << Forma([](const QString& file) {
+        QVERIFY(QDir().mkpath(file + ".cartella"));
+        QVERIFY(QFile::link(file + ".cartella", file));
+    }) << 0 << 0 << 0;
+    QTest::newRow("a link to the counts") << Forma([voci](const QString& file) {
+        Scrivi(file + ".vero", voci);
+        QVERIFY(QFile::link(file + ".vero", file));
+    }) << 4 << 5 << 5;
+    QTest::newRow("NUL inside a value")
+        << testo(QByteArrayLiteral("[Settings]\nstat0=4\0009\nstat1=5\n")) << 0 << 5 << 1;
+    QTest::newRow("only NULs") << testo(QByteArray(4096, '\0')) << 0 << 0 << 1;
+    QTest::newRow("a megabyte of lines before the counts")
+        << testo(QByteArray("voce=valore\n").repeated(90000) + voci) << 4 << 5 << 5;
+    QTest::newRow("one line of a megabyte, then the counts")
+        << testo(QByteArray(1 << 20, 'x') + '\n' + voci) << 4 << 5 << 5;
+    QTest::newRow("a value at the edge")
+        << testo("[Settings]\nstat0=32767.999\nstat1=-0\n") << 32767 << 0 << 32767;
+}
+
+// However the file looks, the counts read as 0..32767 and counting a win
+// changes the won games only.
+void TestRobustezza::formaImpostazioni() {
+    QFETCH(Forma, forma);
+    QFETCH(int, vinte);
+    QFETCH(int, perse);
+    QFETCH(int, vinteDopo);
+    const QString file = TImpostazioni::PercorsoFile();
+    QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+    forma(file);
+
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinte);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse);
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    QEXPECT_FAIL("a link to nowhere", "the store reads a dangling link as unreadable", Abort);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinteDopo);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse);
+}
+
+QTEST_GUILESS_MAIN(TestRobustezza)
+#include "tst_robustezza.moc"
