@@ -189,6 +189,8 @@ void TestRegole::ordineDellaRicerca_data() {
                                              << "3a" << 11 << true << "0 9 10";
     QTest::newRow("8 entered from corner 0") << "9: x5b 3a | 8: 3c | 10: x1c 7a | 11: x6b 4a"
                                              << "3a" << 11 << true << "0 8 9 10 16";
+    QTest::newRow("a neighbouring target is not judged") << "9: x5b 3a | 10: x7c"
+                                                         << "3a" << 10 << true << "0 9";
     QTest::newRow("no way") << "9: x5b 3a | 11: x6b 4a"
                             << "3a" << 11 << false << "0 9 16";
 }
