@@ -106,13 +106,16 @@ public:
         const QString uscita = QString::fromLocal8Bit(processo.readAllStandardOutput());
         const QString errori = QString::fromLocal8Bit(processo.readAllStandardError());
         const QString atteso = QDir::toNativeSeparators("Immagini/" + nome);
-        if (processo.exitStatus() != QProcess::NormalExit) {
+        // The sanitizers end a program with the same status as a refusal.
+        if (processo.exitStatus() != QProcess::NormalExit || errori.contains("Sanitizer") ||
+            errori.contains("runtime error")) {
             return nome + ": crashed\n" + errori;
         }
         if (processo.exitCode() == 0) {
             return nome + ": the game started";
         }
-        if (!errori.contains(atteso) || !uscita.contains("sonda: messaggio")) {
+        if (!errori.contains(atteso) || !uscita.contains("sonda: messaggio") ||
+            !uscita.contains(atteso)) {
             return nome + ": no message naming the file\n" + uscita + errori;
         }
         return {};
