@@ -62,6 +62,8 @@ void TPartitaGuidata::Esegui(TAzione azione) {
     case TAzione::Ridimensiona:
         MargineAlto = MargineDaAltezza(lettore.Byte() * PassoAltezza);
         return;
+    case TAzione::Ridisponi:
+        return Ridisponi();
     case TAzione::Quante:
         break;
     }
@@ -248,6 +250,19 @@ void TPartitaGuidata::GuastaRegistro() {
     }
     pozzo.CartePartenza = registro;
     registroIntegro = false;
+}
+
+// Laying cards out again, as a resize or a released right button does,
+// only moves them on screen.
+void TPartitaGuidata::Ridisponi() {
+    const TFotografia prima = TFotografia::Di(partita);
+    const std::uint8_t quale = lettore.Byte();
+    if (quale % 2 == 0) {
+        partita.RidisponiTavolo();
+    } else {
+        partita.RiponiCarta(LeggiCarta());
+    }
+    Pretendi(TFotografia::Di(partita) == prima, "laying out again moves no card between piles");
 }
 
 void TPartitaGuidata::Verifica() const {

@@ -32,6 +32,7 @@ private:
         Percorso,
         GuastaRegistro,
         Ridimensiona,
+        Ridisponi,
         Quante
     };
 
@@ -45,6 +46,7 @@ private:
     void CartaDelPozzo();
     void Percorso();
     void GuastaRegistro();
+    void Ridisponi();
 
     std::int16_t LeggiCarta();
     bool Coperta(std::int16_t n) const;
