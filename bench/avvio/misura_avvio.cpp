@@ -171,6 +171,27 @@ void Confronta(const char* piattaforma, const std::vector<std::string>& ambiente
                 ms[0] / ms[1], mb[0], mb[1], mb[0] / mb[1]);
 }
 
+void ConfrontaSottoXvfb(std::vector<std::string> variabili, int volte) {
+    const auto xvfb = AvviaXvfb();
+    if (!xvfb) {
+        std::printf("xvfb       (Xvfb did not start: skipped)\n");
+        return;
+    }
+    variabili.push_back("QT_QPA_PLATFORM=xcb");
+    variabili.push_back("DISPLAY=" + xvfb->second);
+    std::optional<std::runtime_error> errore;
+    try {
+        Confronta("xvfb", Ambiente(variabili), volte);
+    } catch (const std::runtime_error& e) {
+        errore = e;
+    }
+    kill(xvfb->first.pid, SIGTERM);
+    waitpid(xvfb->first.pid, nullptr, 0);
+    if (errore) {
+        throw *errore;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -188,22 +209,7 @@ int main(int argc, char* argv[]) {
         auto offscreen = comuni;
         offscreen.push_back("QT_QPA_PLATFORM=offscreen");
         Confronta("offscreen", Ambiente(offscreen), volte);
-        if (auto xvfb = AvviaXvfb()) {
-            auto x = comuni;
-            x.push_back("QT_QPA_PLATFORM=xcb");
-            x.push_back("DISPLAY=" + xvfb->second);
-            try {
-                Confronta("xvfb", Ambiente(x), volte);
-            } catch (const std::runtime_error&) {
-                kill(xvfb->first.pid, SIGTERM);
-                waitpid(xvfb->first.pid, nullptr, 0);
-                throw;
-            }
-            kill(xvfb->first.pid, SIGTERM);
-            waitpid(xvfb->first.pid, nullptr, 0);
-        } else {
-            std::printf("xvfb       (Xvfb did not start: skipped)\n");
-        }
+        ConfrontaSottoXvfb(comuni, volte);
     } catch (const std::runtime_error& errore) {
         std::fprintf(stderr, "%s\n", errore.what());
         esito = EXIT_FAILURE;
