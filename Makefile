@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench clean format
+.PHONY: all deps configure build run test test-sanitize fuzz bench install package clean format
 
 all: build
 
@@ -60,6 +60,17 @@ bench: deps
 	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
 		./$(BUILD)/bench/trascinamento/bench_trascinamento
 	./$(BUILD)/bench/avvio/misura_avvio
+
+PREFIX ?= /usr/local
+
+# The game with its pictures, the menu entry, the icons and the metainfo under
+# $(PREFIX) (make install PREFIX=~/.local for one user); DESTDIR stages them.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, written into $(BUILD)/.
+package: build
+	cmake --build $(BUILD) --target package
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
