@@ -1,22 +1,11 @@
 #include "tpartita.h"
+#include "tvistamuta.h"
 
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
 
 namespace {
-
-// The screen is not part of what is measured.
-class TVistaMuta : public TVistaTavolo {
-public:
-    void PosizionaCarta(std::int16_t, std::int16_t) override {}
-    void MostraSegnaposto(std::int16_t) override {}
-    void AggiornaCarta(std::int16_t) override {}
-    void AbilitaAnnulla(bool) override {}
-    void AbilitaRicomincia(bool) override {}
-    void MostraVittoria() override {}
-    void ContaVittoria() override {}
-};
 
 constexpr std::int16_t Tre = 2;     // three of suit 0
 constexpr std::int16_t Quattro = 3; // four of suit 0

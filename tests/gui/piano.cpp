@@ -6,6 +6,7 @@
 #include "timmagini.h"
 #include "tpartita.h"
 #include "tsemeprova.h"
+#include "tvistamuta.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -15,18 +16,6 @@
 #include <optional>
 
 namespace {
-
-// The game played without a screen.
-class TVistaMuta : public TVistaTavolo {
-public:
-    void PosizionaCarta(std::int16_t, std::int16_t) override {}
-    void MostraSegnaposto(std::int16_t) override {}
-    void AggiornaCarta(std::int16_t) override {}
-    void AbilitaAnnulla(bool) override {}
-    void AbilitaRicomincia(bool) override {}
-    void MostraVittoria() override {}
-    void ContaVittoria() override {}
-};
 
 constexpr std::int16_t MargineProgetto = 88; // the margin of the 984 x 711 client area
 constexpr int PrimoSeme = 1;
