@@ -2,6 +2,7 @@
 
 #include "coordinate.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -255,14 +256,15 @@ void TPartita::AnnullaMossa() {
 // ---- Pointer gestures ----
 
 std::int16_t TPartita::PozzoSotto(const TRettangolo& carta, std::int16_t d) const {
-    for (std::int16_t i = d + 1; i < NumeroPozzi; ++i) {
+    // Any d is safe: below -1 the search starts at pile 0, past 22 it finds none.
+    for (int i = std::max(d + 1, 0); i < NumeroPozzi; ++i) {
         const TPozzo& pozzo = Pozzi[i];
         const Punto base = PosizionePozzo(pozzo.riga, pozzo.posto);
         std::int16_t QX = 0;
         std::int16_t QY = 0;
         pozzo.UltimaCartaXY(QX, QY);
         if (carta.R >= base.X && carta.L <= QX && carta.B >= base.Y && carta.T <= QY) {
-            return i;
+            return static_cast<std::int16_t>(i);
         }
     }
     return -1;

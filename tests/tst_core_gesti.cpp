@@ -74,6 +74,8 @@ void TestGesti::pozzoSotto_data() {
     QTest::newRow("past the last pile") << "" << 834 << 497 << 23 << -1;
     QTest::newRow("a fanned pile reaches further") << "12: x5b 4a" << 586 << 300 << 11 << 12;
     QTest::newRow("one pixel past the fan") << "12: x5b 4a" << 587 << 300 << 11 << 13;
+    QTest::newRow("a start below -1 begins at pile 0") << "" << 64 << 87 << -300 << 0;
+    QTest::newRow("the largest start finds nothing") << "" << 64 << 87 << 32767 << -1;
 }
 
 void TestGesti::pozzoSotto() {
