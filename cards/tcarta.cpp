@@ -4,6 +4,26 @@
 #include <QPainter>
 #include <QRegion>
 
+namespace {
+
+// The cards and the placeholder all share one mask picture and colour, and
+// cutting a shape is the costliest step in building a card: the last shape cut
+// is kept and given again while its picture and colour are the same. A
+// picture's cache key changes whenever its pixels do.
+QRegion Forma(const QPixmap& figura, const QColor& colore) {
+    static qint64 chiave = 0;
+    static QRgb coloreChiave = 0;
+    static QRegion forma;
+    if (figura.cacheKey() != chiave || colore.rgba() != coloreChiave) {
+        forma = QRegion(figura.createMaskFromColor(colore, Qt::MaskInColor));
+        chiave = figura.cacheKey();
+        coloreChiave = colore.rgba();
+    }
+    return forma;
+}
+
+} // namespace
+
 TCarta::TCarta(TDatiCarta& dati, QWidget* parent) : QWidget(parent), dati(dati) {}
 
 WId TCarta::hWnd() const {
@@ -101,7 +121,7 @@ void TCarta::ApplicaMaschera() {
     if (forma.isNull())
         clearMask();
     else
-        setMask(forma.createMaskFromColor(coloreMaschera, Qt::MaskInColor));
+        setMask(Forma(forma, coloreMaschera));
 }
 
 void TCarta::Ridimensiona() {

@@ -136,6 +136,7 @@ private slots:
     void maschera_data();
     void maschera();
     void soloPictureMask();
+    void mascheraCondivisa();
     void disegno_data();
     void disegno();
     void copertaRidipinge();
@@ -355,6 +356,31 @@ void TestCarta::soloPictureMask() {
     QCOMPARE(tavolo.carta.size(), QSize(Larghezza, Altezza));
     QCOMPARE(tavolo.carta.Picture().cacheKey(), faccia);
     QCOMPARE(Visto(tavolo.carta), QColor(Qt::blue));
+}
+
+// Cards given the same mask picture share its shape, yet each keeps its own colour,
+// and a mask picture painted afresh cuts a new shape.
+void TestCarta::mascheraCondivisa() {
+    Banco banco;
+    TDatiCarta datiSeconda;
+    TCarta seconda(datiSeconda, &banco.finestra);
+    QPixmap forma = Figura(Qt::green);
+    for (TCarta* carta : {&banco.carta, &seconda}) {
+        carta->setPictureMask(forma);
+        carta->setPicture(Figura(Qt::blue));
+    }
+
+    QPainter(&forma).fillRect(QRect(CentroCarta, QSize(1, 1)), Qt::red);
+    seconda.setPictureMask(forma);
+    QVERIFY(!seconda.mask().contains(CentroCarta));
+    QVERIFY(seconda.mask().contains(CentroCarta + QPoint(1, 1)));
+    QVERIFY(banco.carta.mask().contains(CentroCarta));
+
+    banco.carta.setMaskColor(Qt::green);
+    QVERIFY(!banco.carta.mask().contains(CentroCarta));
+    QVERIFY(banco.carta.mask().contains(QPoint()));
+    QVERIFY(!seconda.mask().contains(QPoint()));
+    QVERIFY(seconda.mask().contains(CentroCarta + QPoint(1, 1)));
 }
 
 void TestCarta::disegno_data() {
