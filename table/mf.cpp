@@ -5,6 +5,7 @@
 #include "help.h"
 #include "statistiche.h"
 #include "tcarta.h"
+#include "ticonafinestra.h"
 #include "timmagini.h"
 #include "tmessaggi.h"
 #include "tstatistiche.h"
@@ -27,17 +28,8 @@ namespace {
 // The client area the table was designed for.
 constexpr int LarghezzaIniziale = 984;
 constexpr int AltezzaIniziale = 711;
-constexpr std::array DimensioniIcona{16, 24, 32, 48, 64, 128, 256};
 
 const QString DomandaAbbandono = QStringLiteral("Abbandonare la partita?");
-
-QIcon IconaFinestra() {
-    QIcon icona;
-    for (const int lato : DimensioniIcona) {
-        icona.addFile(QStringLiteral(":/immagini/icona_%1.png").arg(lato), QSize(lato, lato));
-    }
-    return icona;
-}
 
 // Pixel values rounded half to even, kept within the game's 16-bit coordinates
 // so that a card dragged far away cannot overflow them.
@@ -53,7 +45,7 @@ MF::MF(const TImmagini& immagini, TCasuale casuale, QWidget* parent)
     : QMainWindow(parent), partita(*this, std::move(casuale)),
       cartellaImmagini(immagini.Cartella()), tavolo(new TTavolo(this)) {
     setWindowTitle(QStringLiteral("Solvintra"));
-    setWindowIcon(IconaFinestra());
+    setWindowIcon(QIcon(new TIconaFinestra));
     setCentralWidget(tavolo);
     createActions();
     createMenus();

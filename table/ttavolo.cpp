@@ -20,7 +20,10 @@ void TTavolo::ImpostaSfondo(const QPixmap& immagine) {
 
 void TTavolo::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
-    pittore.fillRect(rect(), ColoreTavolo);
+    // The picture usually covers the whole table: the colour only fills what it leaves.
+    if (!sfondo.rect().contains(rect())) {
+        pittore.fillRect(rect(), ColoreTavolo);
+    }
     pittore.drawPixmap(0, 0, sfondo);
 }
 

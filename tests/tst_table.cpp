@@ -40,6 +40,8 @@ private slots:
     void finestre();
     void abbandono_data();
     void abbandono();
+    void icona_data();
+    void icona();
     void immagini_data();
     void immagini();
     void immagineMancanteFerma_data();
@@ -319,6 +321,34 @@ void TestTable::abbandono() {
     }
     if (!avanti || chiusura) {
         QCOMPARE(TTavolaProva::Descrivi(*mf), prima);
+    }
+}
+
+void TestTable::icona_data() {
+    QTest::addColumn<QSize>("richiesta");
+    QTest::addColumn<QSize>("data");
+    QTest::addColumn<int>("disegno"); // the drawn size given as it is, 0 when shrunk
+
+    QTest::newRow("smallest") << QSize(16, 16) << QSize(16, 16) << 16;
+    QTest::newRow("a drawn size") << QSize(48, 48) << QSize(48, 48) << 48;
+    QTest::newRow("between sizes, the larger shrunk") << QSize(40, 40) << QSize(40, 40) << 0;
+    QTest::newRow("wide, fitted") << QSize(64, 32) << QSize(32, 32) << 0;
+    QTest::newRow("beyond the largest") << QSize(300, 300) << QSize(256, 256) << 256;
+}
+
+void TestTable::icona() {
+    QFETCH(QSize, richiesta);
+    QFETCH(QSize, data);
+    QFETCH(int, disegno);
+    auto mf = TTavolaProva::Crea();
+    const QIcon icona = mf->windowIcon();
+    QCOMPARE(icona.availableSizes().size(), 7);
+
+    const QPixmap pixmap = icona.pixmap(richiesta);
+    QCOMPARE(pixmap.size(), data);
+    if (disegno != 0) {
+        const QImage atteso(QStringLiteral(":/immagini/icona_%1.png").arg(disegno));
+        QCOMPARE(pixmap.toImage().convertToFormat(atteso.format()), atteso);
     }
 }
 

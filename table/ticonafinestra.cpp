@@ -1,0 +1,63 @@
+#include "ticonafinestra.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array Lati{16, 24, 32, 48, 64, 128, 256};
+
+} // namespace
+
+QIconEngine* TIconaFinestra::clone() const {
+    return new TIconaFinestra(*this);
+}
+
+QString TIconaFinestra::key() const {
+    return QStringLiteral("TIconaFinestra");
+}
+
+void TIconaFinestra::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+                           QIcon::State state) {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+}
+
+QSize TIconaFinestra::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
+    const int lato = Lato(size);
+    const QSize disegno(lato, lato);
+    // A larger drawing is shrunk to fit; a smaller one is never blown up.
+    return disegno.boundedTo(size) == disegno ? disegno : disegno.scaled(size, Qt::KeepAspectRatio);
+}
+
+QPixmap TIconaFinestra::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    const QPixmap& disegno = Disegno(Lato(size));
+    const QSize misura = actualSize(size, mode, state);
+    return disegno.size() == misura
+               ? disegno
+               : disegno.scaled(misura, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QList<QSize> TIconaFinestra::availableSizes(QIcon::Mode, QIcon::State) {
+    QList<QSize> misure;
+    for (const int lato : Lati) {
+        misure.append(QSize(lato, lato));
+    }
+    return misure;
+}
+
+int TIconaFinestra::Lato(const QSize& size) {
+    const int richiesto = std::max(size.width(), size.height());
+    const auto lato =
+        std::find_if(Lati.begin(), Lati.end(), [richiesto](int l) { return l >= richiesto; });
+    return lato == Lati.end() ? Lati.back() : *lato;
+}
+
+const QPixmap& TIconaFinestra::Disegno(int lato) {
+    QPixmap& disegno = disegni[lato];
+    if (disegno.isNull()) {
+        disegno.load(QStringLiteral(":/immagini/icona_%1.png").arg(lato));
+    }
+    return disegno;
+}
