@@ -1,7 +1,9 @@
 #include "timmagini.h"
+#include "tbmp24.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -44,8 +46,14 @@ bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
                      .arg(QDir::toNativeSeparators(percorso));
         return false;
     }
+    // The game's own pictures take the quick path; any other file, and every
+    // reason for a failure, come from Qt's reader.
+    QFile file(percorso);
+    QImage letta = file.open(QIODevice::ReadOnly) ? TBmp24::Leggi(file.readAll()) : QImage();
     QImageReader lettore(percorso);
-    const QImage letta = lettore.read();
+    if (letta.isNull()) {
+        letta = lettore.read();
+    }
     if (letta.isNull()) {
         errore = QStringLiteral("Impossibile avviare il gioco: l'immagine \"%1\" non si può "
                                 "leggere (%2).")

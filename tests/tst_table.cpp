@@ -4,6 +4,7 @@
 #include "coordinate.h"
 #include "help.h"
 #include "statistiche.h"
+#include "tbmp24.h"
 #include "tcarta.h"
 #include "timmagini.h"
 #include "tmessaggi.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -19,6 +21,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+
+#include <functional>
 
 // The main window: start-up, layout, menus, the abandon question, the pictures.
 class TestTable : public QObject {
@@ -40,6 +45,8 @@ private slots:
     void finestre();
     void abbandono_data();
     void abbandono();
+    void bmp24_data();
+    void bmp24();
     void icona_data();
     void icona();
     void immagini_data();
@@ -94,6 +101,28 @@ QString Guasta(const QTemporaryDir& dove, const QString& file, bool mancante) {
         bersaglio.write("not a picture");
     }
     return copia;
+}
+
+// A 24-bit BMP as Qt writes one, with `ritocco` applied to its bytes.
+QByteArray Bmp(QSize misura, const std::function<void(QByteArray&)>& ritocco = {}) {
+    QImage immagine(misura, QImage::Format_RGB32);
+    for (int y = 0; y < misura.height(); ++y) {
+        for (int x = 0; x < misura.width(); ++x) {
+            immagine.setPixel(x, y, qRgb(x * 7, y * 5, (x + y) * 3));
+        }
+    }
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    immagine.save(&buffer, "BMP");
+    if (ritocco) {
+        ritocco(dati);
+    }
+    return dati;
+}
+
+void Scrivi32(QByteArray& dati, int dove, qint32 valore) {
+    qToLittleEndian(valore, dati.data() + dove);
 }
 
 } // namespace
@@ -321,6 +350,40 @@ void TestTable::abbandono() {
     }
     if (!avanti || chiusura) {
         QCOMPARE(TTavolaProva::Descrivi(*mf), prima);
+    }
+}
+
+// The quick reader gives exactly what Qt's reader gives, or leaves the file to it.
+void TestTable::bmp24_data() {
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<bool>("letto");
+
+    constexpr int Altezza = 22;
+    constexpr int BitPerPixel = 28;
+    constexpr int Compressione = 30;
+    QTest::newRow("a card") << Bmp({69, 125}) << true;
+    QTest::newRow("rows padded to 4 bytes") << Bmp({5, 3}) << true;
+    QTest::newRow("rows top down")
+        << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, -3); }) << true;
+    QTest::newRow("8 bits") << Bmp({5, 3}, [](QByteArray& d) { d[BitPerPixel] = 8; }) << false;
+    QTest::newRow("compressed") << Bmp({5, 3}, [](QByteArray& d) { d[Compressione] = 1; }) << false;
+    QTest::newRow("truncated") << Bmp({5, 3}, [](QByteArray& d) { d.chop(1); }) << false;
+    QTest::newRow("absurd height")
+        << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, 1 << 30); }) << false;
+    QTest::newRow("header only") << Bmp({5, 3}).left(54) << false;
+    QTest::newRow("not a BMP") << QByteArray("GIF89a") << false;
+}
+
+void TestTable::bmp24() {
+    QFETCH(QByteArray, dati);
+    QFETCH(bool, letto);
+    const QImage letta = TBmp24::Leggi(dati);
+    QCOMPARE(!letta.isNull(), letto);
+    if (letto) {
+        const QImage diQt = QImage::fromData(dati, "BMP");
+        QCOMPARE(letta, diQt);
+        QCOMPARE(letta.format(), diQt.format());
+        QCOMPARE(letta.dotsPerMeterX(), diQt.dotsPerMeterX());
     }
 }
 
