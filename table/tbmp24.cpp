@@ -23,10 +23,18 @@ template <typename T> T Campo(const QByteArray& dati, qsizetype dove) {
     return qFromLittleEndian<T>(dati.constData() + dove);
 }
 
+// Each pixel's blue, green and red bytes, read as one little-endian word, are
+// already a 32-bit pixel once the fourth byte is made opaque. That byte of the
+// row's last pixel may lie past the data, so that pixel is read byte by byte.
 void CopiaRiga(const uchar* bgr, QRgb* riga, int larghezza) {
-    for (int x = 0; x < larghezza; ++x, bgr += 3) {
-        riga[x] = qRgb(bgr[2], bgr[1], bgr[0]);
+    constexpr quint32 Opaco = 0xff000000u;
+    constexpr quint32 Colore = 0x00ffffffu;
+    const int ultimo = larghezza - 1;
+    for (int x = 0; x < ultimo; ++x) {
+        riga[x] = Opaco | (qFromLittleEndian<quint32>(bgr + 3 * x) & Colore);
     }
+    bgr += 3 * ultimo;
+    riga[ultimo] = qRgb(bgr[2], bgr[1], bgr[0]);
 }
 
 } // namespace

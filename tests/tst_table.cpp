@@ -363,6 +363,8 @@ void TestTable::bmp24_data() {
     constexpr int Compressione = 30;
     QTest::newRow("a card") << Bmp({69, 125}) << true;
     QTest::newRow("rows padded to 4 bytes") << Bmp({5, 3}) << true;
+    QTest::newRow("rows with no padding") << Bmp({4, 3}) << true;
+    QTest::newRow("one pixel wide") << Bmp({1, 3}) << true;
     QTest::newRow("rows top down")
         << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, -3); }) << true;
     QTest::newRow("8 bits") << Bmp({5, 3}, [](QByteArray& d) { d[BitPerPixel] = 8; }) << false;
