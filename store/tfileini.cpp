@@ -3,11 +3,66 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr char FineRiga = '\n';
 constexpr char Uguale = '=';
 constexpr char Virgolette = '"';
+// Ours is a few lines long. A file this large was written by something else:
+// it reads as unreadable, so that it is never cut down to what we took of it.
+constexpr qint64 MassimoByte = qint64(4) << 20;
+// Opening must not wait for a writer on a FIFO, nor make a terminal ours.
+constexpr int ModoLettura = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// Only a regular file is read: a FIFO never answers, a device never ends.
+// Once that is known it is read blocking again, as file systems that heed the
+// flag expect.
+bool PrendiSeRegolare(int descrittore) {
+    struct stat stato {};
+    if (::fstat(descrittore, &stato) != 0 || !S_ISREG(stato.st_mode)) {
+        return false;
+    }
+    const int modo = ::fcntl(descrittore, F_GETFL);
+    return modo >= 0 && ::fcntl(descrittore, F_SETFL, modo & ~O_NONBLOCK) == 0;
+}
+
+// The text of the file (links followed); empty when there is none, as with a
+// link to a file not yet written; nothing when it is not to be read.
+std::optional<QByteArray> TestoDi(const QString& percorso) {
+    const QByteArray nome = QFile::encodeName(percorso);
+    const int descrittore = ::open(nome.constData(), ModoLettura);
+    if (descrittore < 0) {
+        return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
+    }
+    QFile file;
+    if (!PrendiSeRegolare(descrittore) ||
+        !file.open(descrittore, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descrittore);
+        return std::nullopt;
+    }
+    const QByteArray testo = file.read(MassimoByte + 1);
+    if (file.error() != QFileDevice::NoError || testo.size() > MassimoByte) {
+        return std::nullopt;
+    }
+    return testo;
+}
+
+// QSaveFile renames its copy over whatever the path leads to: only a regular
+// file, or the name of one still to come, may be replaced so.
+bool Sostituibile(const QString& percorso) {
+    const QByteArray nome = QFile::encodeName(percorso);
+    struct stat stato {};
+    if (::stat(nome.constData(), &stato) != 0) {
+        return errno == ENOENT;
+    }
+    return S_ISREG(stato.st_mode);
+}
 
 // The name inside "[name]", when the line is a section header.
 std::optional<QByteArray> NomeSezione(const QByteArray& riga) {
@@ -34,19 +89,12 @@ QByteArray ValoreDi(const QByteArray& riga) {
 
 bool TFileIni::Carica(const QString& percorso) {
     righe.clear();
-    QFile file(percorso);
-    if (!file.exists()) {
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto testo = TestoDi(percorso);
+    if (!testo) {
         return false;
     }
-    const QByteArray testo = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return false;
-    }
-    righe = testo.split(FineRiga);
-    if (testo.isEmpty() || testo.endsWith(FineRiga)) {
+    righe = testo->split(FineRiga);
+    if (testo->isEmpty() || testo->endsWith(FineRiga)) {
         righe.removeLast();
     }
     return true;
@@ -54,7 +102,7 @@ bool TFileIni::Carica(const QString& percorso) {
 
 bool TFileIni::Salva(const QString& percorso) const {
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!Sostituibile(percorso) || !file.open(QIODevice::WriteOnly)) {
         return false;
     }
     for (const QByteArray& riga : righe) {

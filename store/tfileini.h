@@ -12,9 +12,12 @@
 // Lines it does not understand are kept as they are.
 class TFileIni {
 public:
-    // A missing file reads as empty; false when the file is there but unreadable.
+    // A missing file, or a link to one, reads as empty. False when the file is
+    // there but is not to be read: unreadable, too large, or not a regular file.
     bool Carica(const QString& percorso);
-    // Replaces the whole file at once: a reader, or a crash, never sees half of it.
+    // Replaces the whole file at once: a reader, or a crash, never sees half of
+    // it. A link stays and its target is written; false, and nothing touched,
+    // when the path leads to something other than a regular file.
     bool Salva(const QString& percorso) const;
 
     // The last value of the key in the section, as the INI readers take it.

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
@@ -94,7 +94,12 @@ void TImpostazioni::AggiornaImpostazione(const QString& chiave, const QString& p
     }
 }
 
+// Where QSettings keeps this application's per-user INI file. Not asked of
+// QSettings itself: making one reads the file at once, waiting on a FIFO and
+// taking in a file of any size.
 QString TImpostazioni::PercorsoFile() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, NomeApplicazione, NomeApplicazione)
-        .fileName();
+    const QDir configurazione(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return QFileInfo(configurazione.filePath(NomeApplicazione + '/' + NomeApplicazione + ".ini"))
+        .absoluteFilePath();
 }

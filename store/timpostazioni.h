@@ -19,6 +19,8 @@ public:
     // swallowed as in SalvaImpostazione.
     static void AggiornaImpostazione(const QString& chiave, const QString& predefinito,
                                      const Calcolo& calcolo);
-    // The settings file (beside it lives the counters' lock file).
+    // The settings file, where QSettings keeps it in the INI format: the user's
+    // configuration folder, then SolvintraBrask/SolvintraBrask.ini (beside it
+    // lives the counters' lock file).
     static QString PercorsoFile();
 };

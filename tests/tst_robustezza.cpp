@@ -12,10 +12,13 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +27,8 @@ namespace {
 constexpr int AttesaAvvioMs = 60000;
 // Copies of the game started at once, to keep the run short on two cores.
 constexpr std::size_t CopieInsieme = 4;
+// Reading a settings file takes milliseconds, even under the sanitizers.
+constexpr auto AttesaLettura = std::chrono::seconds(10);
 
 using Guasto = std::function<void(const QString& originale, const QString& guasto)>;
 
@@ -266,6 +271,31 @@ void TestRobustezza::formaImpostazioni_data() {
         << testo(QByteArray(1 << 20, 'x') + '\n' + voci) << 4 << 5 << 5;
     QTest::newRow("a value at the edge")
         << testo("[Settings]\nstat0=32767.999\nstat1=-0\n") << 32767 << 0 << 32767;
+
+    // A store stuck on the file ends the run with a message after a while, not
+    // when the harness gives up. Every row starts by removing the settings
+    // folder: the row's own file is still there later only if it is stuck.
+    const auto sorvegliata = [](Forma forma) {
+        return Forma([forma](const QString& file) {
+            forma(file);
+            struct stat fatto {};
+            QCOMPARE(::lstat(QFile::encodeName(file).constData(), &fatto), 0);
+            std::thread([file, fatto] {
+                std::this_thread::sleep_for(AttesaLettura);
+                struct stat ora {};
+                if (::lstat(QFile::encodeName(file).constData(), &ora) == 0 &&
+                    ora.st_dev == fatto.st_dev && ora.st_ino == fatto.st_ino) {
+                    qFatal("the store is still reading %s", qPrintable(file));
+                }
+            }).detach();
+        });
+    };
+    QTest::newRow("a FIFO") << sorvegliata([](const QString& file) {
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    }) << 0 << 0 << 0;
+    QTest::newRow("a link to /dev/zero")
+        << sorvegliata([](const QString& file) { QVERIFY(QFile::link("/dev/zero", file)); }) << 0
+        << 0 << 0;
 }
 
 // However the file looks, the counts read as 0..32767 and counting a win
@@ -282,7 +312,6 @@ void TestRobustezza::formaImpostazioni() {
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinte);
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse);
     TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
-    QEXPECT_FAIL("a link to nowhere", "the store reads a dangling link as unreadable", Abort);
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), vinteDopo);
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), perse);
 }

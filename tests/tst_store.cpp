@@ -1,8 +1,10 @@
+#include "tfileini.h"
 #include "timpostazioni.h"
 #include "tmessaggi.h"
 #include "tstatistiche.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -32,6 +35,57 @@ const QString Domanda = QStringLiteral("Abbandonare la partita?");
 // a busy disk that takes minutes, so they use memory-backed storage when
 // there is some (same locking and renaming as on disk).
 const QString Memoria = QStringLiteral("/dev/shm");
+// The most the store reads of its file.
+constexpr qsizetype MassimoByte = qsizetype(4) << 20;
+const QByteArray Voci("[Settings]\nstat0=4\nstat1=5\n");
+
+// Makes the settings file, or something in its place.
+using Forma = std::function<void(const QString& file)>;
+
+void Fifo(const QString& file) {
+    QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+}
+
+void Collegamento(const QString& bersaglio, const QString& file) {
+    QCOMPARE(
+        ::symlink(QFile::encodeName(bersaglio).constData(), QFile::encodeName(file).constData()),
+        0);
+}
+
+// A link to what `forma` makes beside the file.
+Forma Collegata(const Forma& forma) {
+    return [forma](const QString& file) {
+        forma(file + ".vero");
+        Collegamento(QFileInfo(file).fileName() + ".vero", file);
+    };
+}
+
+Forma Testo(const QByteArray& testo) {
+    return [testo](const QString& file) {
+        QFile scritto(file);
+        QVERIFY(scritto.open(QIODevice::WriteOnly));
+        QCOMPARE(scritto.write(testo), testo.size());
+    };
+}
+
+// What the folder holds, links and FIFOs described rather than followed.
+QStringList Istantanea(const QString& cartella) {
+    QStringList voci;
+    const auto filtro = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    for (const QFileInfo& voce : QDir(cartella).entryInfoList(filtro, QDir::Name)) {
+        QString descrizione = voce.fileName();
+        if (voce.isSymLink()) {
+            descrizione += " -> " + voce.symLinkTarget();
+        } else if (voce.isFile()) {
+            QFile file(voce.filePath());
+            file.open(QIODevice::ReadOnly);
+            descrizione +=
+                " " + QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+        }
+        voci << descrizione;
+    }
+    return voci;
+}
 
 // Collects what is written on stderr while it lives.
 class CatturaStderr {
@@ -83,6 +137,12 @@ private slots:
     void voceRifiutata();
     void storeNonScrivibile_data();
     void storeNonScrivibile();
+    void collegamentoANessuno_data();
+    void collegamentoANessuno();
+    void fileDaNonLeggere_data();
+    void fileDaNonLeggere();
+    void salvaSoloSuFileRegolari_data();
+    void salvaSoloSuFileRegolari();
     void copieConcorrenti_data();
     void copieConcorrenti();
     void copiaUccisa_data();
@@ -111,7 +171,7 @@ void TstStore::init() {
     const QString base = QFileInfo(Memoria).isWritable() ? Memoria : QDir::tempPath();
     cartella = std::make_unique<QTemporaryDir>(base + "/tst_store-XXXXXX");
     QVERIFY(cartella->isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, cartella->path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(cartella->path()));
 }
 
 void TstStore::cleanup() {
@@ -156,8 +216,13 @@ void TstStore::AlProssimoBox(const std::function<void(QMessageBox&)>& azione) {
     sorveglianza->start();
 }
 
+// The file stays where QSettings has always kept it. QSettings settles its
+// default folder once, at its first use in the process: this test comes first.
 void TstStore::percorsoNellaCartellaDellUtente() {
     QCOMPARE(TImpostazioni::PercorsoFile(), FileIni());
+    const QSettings impostazioni(QSettings::IniFormat, QSettings::UserScope, "SolvintraBrask",
+                                 "SolvintraBrask");
+    QCOMPARE(TImpostazioni::PercorsoFile(), impostazioni.fileName());
 }
 
 void TstStore::storeNuovoRestaVuoto() {
@@ -232,6 +297,8 @@ void TstStore::fileGuasto_data() {
     QTest::newRow("spazzatura binaria") << spazzatura << 0 << 0;
     QTest::newRow("spazzatura, poi valori") << spazzatura + "\n[Settings]\nstat0=4\nstat1=5\n"
                                             << 4 << 5;
+    QTest::newRow("al limite, valori in fondo")
+        << QByteArray(MassimoByte - Voci.size() - 1, '#') + '\n' + Voci << 4 << 5;
 }
 
 // Start-up reads whatever the file holds as valid counts, and counting on
@@ -341,6 +408,100 @@ void TstStore::storeNonScrivibile() {
         QVERIFY(ostacolo.open(QIODevice::ReadOnly));
         QCOMPARE(ostacolo.readAll(), QByteArray("ostacolo"));
     }
+}
+
+void TstStore::collegamentoANessuno_data() {
+    QTest::addColumn<QStringList>("catena");
+    QTest::addColumn<bool>("assoluto");
+    QTest::addColumn<bool>("scritto");
+
+    QTest::newRow("relativo") << QStringList{"altrove.ini"} << false << true;
+    QTest::newRow("assoluto") << QStringList{"altrove.ini"} << true << true;
+    QTest::newRow("catena") << QStringList{"tramite.ini", "altrove.ini"} << false << true;
+    QTest::newRow("in una cartella mancante") << QStringList{"manca/altrove.ini"} << false << false;
+}
+
+// A link to a file not yet written is a store not yet written: the counts are
+// kept in the file it names, and the link stays. Where that file cannot be
+// made, nothing is written anywhere else.
+void TstStore::collegamentoANessuno() {
+    QFETCH(QStringList, catena);
+    QFETCH(bool, assoluto);
+    QFETCH(bool, scritto);
+    const QDir app(CartellaApplicazione());
+    QVERIFY(QDir().mkpath(app.path()));
+    QString anello = FileIni();
+    for (const QString& bersaglio : catena) {
+        Collegamento(assoluto ? app.filePath(bersaglio) : bersaglio, anello);
+        anello = app.filePath(bersaglio);
+    }
+    const QStringList prima = Istantanea(app.path());
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), 0);
+
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    TStatistiche::IncrementaStatistica(TStatistiche::Perse);
+    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), scritto ? 2 : 0);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), scritto ? 1 : 0);
+    QFile fine(anello);
+    QCOMPARE(fine.open(QIODevice::ReadOnly), scritto);
+    QCOMPARE(fine.readAll(), scritto ? QByteArray("[Settings]\nstat0=2\nstat1=1\n") : QByteArray());
+    const QStringList dopo = Istantanea(app.path());
+    QCOMPARE(dopo.filter(" -> "), prima.filter(" -> "));
+    QCOMPARE(dopo.size(), prima.size() + (scritto ? 1 : 0));
+}
+
+void TstStore::fileDaNonLeggere_data() {
+    QTest::addColumn<Forma>("forma");
+
+    const QByteArray oltre = Voci + QByteArray(MassimoByte - Voci.size() + 1, '#');
+    QTest::newRow("FIFO") << Forma(Fifo);
+    QTest::newRow("link a una FIFO") << Collegata(Fifo);
+    QTest::newRow("link a /dev/zero")
+        << Forma([](const QString& file) { Collegamento("/dev/zero", file); });
+    QTest::newRow("link a se stesso")
+        << Forma([](const QString& file) { Collegamento(QFileInfo(file).fileName(), file); });
+    QTest::newRow("un byte oltre il limite") << Testo(oltre);
+    QTest::newRow("link a un file oltre il limite") << Collegata(Testo(oltre));
+}
+
+// Only a regular file of a sensible size is read: anything else reads as
+// unreadable, at once, and counting leaves it exactly as it was.
+void TstStore::fileDaNonLeggere() {
+    QFETCH(Forma, forma);
+    QVERIFY(QDir().mkpath(CartellaApplicazione()));
+    forma(FileIni());
+    const QStringList prima = Istantanea(CartellaApplicazione());
+
+    // In a copy of its own, so that a store stuck on the file fails the row.
+    const auto copia = AvviaContatore(TStatistiche::Vinte, 1);
+    QVERIFY2(copia->waitForFinished(AttesaProcessoMs), "the store is stuck on the file");
+    QCOMPARE(copia->exitCode(), 0);
+    QCOMPARE(TImpostazioni::LeggiImpostazione("stat0", "assente"), QString("assente"));
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), 0);
+    QCOMPARE(Istantanea(CartellaApplicazione()), prima);
+}
+
+void TstStore::salvaSoloSuFileRegolari_data() {
+    QTest::addColumn<Forma>("forma");
+    // No device here: run as root, a fault would rename a file over it.
+    QTest::newRow("FIFO") << Forma(Fifo);
+    QTest::newRow("link a una FIFO") << Collegata(Fifo);
+    QTest::newRow("link a se stesso")
+        << Forma([](const QString& file) { Collegamento(QFileInfo(file).fileName(), file); });
+}
+
+// A write on its own, without the read that comes first in the store, still
+// replaces nothing but a regular file.
+void TstStore::salvaSoloSuFileRegolari() {
+    QFETCH(Forma, forma);
+    QVERIFY(QDir().mkpath(CartellaApplicazione()));
+    forma(FileIni());
+    const QStringList prima = Istantanea(CartellaApplicazione());
+    TFileIni file;
+    file.ImpostaValore("Settings", "stat0", "1");
+    QVERIFY(!file.Salva(FileIni()));
+    QCOMPARE(Istantanea(CartellaApplicazione()), prima);
 }
 
 void TstStore::copieConcorrenti_data() {
