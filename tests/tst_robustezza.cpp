@@ -148,6 +148,7 @@ class TestRobustezza : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanupTestCase();
     void immagineGuasta_data();
@@ -156,7 +157,16 @@ private slots:
     void sfondoGuasto();
     void formaImpostazioni_data();
     void formaImpostazioni();
+
+private:
+    QTemporaryDir configurazione;
 };
+
+// Rows wipe the settings folder: never let that be the player's own.
+void TestRobustezza::initTestCase() {
+    QVERIFY(configurazione.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configurazione.path()));
+}
 
 // Every row starts without a settings folder.
 void TestRobustezza::init() {
