@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -37,33 +38,68 @@ void CopiaRiga(const uchar* bgr, QRgb* riga, int larghezza) {
     riga[ultimo] = qRgb(bgr[2], bgr[1], bgr[0]);
 }
 
-} // namespace
+// The parts of a BMP header that say where the pixel rows lie.
+struct Righe {
+    std::int32_t larghezza = 0;
+    std::int32_t altezza = 0; // negative: rows run top down
+    qint64 numero = 0;
+    qint64 passo = 0; // bytes a row, padded to 4
+    qint64 inizio = 0;
+    std::uint16_t bit = 0;
+    bool compresse = true;
+};
 
-QImage TBmp24::Leggi(const QByteArray& dati) {
+// The header of a BMP file, or nothing when the data are no BMP.
+std::optional<Righe> LeggiIntestazione(const QByteArray& dati) {
     if (dati.size() < FineIntestazione || !dati.startsWith("BM") ||
         Campo<std::uint32_t>(dati, MisuraIntestazione) < IntestazioneMinima ||
-        Campo<std::uint16_t>(dati, Piani) != 1 || Campo<std::uint16_t>(dati, BitPerPixel) != 24 ||
-        Campo<std::uint32_t>(dati, Compressione) != 0) {
+        Campo<std::uint16_t>(dati, Piani) != 1) {
+        return std::nullopt;
+    }
+    Righe righe;
+    righe.larghezza = Campo<std::int32_t>(dati, Larghezza);
+    righe.altezza = Campo<std::int32_t>(dati, Altezza);
+    righe.numero = righe.altezza < 0 ? -qint64(righe.altezza) : righe.altezza;
+    righe.bit = Campo<std::uint16_t>(dati, BitPerPixel);
+    righe.passo = (qint64(righe.larghezza) * righe.bit + 31) / 32 * 4;
+    righe.inizio = Campo<std::uint32_t>(dati, InizioPixel);
+    righe.compresse = Campo<std::uint32_t>(dati, Compressione) != 0;
+    return righe;
+}
+
+// Whether the rows need more bytes than the file holds, without multiplying
+// numbers a hostile header could make overflow.
+bool OltreLaFine(const Righe& righe, qsizetype misura) {
+    if (righe.inizio > misura) {
+        return true;
+    }
+    return righe.passo > 0 && righe.numero > (misura - righe.inizio) / righe.passo;
+}
+
+} // namespace
+
+bool TBmp24::Incompleto(const QByteArray& dati) {
+    const std::optional<Righe> righe = LeggiIntestazione(dati);
+    return righe && !righe->compresse && righe->larghezza > 0 && OltreLaFine(*righe, dati.size());
+}
+
+QImage TBmp24::Leggi(const QByteArray& dati) {
+    const std::optional<Righe> righe = LeggiIntestazione(dati);
+    if (!righe || righe->bit != 24 || righe->compresse || righe->larghezza <= 0 ||
+        righe->numero == 0 || righe->inizio < FineIntestazione ||
+        OltreLaFine(*righe, dati.size())) {
         return {};
     }
-    const std::int32_t larghezza = Campo<std::int32_t>(dati, Larghezza);
-    const std::int32_t altezza = Campo<std::int32_t>(dati, Altezza);
-    // Rows run bottom up, unless the height is negative; each is padded to 4 bytes.
-    const qint64 righe = altezza < 0 ? -qint64(altezza) : altezza;
-    const qint64 passo = (qint64(larghezza) * 3 + 3) / 4 * 4;
-    const qint64 inizio = Campo<std::uint32_t>(dati, InizioPixel);
-    if (larghezza <= 0 || righe == 0 || inizio < FineIntestazione ||
-        inizio + passo * righe > dati.size()) {
-        return {};
-    }
-    QImage immagine(larghezza, int(righe), QImage::Format_RGB32);
+    QImage immagine(righe->larghezza, int(righe->numero), QImage::Format_RGB32);
     if (immagine.isNull()) {
         return {};
     }
-    const auto* pixel = reinterpret_cast<const uchar*>(dati.constData()) + inizio;
+    const auto* pixel = reinterpret_cast<const uchar*>(dati.constData()) + righe->inizio;
     for (int y = 0; y < immagine.height(); ++y) {
-        const qint64 riga = altezza < 0 ? y : righe - 1 - y;
-        CopiaRiga(pixel + riga * passo, reinterpret_cast<QRgb*>(immagine.scanLine(y)), larghezza);
+        // Rows run bottom up, unless the height is negative.
+        const qint64 riga = righe->altezza < 0 ? y : righe->numero - 1 - y;
+        CopiaRiga(pixel + riga * righe->passo, reinterpret_cast<QRgb*>(immagine.scanLine(y)),
+                  righe->larghezza);
     }
     immagine.setDotsPerMeterX(Campo<std::int32_t>(dati, PuntiPerMetroX));
     immagine.setDotsPerMeterY(Campo<std::int32_t>(dati, PuntiPerMetroY));

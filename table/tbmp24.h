@@ -13,4 +13,7 @@ public:
     // The picture held in `dati`; a null image when they are not a whole,
     // uncompressed 24-bit BMP.
     static QImage Leggi(const QByteArray& dati);
+    // An uncompressed BMP, of any depth, whose pixel rows run past the end of
+    // the file: Qt's reader would show the part it has without a word.
+    static bool Incompleto(const QByteArray& dati);
 };

@@ -1,6 +1,8 @@
 #include "timmagini.h"
 #include "tbmp24.h"
 
+#include "coordinate.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -49,17 +51,33 @@ bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
     // The game's own pictures take the quick path; any other file, and every
     // reason for a failure, come from Qt's reader.
     QFile file(percorso);
-    QImage letta = file.open(QIODevice::ReadOnly) ? TBmp24::Leggi(file.readAll()) : QImage();
+    const QByteArray dati = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (TBmp24::Incompleto(dati)) {
+        return Rifiuta(percorso, QStringLiteral("il file è incompleto"));
+    }
+    QImage letta = TBmp24::Leggi(dati);
     QImageReader lettore(percorso);
     if (letta.isNull()) {
         letta = lettore.read();
     }
     if (letta.isNull()) {
-        errore = QStringLiteral("Impossibile avviare il gioco: l'immagine \"%1\" non si può "
-                                "leggere (%2).")
-                     .arg(QDir::toNativeSeparators(percorso), lettore.errorString());
-        return false;
+        return Rifiuta(percorso, lettore.errorString());
+    }
+    // Every card, the back, the mask and the place mark share one outline.
+    if (letta.size() != QSize(LarghezzaCarta, AltezzaCarta)) {
+        return Rifiuta(percorso, QStringLiteral("misura %1 x %2 pixel invece di %3 x %4")
+                                     .arg(letta.width())
+                                     .arg(letta.height())
+                                     .arg(LarghezzaCarta)
+                                     .arg(AltezzaCarta));
     }
     immagine = QPixmap::fromImage(letta);
     return true;
+}
+
+bool TImmagini::Rifiuta(const QString& percorso, const QString& motivo) {
+    errore = QStringLiteral("Impossibile avviare il gioco: l'immagine \"%1\" non si può "
+                            "usare (%2).")
+                 .arg(QDir::toNativeSeparators(percorso), motivo);
+    return false;
 }

@@ -34,6 +34,7 @@ public:
 private:
     QString Percorso(const QString& nome) const;
     bool CaricaRichiesta(const QString& nome, QPixmap& immagine);
+    bool Rifiuta(const QString& percorso, const QString& motivo);
 
     QString cartella;
     QString errore;

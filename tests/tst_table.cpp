@@ -357,28 +357,40 @@ void TestTable::abbandono() {
 void TestTable::bmp24_data() {
     QTest::addColumn<QByteArray>("dati");
     QTest::addColumn<bool>("letto");
+    QTest::addColumn<bool>("incompleto");
 
+    constexpr int Larghezza = 18;
     constexpr int Altezza = 22;
     constexpr int BitPerPixel = 28;
     constexpr int Compressione = 30;
-    QTest::newRow("a card") << Bmp({69, 125}) << true;
-    QTest::newRow("rows padded to 4 bytes") << Bmp({5, 3}) << true;
-    QTest::newRow("rows with no padding") << Bmp({4, 3}) << true;
-    QTest::newRow("one pixel wide") << Bmp({1, 3}) << true;
+    QTest::newRow("a card") << Bmp({69, 125}) << true << false;
+    QTest::newRow("rows padded to 4 bytes") << Bmp({5, 3}) << true << false;
+    QTest::newRow("rows with no padding") << Bmp({4, 3}) << true << false;
+    QTest::newRow("one pixel wide") << Bmp({1, 3}) << true << false;
     QTest::newRow("rows top down")
-        << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, -3); }) << true;
-    QTest::newRow("8 bits") << Bmp({5, 3}, [](QByteArray& d) { d[BitPerPixel] = 8; }) << false;
-    QTest::newRow("compressed") << Bmp({5, 3}, [](QByteArray& d) { d[Compressione] = 1; }) << false;
-    QTest::newRow("truncated") << Bmp({5, 3}, [](QByteArray& d) { d.chop(1); }) << false;
+        << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, -3); }) << true << false;
+    QTest::newRow("8 bits") << Bmp({5, 3}, [](QByteArray& d) { d[BitPerPixel] = 8; }) << false
+                            << false;
+    QTest::newRow("32 bits, rows past the end")
+        << Bmp({5, 3}, [](QByteArray& d) { d[BitPerPixel] = 32; }) << false << true;
+    QTest::newRow("compressed") << Bmp({5, 3}, [](QByteArray& d) { d[Compressione] = 1; }) << false
+                                << false;
+    QTest::newRow("truncated") << Bmp({5, 3}, [](QByteArray& d) { d.chop(1); }) << false << true;
     QTest::newRow("absurd height")
-        << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, 1 << 30); }) << false;
-    QTest::newRow("header only") << Bmp({5, 3}).left(54) << false;
-    QTest::newRow("not a BMP") << QByteArray("GIF89a") << false;
+        << Bmp({5, 3}, [](QByteArray& d) { Scrivi32(d, Altezza, 1 << 30); }) << false << true;
+    QTest::newRow("absurd width and height") << Bmp({5, 3}, [](QByteArray& d) {
+        Scrivi32(d, Larghezza, 1 << 30);
+        Scrivi32(d, Altezza, -(1 << 30));
+    }) << false << true;
+    QTest::newRow("header only") << Bmp({5, 3}).left(54) << false << true;
+    QTest::newRow("not a BMP") << QByteArray("GIF89a") << false << false;
 }
 
 void TestTable::bmp24() {
     QFETCH(QByteArray, dati);
     QFETCH(bool, letto);
+    QFETCH(bool, incompleto);
+    QCOMPARE(TBmp24::Incompleto(dati), incompleto);
     const QImage letta = TBmp24::Leggi(dati);
     QCOMPARE(!letta.isNull(), letto);
     if (letto) {
@@ -439,7 +451,7 @@ void TestTable::immagini() {
     QCOMPARE(immagini.Carica(), avvio);
     if (!avvio) {
         QVERIFY2(immagini.Errore().contains(file), qPrintable(immagini.Errore()));
-        QVERIFY(immagini.Errore().contains(mancante ? "manca" : "non si può leggere"));
+        QVERIFY(immagini.Errore().contains(mancante ? "manca" : "non si può usare"));
         return;
     }
     // The built-in background stands in and start-up completes.
