@@ -4,7 +4,7 @@
 //   genera_immagini foglio <file.png>                a contact sheet of the whole deck
 
 #include "tcartella.h"
-#include "tcartespeciali.h"
+#include "tdorsoeposto.h"
 #include "tfaccia.h"
 #include "tfoglio.h"
 #include "tformacarta.h"
@@ -38,8 +38,8 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
         }
     }
     cartella.Scrivi(QStringLiteral("mask.bmp"), TFormaCarta::Maschera());
-    cartella.Scrivi(QStringLiteral("Xx.bmp"), TCarteSpeciali::Dorso());
-    cartella.Scrivi(QStringLiteral("Posto.bmp"), TCarteSpeciali::Posto());
+    cartella.Scrivi(QStringLiteral("Xx.bmp"), TDorsoEPosto::Dorso());
+    cartella.Scrivi(QStringLiteral("Posto.bmp"), TDorsoEPosto::Posto());
     cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTavolo::Panno());
     cartella.Copia(QStringLiteral("Solvintra.htm"), regole);
     return Concludi(cartella);

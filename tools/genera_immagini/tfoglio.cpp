@@ -1,6 +1,6 @@
 #include "tfoglio.h"
 #include "tcaratteri.h"
-#include "tcartespeciali.h"
+#include "tdorsoeposto.h"
 #include "tfaccia.h"
 #include "tformacarta.h"
 #include "tmarchio.h"
@@ -64,8 +64,8 @@ int TFoglio::Facce(QPainter& p, int y) {
 }
 
 int TFoglio::Speciali(QPainter& p, int y) {
-    const QImage carte[] = {Ritagliata(TCarteSpeciali::Dorso()), TFormaCarta::Maschera(),
-                            Ritagliata(TCarteSpeciali::Posto())};
+    const QImage carte[] = {Ritagliata(TDorsoEPosto::Dorso()), TFormaCarta::Maschera(),
+                            Ritagliata(TDorsoEPosto::Posto())};
     const QString nomi[] = {QStringLiteral("Xx.bmp"), QStringLiteral("mask.bmp"),
                             QStringLiteral("Posto.bmp")};
     for (int i = 0; i < 3; ++i) {
@@ -82,7 +82,7 @@ int TFoglio::Speciali(QPainter& p, int y) {
 
 void TFoglio::Mucchio(QPainter& p, QPoint base, int mazzo) {
     // Over a face-down card the next one lies 13, 13 away; every further one 2, 3.
-    p.drawImage(base, Ritagliata(TCarteSpeciali::Dorso()));
+    p.drawImage(base, Ritagliata(TDorsoEPosto::Dorso()));
     QPoint punto = base + QPoint(13, 13);
     for (int valore = TFaccia::ValoreMassimo; valore > TFaccia::ValoreMassimo - 5; --valore) {
         p.drawImage(punto, Ritagliata(TFaccia::Disegna(mazzo, valore)));

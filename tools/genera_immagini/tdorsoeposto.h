@@ -5,7 +5,7 @@
 
 // The pictures that are not faces: the back and the mark of the empty place
 // where the next ace goes.
-class TCarteSpeciali {
+class TDorsoEPosto {
 public:
     static QImage Dorso();
     static QImage Posto();

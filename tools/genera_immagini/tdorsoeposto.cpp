@@ -1,4 +1,4 @@
-#include "tcartespeciali.h"
+#include "tdorsoeposto.h"
 #include "tcaratteri.h"
 #include "tformacarta.h"
 #include "ttavolozza.h"
@@ -59,7 +59,7 @@ void Medaglione(QPainter& p) {
 
 } // namespace
 
-QImage TCarteSpeciali::Dorso() {
+QImage TDorsoEPosto::Dorso() {
     QImage carta = TFormaCarta::NuovaCarta();
     {
         QPainter p(&carta);
@@ -75,7 +75,7 @@ QImage TCarteSpeciali::Dorso() {
     return carta;
 }
 
-QImage TCarteSpeciali::Posto() {
+QImage TDorsoEPosto::Posto() {
     QImage carta = TFormaCarta::NuovaCarta();
     {
         QPainter p(&carta);
