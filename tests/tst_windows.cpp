@@ -73,7 +73,10 @@ void ProvaMouse(QDialog& finestra, const QString& bersaglio, QPoint sfondo, int 
         QCOMPARE(finestra.result(), int(QDialog::Accepted));
         return;
     }
-    QTest::qWait(50);
+    // The event was handled before mouseClick returned; a close it started
+    // would be waiting among the posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QVERIFY(finestra.isVisible());
 }
 
