@@ -66,12 +66,16 @@ bench: deps
 
 PREFIX ?= /usr/local
 
-# The game with its pictures, the menu entry, the icons and the metainfo under
-# $(PREFIX) (make install PREFIX=~/.local for one user); DESTDIR stages them.
+# The game with its pictures, the command, its manual page, the menu entry,
+# the icons and the metainfo under $(PREFIX) (make install PREFIX=~/.local for
+# one user); DESTDIR stages them. The command goes to $(PREFIX)/games under
+# /usr and /usr/local, whose games folders are on Debian's PATH, and to
+# $(PREFIX)/bin under any other prefix.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, written into $(BUILD)/.
+# The Debian package, written into $(BUILD)/; the packaging test also has
+# lintian check it.
 package: build
 	cmake --build $(BUILD) --target package
 

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   clang libclang-rt-dev
   desktop-file-utils appstream dpkg-dev ninja-build
+  lintian man-db groff-base bsdextrautils
 )
 
 missing=()
