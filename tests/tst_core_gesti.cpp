@@ -46,6 +46,8 @@ private slots:
     void annullaSoloUnaVolta();
     void annullaDopoScoperta();
     void annullaDopoDistribuzione();
+    void abbandona_data();
+    void abbandona();
     void vittoria_data();
     void vittoria();
     void vinta_data();
@@ -284,6 +286,42 @@ void TestGesti::annullaDopoDistribuzione() {
     partita.AnnullaMossa();
     QCOMPARE(Descrivi(partita), distribuita);
     QVERIFY(vista.Eventi.empty());
+}
+
+void TestGesti::abbandona_data() {
+    QTest::addColumn<bool>("mossa");
+    QTest::addColumn<bool>("annullata");
+    QTest::newRow("after a move") << true << false;
+    QTest::newRow("after a move taken back") << true << true;
+    QTest::newRow("untouched deal") << false << false;
+}
+
+// A game given up where it lies is over, as a won one is: the table stays,
+// nothing can be taken back, and only the next move starts it again.
+void TestGesti::abbandona() {
+    QFETCH(bool, mossa);
+    QFETCH(bool, annullata);
+    TPartita partita(vista);
+    Disponi(partita, "1: x5b 3a | 2: x6b 4a | 3: x7b 10c");
+    if (mossa) {
+        QVERIFY(partita.MuoviCarta(NumeroCarta("3a"), 2));
+    }
+    if (annullata) {
+        partita.AnnullaMossa();
+    }
+    const QString prima = Descrivi(partita);
+    const bool ricominciabile = partita.RicominciaAbilitato;
+    vista.Eventi.clear();
+    partita.Abbandona();
+    QCOMPARE(vista.Elenco(), "annulla 0");
+    QVERIFY(!partita.PartitaIniziata);
+    QVERIFY(!partita.AnnullaAbilitato);
+    QCOMPARE(partita.RicominciaAbilitato, ricominciabile);
+    partita.AnnullaMossa();
+    QCOMPARE(Descrivi(partita), prima);
+    QVERIFY(partita.MuoviCarta(NumeroCarta("10c"), 22));
+    QVERIFY(partita.PartitaIniziata);
+    QVERIFY(partita.AnnullaAbilitato);
 }
 
 void TestGesti::vittoria_data() {
