@@ -309,7 +309,7 @@ void TestGesti::abbandona() {
     if (annullata) {
         partita.AnnullaMossa();
     }
-    const QString prima = Descrivi(partita);
+    const std::string prima = Descrivi(partita);
     const bool ricominciabile = partita.RicominciaAbilitato;
     vista.Eventi.clear();
     partita.Abbandona();
