@@ -1,10 +1,54 @@
 #include "tcarta.h"
 
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+#include <map>
+#include <tuple>
+
 namespace {
+
+// Above a device pixel ratio of 1 a card is drawn from a picture of twice the
+// density, whatever the ratio, and scaled smoothly from there.
+constexpr int ScalaDoppia = 2;
+// Pictures drawn for a ratio above 1 are kept for so many pictures, masks and
+// colours: the game has 43, the tests try a few more.
+constexpr std::size_t ScontornateMassime = 64;
+constexpr int LatoMano = 32;
+
+QSize Logica(const QPixmap& figura) {
+    return figura.deviceIndependentSize().toSize();
+}
+
+// A mask of a ratio above 1 seen in logical pixels: a logical pixel is kept
+// when any of its device pixels is, so the shape covers a smooth edge whole.
+QImage InPixelLogici(const QPixmap& figura, QRgb colore) {
+    const QImage pixel = figura.toImage().convertToFormat(QImage::Format_ARGB32);
+    const qreal rapporto = figura.devicePixelRatio();
+    QImage logica(Logica(figura), QImage::Format_ARGB32);
+    logica.fill(colore);
+    for (int y = 0; y < pixel.height(); ++y) {
+        const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
+        for (int x = 0; x < pixel.width(); ++x) {
+            const QPoint punto(int(x / rapporto), int(y / rapporto));
+            if (riga[x] != colore && logica.rect().contains(punto)) {
+                logica.setPixel(punto, ~colore);
+            }
+        }
+    }
+    return logica;
+}
+
+QRegion TagliaForma(const QPixmap& figura, const QColor& colore) {
+    if (figura.devicePixelRatio() == 1) {
+        return QRegion(figura.createMaskFromColor(colore, Qt::MaskInColor));
+    }
+    return QRegion(QBitmap::fromImage(
+        InPixelLogici(figura, colore.rgba()).createMaskFromColor(colore.rgba(), Qt::MaskInColor)));
+}
 
 // The cards and the placeholder all share one mask picture and colour, and
 // cutting a shape is the costliest step in building a card: the last shape cut
@@ -15,11 +59,83 @@ QRegion Forma(const QPixmap& figura, const QColor& colore) {
     static QRgb coloreChiave = 0;
     static QRegion forma;
     if (figura.cacheKey() != chiave || colore.rgba() != coloreChiave) {
-        forma = QRegion(figura.createMaskFromColor(colore, Qt::MaskInColor));
+        forma = TagliaForma(figura, colore);
         chiave = figura.cacheKey();
         coloreChiave = colore.rgba();
     }
     return forma;
+}
+
+// How much of a pixel of the mask the card covers, 0 to 255: nothing where it
+// has the mask colour, all of it elsewhere. A mask of a ratio above 1 smooths
+// its edge with shades between the mask colour and white: each covers as much
+// as it has gone from the one towards the other.
+int Copertura(QRgb pixel, QRgb colore, bool sfumata) {
+    if (pixel == colore) {
+        return 0;
+    }
+    if (!sfumata) {
+        return 255;
+    }
+    int copertura = 0;
+    // Blue, green and red, a byte each.
+    for (const int spostamento : {0, 8, 16}) {
+        const int daColore = int(colore >> spostamento) & 0xff;
+        const int daPixel = int(pixel >> spostamento) & 0xff;
+        if (daColore < 255) {
+            copertura = std::max(copertura, (daPixel - daColore) * 255 / (255 - daColore));
+        }
+    }
+    return std::clamp(copertura, 1, 255);
+}
+
+// Twice the picture's logical size: a 1x picture blown up pixel by pixel, so
+// what lies outside its mask never bleeds into its edge.
+QImage Doppia(const QPixmap& figura, QImage::Format formato) {
+    QImage immagine = figura.toImage().convertToFormat(formato);
+    const QSize doppia = Logica(figura) * ScalaDoppia;
+    if (immagine.size() != doppia) {
+        immagine = immagine.scaled(doppia, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    immagine.setDevicePixelRatio(1);
+    return immagine;
+}
+
+// The picture at twice the density with the mask's coverage as its alpha.
+QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
+    QImage carta = Doppia(figura, QImage::Format_ARGB32_Premultiplied);
+    if (!forma.isNull()) {
+        const QImage pixel = Doppia(forma, QImage::Format_ARGB32);
+        const bool sfumata = forma.devicePixelRatio() > 1;
+        QImage alfa(pixel.size(), QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < pixel.height(); ++y) {
+            const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
+            auto* uscita = reinterpret_cast<QRgb*>(alfa.scanLine(y));
+            for (int x = 0; x < pixel.width(); ++x) {
+                uscita[x] = qRgba(0, 0, 0, Copertura(riga[x], colore, sfumata));
+            }
+        }
+        QPainter pittore(&carta);
+        pittore.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        pittore.drawImage(0, 0, alfa);
+    }
+    carta.setDevicePixelRatio(ScalaDoppia);
+    return carta;
+}
+
+// The cards share their back, and all of them their mask: each picture is cut
+// once and kept while its picture, mask and colour stay the same.
+const QImage& Scontornata(const QPixmap& figura, const QPixmap& forma, const QColor& colore) {
+    static std::map<std::tuple<qint64, qint64, QRgb>, QImage> fatte;
+    const auto chiave = std::make_tuple(figura.cacheKey(), forma.cacheKey(), colore.rgba());
+    auto trovata = fatte.find(chiave);
+    if (trovata == fatte.end()) {
+        if (fatte.size() >= ScontornateMassime) {
+            fatte.clear();
+        }
+        trovata = fatte.emplace(chiave, Scontorna(figura, forma, colore.rgba())).first;
+    }
+    return trovata->second;
 }
 
 } // namespace
@@ -79,7 +195,16 @@ void TCarta::setCoperta(bool Value) {
 
 void TCarta::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
-    pittore.drawPixmap(0, 0, Coperta() ? PictureDietro : faccia);
+    const QPixmap& figura = Coperta() ? PictureDietro : faccia;
+    if (devicePixelRatioF() <= 1 || figura.isNull()) {
+        pittore.drawPixmap(0, 0, figura);
+        return;
+    }
+    // The shape cuts whole logical pixels; the smooth edge comes from the
+    // picture's own alpha, inside it.
+    pittore.setRenderHint(QPainter::SmoothPixmapTransform);
+    pittore.drawImage(QPointF(0, 0),
+                      Scontornata(figura, maschera.isNull() ? faccia : maschera, coloreMaschera));
 }
 
 void TCarta::resizeEvent(QResizeEvent*) {
@@ -127,7 +252,7 @@ void TCarta::ApplicaMaschera() {
 void TCarta::Ridimensiona() {
     if (!faccia.isNull() && !ridimensionando) {
         ridimensionando = true;
-        resize(faccia.size());
+        resize(Logica(faccia));
         ridimensionando = false;
     }
     update();
@@ -135,8 +260,11 @@ void TCarta::Ridimensiona() {
 
 const QCursor& TCarta::CursoreMano() {
     // Built once and never freed: a cursor must not outlive the application object.
+    // The icon engine picks the 2x hand on a screen of a ratio above 1, and
+    // only there looks for it.
     static const QCursor* const mano = [] {
-        const QPixmap immagine(":/immagini/mano.png");
+        const QPixmap immagine =
+            QIcon(QStringLiteral(":/immagini/mano.png")).pixmap(QSize(LatoMano, LatoMano));
         return immagine.isNull() ? new QCursor(Qt::ClosedHandCursor)
                                  : new QCursor(immagine, 12, 10);
     }();

@@ -2,6 +2,7 @@
 
 #include "tfinestra.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 
@@ -13,6 +14,7 @@ constexpr QSize Area{334, 174};
 constexpr QColor Sfondo{255, 255, 255};
 constexpr Qt::WindowFlags Cornice = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr QPoint PosizioneLogo{16, 12};
+constexpr QSize MisuraLogo{164, 50};
 constexpr qreal PuntiCrediti = 9.75;
 constexpr qreal PuntiAvviso = 9;
 
@@ -43,7 +45,8 @@ About::About(QWidget* genitore) : QDialog(genitore, Cornice) {
 void About::CreaLogo() {
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/immagini/logo.png")));
+    // The icon engine picks the 2x logo on a screen of a ratio above 1.
+    Image1->setPixmap(QIcon(QStringLiteral(":/immagini/logo.png")).pixmap(MisuraLogo));
     Image1->adjustSize();
     Image1->move(PosizioneLogo);
     Image1->setMouseTracking(true);
