@@ -26,12 +26,20 @@ QImage TFormaCarta::Maschera(int scala) {
     }
     if (scala > 1) {
         // Whatever of the smooth edge strays into a pixel that the 1x mask
-        // cuts away is cut too: a few faint slivers at the corners.
+        // cuts away is cut too: a few faint slivers at the corners. Qt's
+        // smoothing leans a little to one side, so the top-left quarter is
+        // copied to the other three and all four corners match.
         const QImage semplice = Maschera();
-        for (int y = 0; y < maschera.height(); ++y) {
-            for (int x = 0; x < maschera.width(); ++x) {
-                if (semplice.pixel(x / scala, y / scala) == RossoMaschera) {
-                    maschera.setPixel(x, y, RossoMaschera);
+        const int destra = maschera.width() - 1;
+        const int basso = maschera.height() - 1;
+        for (int y = 0; y < maschera.height() / 2; ++y) {
+            for (int x = 0; x < maschera.width() / 2; ++x) {
+                const QRgb pixel = semplice.pixel(x / scala, y / scala) == RossoMaschera
+                                       ? RossoMaschera
+                                       : maschera.pixel(x, y);
+                for (const QPoint punto : {QPoint(x, y), QPoint(destra - x, y),
+                                           QPoint(x, basso - y), QPoint(destra - x, basso - y)}) {
+                    maschera.setPixel(punto, pixel);
                 }
             }
         }
