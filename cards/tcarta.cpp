@@ -1,6 +1,6 @@
 #include "tcarta.h"
 
-#include <QIcon>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -17,7 +17,6 @@ constexpr int ScalaDoppia = 2;
 // Pictures drawn for a ratio above 1 are kept for so many pictures, masks and
 // colours: the game has 43, the tests try a few more.
 constexpr std::size_t ScontornateMassime = 64;
-constexpr int LatoMano = 32;
 
 QSize Logica(const QPixmap& figura) {
     return figura.deviceIndependentSize().toSize();
@@ -260,11 +259,12 @@ void TCarta::Ridimensiona() {
 
 const QCursor& TCarta::CursoreMano() {
     // Built once and never freed: a cursor must not outlive the application object.
-    // The icon engine picks the 2x hand on a screen of a ratio above 1, and
-    // only there looks for it.
+    // Above a ratio of 1 the 2x hand, its hot spot in the same logical place.
     static const QCursor* const mano = [] {
-        const QPixmap immagine =
-            QIcon(QStringLiteral(":/immagini/mano.png")).pixmap(QSize(LatoMano, LatoMano));
+        const bool doppia = qGuiApp->devicePixelRatio() > 1;
+        QPixmap immagine(doppia ? QStringLiteral(":/immagini/mano@2x.png")
+                                : QStringLiteral(":/immagini/mano.png"));
+        immagine.setDevicePixelRatio(doppia ? ScalaDoppia : 1);
         return immagine.isNull() ? new QCursor(Qt::ClosedHandCursor)
                                  : new QCursor(immagine, 12, 10);
     }();
