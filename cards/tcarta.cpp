@@ -100,13 +100,16 @@ QImage Doppia(const QPixmap& figura, QImage::Format formato) {
     return immagine;
 }
 
-// The picture at twice the density with the mask's coverage as its alpha.
-QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
-    QImage carta = Doppia(figura, QImage::Format_ARGB32_Premultiplied);
-    if (!forma.isNull()) {
+// The mask's coverage at twice the density, as the alpha of a black picture.
+// Every card shares the mask: the last one is kept, as its shape is.
+const QImage& Alfa(const QPixmap& forma, QRgb colore) {
+    static qint64 chiave = 0;
+    static QRgb coloreChiave = 0;
+    static QImage alfa;
+    if (forma.cacheKey() != chiave || colore != coloreChiave) {
         const QImage pixel = Doppia(forma, QImage::Format_ARGB32);
         const bool sfumata = forma.devicePixelRatio() > 1;
-        QImage alfa(pixel.size(), QImage::Format_ARGB32_Premultiplied);
+        alfa = QImage(pixel.size(), QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < pixel.height(); ++y) {
             const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
             auto* uscita = reinterpret_cast<QRgb*>(alfa.scanLine(y));
@@ -114,9 +117,19 @@ QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
                 uscita[x] = qRgba(0, 0, 0, Copertura(riga[x], colore, sfumata));
             }
         }
+        chiave = forma.cacheKey();
+        coloreChiave = colore;
+    }
+    return alfa;
+}
+
+// The picture at twice the density with the mask's coverage as its alpha.
+QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
+    QImage carta = Doppia(figura, QImage::Format_ARGB32_Premultiplied);
+    if (!forma.isNull()) {
         QPainter pittore(&carta);
         pittore.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        pittore.drawImage(0, 0, alfa);
+        pittore.drawImage(0, 0, Alfa(forma, colore));
     }
     carta.setDevicePixelRatio(ScalaDoppia);
     return carta;
