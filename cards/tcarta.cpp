@@ -208,12 +208,13 @@ void TCarta::setCoperta(bool Value) {
 void TCarta::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
     const QPixmap& figura = Coperta() ? PictureDietro : faccia;
-    if (devicePixelRatioF() <= 1 || figura.isNull()) {
+    if (figura.isNull() || (devicePixelRatioF() <= 1 && figura.devicePixelRatio() <= 1)) {
         pittore.drawPixmap(0, 0, figura);
         return;
     }
     // The shape cuts whole logical pixels; the smooth edge comes from the
-    // picture's own alpha, inside it.
+    // picture's own alpha, inside it. A 2x picture takes this way on a 1x
+    // screen too (a window moved to another screen): its outside must not show.
     pittore.setRenderHint(QPainter::SmoothPixmapTransform);
     pittore.drawImage(QPointF(0, 0),
                       Scontornata(figura, maschera.isNull() ? faccia : maschera, coloreMaschera));

@@ -156,6 +156,7 @@ private slots:
     void cursore();
     void figuraDoppia_data();
     void figuraDoppia();
+    void doppiaSuSchermoSemplice();
 };
 
 void TestCarta::inoltro_data() {
@@ -589,6 +590,28 @@ void TestCarta::figuraDoppia() {
     QCOMPARE(carta.size(), QSize(Larghezza, Altezza));
     QCOMPARE(carta.mask().contains(punto), visibile);
     QCOMPARE(carta.mask().boundingRect(), QRect(0, 0, Larghezza, Altezza));
+}
+
+void TestCarta::doppiaSuSchermoSemplice() {
+    // A 2x card on a 1x screen (a window moved there) still takes its alpha
+    // from the 2x mask: the red outside a smooth corner never shows.
+    QPixmap forma = Doppia(Figura(Qt::white));
+    QPixmap faccia = Doppia(Figura(Qt::blue));
+    // Logical pixel (0, 0): one device pixel faintly kept, three cut.
+    QPainter(&forma).fillRect(QRectF(0.5, 0.5, 0.5, 0.5), QColor(255, 40, 40));
+    QPainter(&faccia).fillRect(QRectF(0.5, 0.5, 0.5, 0.5), QColor(Qt::blue));
+
+    Banco banco;
+    TCarta& carta = banco.carta;
+    carta.setPictureMask(forma);
+    carta.setPicture(faccia);
+    QImage immagine(carta.size(), QImage::Format_ARGB32);
+    immagine.fill(Qt::transparent);
+    carta.render(&immagine, {}, {}, QWidget::RenderFlags());
+
+    const QColor angolo = immagine.pixelColor(0, 0);
+    QVERIFY2(angolo.alpha() < 32, qPrintable(angolo.name(QColor::HexArgb)));
+    QCOMPARE(immagine.pixelColor(CentroCarta), QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestCarta)
