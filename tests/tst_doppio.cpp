@@ -404,8 +404,8 @@ void TestDoppio::rapportoUnoNonApre() {
             Scrivi(copia.filePath(nome), "not a picture");
         }
     });
-    const QStringList doppie = QDir(cartella).entryList({QStringLiteral("*@2x.*")}, QDir::Files);
-    QCOMPARE(doppie.size(), TImmagini::NumeroFacce + 4);
+    const QStringList nomiDoppi = QDir(cartella).entryList({QStringLiteral("*@2x.*")}, QDir::Files);
+    QCOMPARE(nomiDoppi.size(), TImmagini::NumeroFacce + 4);
 
     TImmagini semplici(cartella, 1.0);
     const QSet<QString> aperti = Aperti(cartella, [&] { QVERIFY(semplici.Carica()); });
@@ -416,12 +416,12 @@ void TestDoppio::rapportoUnoNonApre() {
     }
     QCOMPARE(semplici.Facce[0].devicePixelRatio(), 1.0);
 
-    TImmagini doppie2(cartella, 2.0);
-    const QSet<QString> apertiDoppi = Aperti(cartella, [&] { QVERIFY(doppie2.Carica()); });
-    for (const QString& nome : doppie) {
+    TImmagini doppie(cartella, 2.0);
+    const QSet<QString> apertiDoppi = Aperti(cartella, [&] { QVERIFY(doppie.Carica()); });
+    for (const QString& nome : nomiDoppi) {
         QVERIFY2(apertiDoppi.contains(nome), qPrintable(nome));
     }
-    QCOMPARE(doppie2.Facce[0].devicePixelRatio(), 1.0);
+    QCOMPARE(doppie.Facce[0].devicePixelRatio(), 1.0);
 }
 
 int main(int argc, char* argv[]) {
