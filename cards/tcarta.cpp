@@ -17,6 +17,8 @@ constexpr int ScalaDoppia = 2;
 // Pictures drawn for a ratio above 1 are kept for so many pictures, masks and
 // colours: the game has 43, the tests try a few more.
 constexpr std::size_t ScontornateMassime = 64;
+// Where the grabbing hand holds the card, in the 1x hand's pixels.
+constexpr QPoint PuntoCaldoMano(12, 10);
 
 QSize Logica(const QPixmap& figura) {
     return figura.deviceIndependentSize().toSize();
@@ -273,14 +275,16 @@ void TCarta::Ridimensiona() {
 
 const QCursor& TCarta::CursoreMano() {
     // Built once and never freed: a cursor must not outlive the application object.
-    // Above a ratio of 1 the 2x hand, its hot spot in the same logical place.
+    // Above a ratio of 1 the 2x hand, its hot spot in the same logical place:
+    // the X11 platform takes the hot spot in the picture's own pixels.
     static const QCursor* const mano = [] {
-        const bool doppia = qGuiApp->devicePixelRatio() > 1;
-        QPixmap immagine(doppia ? QStringLiteral(":/immagini/mano@2x.png")
-                                : QStringLiteral(":/immagini/mano.png"));
-        immagine.setDevicePixelRatio(doppia ? ScalaDoppia : 1);
+        const int scala = qGuiApp->devicePixelRatio() > 1 ? ScalaDoppia : 1;
+        QPixmap immagine(scala > 1 ? QStringLiteral(":/immagini/mano@2x.png")
+                                   : QStringLiteral(":/immagini/mano.png"));
+        immagine.setDevicePixelRatio(scala);
+        const QPoint presa = PuntoCaldoMano * scala;
         return immagine.isNull() ? new QCursor(Qt::ClosedHandCursor)
-                                 : new QCursor(immagine, 12, 10);
+                                 : new QCursor(immagine, presa.x(), presa.y());
     }();
     return *mano;
 }
