@@ -1,10 +1,55 @@
 #include "tcarta.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+#include <map>
+#include <tuple>
+
 namespace {
+
+// Above a device pixel ratio of 1 a card is drawn from a picture of twice the
+// density, whatever the ratio, and scaled smoothly from there.
+constexpr int ScalaDoppia = 2;
+// Pictures drawn for a ratio above 1 are kept for so many pictures, masks and
+// colours: the game has 43, the tests try a few more.
+constexpr std::size_t ScontornateMassime = 64;
+// Where the grabbing hand holds the card, in the 1x hand's pixels.
+constexpr QPoint PuntoCaldoMano(12, 10);
+
+QSize Logica(const QPixmap& figura) {
+    return figura.deviceIndependentSize().toSize();
+}
+
+// A mask of a ratio above 1 seen in logical pixels: a logical pixel is kept
+// when any of its device pixels is, so the shape covers a smooth edge whole.
+QImage InPixelLogici(const QPixmap& figura, QRgb colore) {
+    const QImage pixel = figura.toImage().convertToFormat(QImage::Format_ARGB32);
+    const qreal rapporto = figura.devicePixelRatio();
+    QImage logica(Logica(figura), QImage::Format_ARGB32);
+    logica.fill(colore);
+    for (int y = 0; y < pixel.height(); ++y) {
+        const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
+        for (int x = 0; x < pixel.width(); ++x) {
+            const QPoint punto(int(x / rapporto), int(y / rapporto));
+            if (riga[x] != colore && logica.rect().contains(punto)) {
+                logica.setPixel(punto, ~colore);
+            }
+        }
+    }
+    return logica;
+}
+
+QRegion TagliaForma(const QPixmap& figura, const QColor& colore) {
+    if (figura.devicePixelRatio() == 1) {
+        return QRegion(figura.createMaskFromColor(colore, Qt::MaskInColor));
+    }
+    return QRegion(QBitmap::fromImage(
+        InPixelLogici(figura, colore.rgba()).createMaskFromColor(colore.rgba(), Qt::MaskInColor)));
+}
 
 // The cards and the placeholder all share one mask picture and colour, and
 // cutting a shape is the costliest step in building a card: the last shape cut
@@ -15,11 +60,96 @@ QRegion Forma(const QPixmap& figura, const QColor& colore) {
     static QRgb coloreChiave = 0;
     static QRegion forma;
     if (figura.cacheKey() != chiave || colore.rgba() != coloreChiave) {
-        forma = QRegion(figura.createMaskFromColor(colore, Qt::MaskInColor));
+        forma = TagliaForma(figura, colore);
         chiave = figura.cacheKey();
         coloreChiave = colore.rgba();
     }
     return forma;
+}
+
+// How much of a pixel of the mask the card covers, 0 to 255: nothing where it
+// has the mask colour, all of it elsewhere. A mask of a ratio above 1 smooths
+// its edge with shades between the mask colour and white: each covers as much
+// as it has gone from the one towards the other.
+int Copertura(QRgb pixel, QRgb colore, bool sfumata) {
+    if (pixel == colore) {
+        return 0;
+    }
+    if (!sfumata) {
+        return 255;
+    }
+    int copertura = 0;
+    // Blue, green and red, a byte each.
+    for (const int spostamento : {0, 8, 16}) {
+        const int daColore = int(colore >> spostamento) & 0xff;
+        const int daPixel = int(pixel >> spostamento) & 0xff;
+        if (daColore < 255) {
+            copertura = std::max(copertura, (daPixel - daColore) * 255 / (255 - daColore));
+        }
+    }
+    return std::clamp(copertura, 1, 255);
+}
+
+// Twice the picture's logical size: a 1x picture blown up pixel by pixel, so
+// what lies outside its mask never bleeds into its edge.
+QImage Doppia(const QPixmap& figura, QImage::Format formato) {
+    QImage immagine = figura.toImage().convertToFormat(formato);
+    const QSize doppia = Logica(figura) * ScalaDoppia;
+    if (immagine.size() != doppia) {
+        immagine = immagine.scaled(doppia, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    immagine.setDevicePixelRatio(1);
+    return immagine;
+}
+
+// The mask's coverage at twice the density, as the alpha of a black picture.
+// Every card shares the mask: the last one is kept, as its shape is.
+const QImage& Alfa(const QPixmap& forma, QRgb colore) {
+    static qint64 chiave = 0;
+    static QRgb coloreChiave = 0;
+    static QImage alfa;
+    if (forma.cacheKey() != chiave || colore != coloreChiave) {
+        const QImage pixel = Doppia(forma, QImage::Format_ARGB32);
+        const bool sfumata = forma.devicePixelRatio() > 1;
+        alfa = QImage(pixel.size(), QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < pixel.height(); ++y) {
+            const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
+            auto* uscita = reinterpret_cast<QRgb*>(alfa.scanLine(y));
+            for (int x = 0; x < pixel.width(); ++x) {
+                uscita[x] = qRgba(0, 0, 0, Copertura(riga[x], colore, sfumata));
+            }
+        }
+        chiave = forma.cacheKey();
+        coloreChiave = colore;
+    }
+    return alfa;
+}
+
+// The picture at twice the density with the mask's coverage as its alpha.
+QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
+    QImage carta = Doppia(figura, QImage::Format_ARGB32_Premultiplied);
+    if (!forma.isNull()) {
+        QPainter pittore(&carta);
+        pittore.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        pittore.drawImage(0, 0, Alfa(forma, colore));
+    }
+    carta.setDevicePixelRatio(ScalaDoppia);
+    return carta;
+}
+
+// The cards share their back, and all of them their mask: each picture is cut
+// once and kept while its picture, mask and colour stay the same.
+const QImage& Scontornata(const QPixmap& figura, const QPixmap& forma, const QColor& colore) {
+    static std::map<std::tuple<qint64, qint64, QRgb>, QImage> fatte;
+    const auto chiave = std::make_tuple(figura.cacheKey(), forma.cacheKey(), colore.rgba());
+    auto trovata = fatte.find(chiave);
+    if (trovata == fatte.end()) {
+        if (fatte.size() >= ScontornateMassime) {
+            fatte.clear();
+        }
+        trovata = fatte.emplace(chiave, Scontorna(figura, forma, colore.rgba())).first;
+    }
+    return trovata->second;
 }
 
 } // namespace
@@ -79,7 +209,17 @@ void TCarta::setCoperta(bool Value) {
 
 void TCarta::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
-    pittore.drawPixmap(0, 0, Coperta() ? PictureDietro : faccia);
+    const QPixmap& figura = Coperta() ? PictureDietro : faccia;
+    if (figura.isNull() || (devicePixelRatioF() <= 1 && figura.devicePixelRatio() <= 1)) {
+        pittore.drawPixmap(0, 0, figura);
+        return;
+    }
+    // The shape cuts whole logical pixels; the smooth edge comes from the
+    // picture's own alpha, inside it. A 2x picture takes this way on a 1x
+    // screen too (a window moved to another screen): its outside must not show.
+    pittore.setRenderHint(QPainter::SmoothPixmapTransform);
+    pittore.drawImage(QPointF(0, 0),
+                      Scontornata(figura, maschera.isNull() ? faccia : maschera, coloreMaschera));
 }
 
 void TCarta::resizeEvent(QResizeEvent*) {
@@ -127,7 +267,7 @@ void TCarta::ApplicaMaschera() {
 void TCarta::Ridimensiona() {
     if (!faccia.isNull() && !ridimensionando) {
         ridimensionando = true;
-        resize(faccia.size());
+        resize(Logica(faccia));
         ridimensionando = false;
     }
     update();
@@ -135,10 +275,16 @@ void TCarta::Ridimensiona() {
 
 const QCursor& TCarta::CursoreMano() {
     // Built once and never freed: a cursor must not outlive the application object.
+    // Above a ratio of 1 the 2x hand, its hot spot in the same logical place:
+    // the X11 platform takes the hot spot in the picture's own pixels.
     static const QCursor* const mano = [] {
-        const QPixmap immagine(":/immagini/mano.png");
+        const int scala = qGuiApp->devicePixelRatio() > 1 ? ScalaDoppia : 1;
+        QPixmap immagine(scala > 1 ? QStringLiteral(":/immagini/mano@2x.png")
+                                   : QStringLiteral(":/immagini/mano.png"));
+        immagine.setDevicePixelRatio(scala);
+        const QPoint presa = PuntoCaldoMano * scala;
         return immagine.isNull() ? new QCursor(Qt::ClosedHandCursor)
-                                 : new QCursor(immagine, 12, 10);
+                                 : new QCursor(immagine, presa.x(), presa.y());
     }();
     return *mano;
 }

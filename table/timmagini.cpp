@@ -3,18 +3,70 @@
 
 #include "coordinate.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #include <utility>
 
-TImmagini::TImmagini(QString cartella) : cartella(std::move(cartella)) {}
+namespace {
+
+const QString NomeTavolo = QStringLiteral("tavolo.jpg");
+
+// The picture in the file at `percorso`, which must be `misura` pixels; a null
+// picture and the reason when it cannot be used. The game's own pictures take
+// the quick path; any other file, and every reason for a failure, come from
+// Qt's reader.
+QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
+    QFile file(percorso);
+    const QByteArray dati = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (TBmp24::Incompleto(dati)) {
+        motivo = QStringLiteral("il file è incompleto");
+        return {};
+    }
+    QImage letta = TBmp24::Leggi(dati);
+    QImageReader lettore(percorso);
+    if (letta.isNull()) {
+        letta = lettore.read();
+    }
+    if (letta.isNull()) {
+        motivo = lettore.errorString();
+        return {};
+    }
+    if (letta.size() != misura) {
+        motivo = QStringLiteral("misura %1 x %2 pixel invece di %3 x %4")
+                     .arg(letta.width())
+                     .arg(letta.height())
+                     .arg(misura.width())
+                     .arg(misura.height());
+        return {};
+    }
+    return letta;
+}
+
+QPixmap Doppia(QImage immagine) {
+    immagine.setDevicePixelRatio(TImmagini::ScalaDoppia);
+    return QPixmap::fromImage(std::move(immagine));
+}
+
+} // namespace
+
+TImmagini::TImmagini(QString cartella, qreal rapporto)
+    : cartella(std::move(cartella)), rapporto(rapporto) {}
+
+qreal TImmagini::RapportoSchermo() {
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QString TImmagini::NomeDoppio(const QString& nome) {
+    const qsizetype punto = nome.lastIndexOf('.');
+    return nome.left(punto) + QStringLiteral("@%1x").arg(ScalaDoppia) + nome.mid(punto);
+}
 
 QString TImmagini::CartellaPredefinita() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Immagini"));
+    return QDir(QGuiApplication::applicationDirPath()).filePath(QStringLiteral("Immagini"));
 }
 
 QString TImmagini::NomeFaccia(std::int16_t numero) {
@@ -27,7 +79,7 @@ QString TImmagini::Percorso(const QString& nome) const {
 }
 
 bool TImmagini::Carica() {
-    Tavolo = QPixmap(Percorso(QStringLiteral("tavolo.jpg")));
+    CaricaTavolo();
     if (!CaricaRichiesta(QStringLiteral("mask.bmp"), Maschera) ||
         !CaricaRichiesta(QStringLiteral("Xx.bmp"), Dorso) ||
         !CaricaRichiesta(QStringLiteral("Posto.bmp"), Posto)) {
@@ -41,6 +93,18 @@ bool TImmagini::Carica() {
     return true;
 }
 
+void TImmagini::CaricaTavolo() {
+    // A 2x cloth spares reading the 1x one.
+    if (rapporto > 1) {
+        QImage doppio(Percorso(NomeDoppio(NomeTavolo)));
+        if (!doppio.isNull()) {
+            Tavolo = Doppia(std::move(doppio));
+            return;
+        }
+    }
+    Tavolo = QPixmap(Percorso(NomeTavolo));
+}
+
 bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
     const QString percorso = Percorso(nome);
     if (!QFileInfo(percorso).isFile()) {
@@ -48,31 +112,29 @@ bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
                      .arg(QDir::toNativeSeparators(percorso));
         return false;
     }
-    // The game's own pictures take the quick path; any other file, and every
-    // reason for a failure, come from Qt's reader.
-    QFile file(percorso);
-    const QByteArray dati = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (TBmp24::Incompleto(dati)) {
-        return Rifiuta(percorso, QStringLiteral("il file è incompleto"));
-    }
-    QImage letta = TBmp24::Leggi(dati);
-    QImageReader lettore(percorso);
-    if (letta.isNull()) {
-        letta = lettore.read();
-    }
-    if (letta.isNull()) {
-        return Rifiuta(percorso, lettore.errorString());
-    }
     // Every card, the back, the mask and the place mark share one outline.
-    if (letta.size() != QSize(LarghezzaCarta, AltezzaCarta)) {
-        return Rifiuta(percorso, QStringLiteral("misura %1 x %2 pixel invece di %3 x %4")
-                                     .arg(letta.width())
-                                     .arg(letta.height())
-                                     .arg(LarghezzaCarta)
-                                     .arg(AltezzaCarta));
+    QString motivo;
+    const QImage letta = LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta), motivo);
+    if (letta.isNull()) {
+        return Rifiuta(percorso, motivo);
     }
     immagine = QPixmap::fromImage(letta);
+    if (rapporto > 1) {
+        CaricaDoppia(nome, immagine);
+    }
     return true;
+}
+
+void TImmagini::CaricaDoppia(const QString& nome, QPixmap& immagine) {
+    const QString percorso = Percorso(NomeDoppio(nome));
+    if (!QFileInfo(percorso).isFile()) {
+        return;
+    }
+    QString motivo;
+    QImage letta = LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * ScalaDoppia, motivo);
+    if (!letta.isNull()) {
+        immagine = Doppia(std::move(letta));
+    }
 }
 
 bool TImmagini::Rifiuta(const QString& percorso, const QString& motivo) {

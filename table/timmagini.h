@@ -6,19 +6,31 @@
 #include <array>
 #include <cstdint>
 
+class QImage;
+
 // Every picture of the table, read from the picture folder before the window
 // is built: a required file that is missing or unreadable stops start-up with
 // a message naming it, instead of a table of blank cards.
+// On a screen of a device pixel ratio above 1 each picture is taken from its
+// 2x variant beside it ("Xx@2x.bmp" for "Xx.bmp") when that can be read: a
+// pixmap of twice the pixels and a ratio of 2. The 1x set is still read and
+// required; a 2x file that is missing or unusable leaves its 1x picture,
+// silently. At a ratio of 1 no 2x file is opened.
 class TImmagini {
 public:
     static constexpr std::int16_t NumeroFacce = 40;
+    static constexpr int ScalaDoppia = 2;
 
-    explicit TImmagini(QString cartella);
+    explicit TImmagini(QString cartella, qreal rapporto = RapportoSchermo());
 
     // The folder "Immagini" beside the program.
     static QString CartellaPredefinita();
     // "00.bmp" for suit 0 value 1 ... "39.bmp" for suit 3 value 10.
     static QString NomeFaccia(std::int16_t numero);
+    // "Xx@2x.bmp" for "Xx.bmp".
+    static QString NomeDoppio(const QString& nome);
+    // The highest device pixel ratio of the screens.
+    static qreal RapportoSchermo();
 
     // Reads every picture; on the first required one that fails, false and Errore().
     bool Carica();
@@ -33,9 +45,12 @@ public:
 
 private:
     QString Percorso(const QString& nome) const;
+    void CaricaTavolo();
     bool CaricaRichiesta(const QString& nome, QPixmap& immagine);
+    void CaricaDoppia(const QString& nome, QPixmap& immagine);
     bool Rifiuta(const QString& percorso, const QString& motivo);
 
     QString cartella;
+    qreal rapporto;
     QString errore;
 };

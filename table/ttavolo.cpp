@@ -21,9 +21,12 @@ void TTavolo::ImpostaSfondo(const QPixmap& immagine) {
 void TTavolo::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
     // The picture usually covers the whole table: the colour only fills what it leaves.
-    if (!sfondo.rect().contains(rect())) {
+    const QRect coperto(QPoint(), sfondo.deviceIndependentSize().toSize());
+    if (!coperto.contains(rect())) {
         pittore.fillRect(rect(), ColoreTavolo);
     }
+    // A 2x cloth is scaled to any other ratio smoothly; at its own it is copied.
+    pittore.setRenderHint(QPainter::SmoothPixmapTransform);
     pittore.drawPixmap(0, 0, sfondo);
 }
 

@@ -27,3 +27,15 @@ solvintra_test(tst_table_sessione
 add_dependencies(tst_table_sessione table_domanda immagini)
 target_compile_definitions(tst_table_sessione PRIVATE
     TABLE_DOMANDA="$<TARGET_FILE:table_domanda>")
+
+# The table at device pixel ratios above 1: 2, where device pixels meet the 2x
+# pictures one to one, and the fractional 1.5.
+solvintra_test(tst_doppio
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_doppio.cpp
+    LIBS tst_table_tavola store windows risorse)
+add_dependencies(tst_doppio immagini)
+set_property(TEST tst_doppio APPEND PROPERTY ENVIRONMENT QT_SCALE_FACTOR=2)
+add_test(NAME tst_doppio_1_5 COMMAND tst_doppio)
+get_test_property(tst_doppio ENVIRONMENT ambiente_doppio)
+list(TRANSFORM ambiente_doppio REPLACE "^QT_SCALE_FACTOR=.*" "QT_SCALE_FACTOR=1.5")
+set_tests_properties(tst_doppio_1_5 PROPERTIES ENVIRONMENT "${ambiente_doppio}")

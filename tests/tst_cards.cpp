@@ -34,6 +34,14 @@ QPixmap Figura(QColor fondo, QColor angoli = Qt::red, QSize misura = {Larghezza,
     return figura;
 }
 
+// `figura` at twice the density: each pixel four, and a device pixel ratio of 2.
+QPixmap Doppia(const QPixmap& figura) {
+    QPixmap doppia =
+        figura.scaled(figura.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    doppia.setDevicePixelRatio(2);
+    return doppia;
+}
+
 // A bare card on a table that is not shown yet: a card is always some window's child.
 struct Banco {
     QWidget finestra;
@@ -146,6 +154,9 @@ private slots:
     void nessunaFinestraNativa();
     void cursore_data();
     void cursore();
+    void figuraDoppia_data();
+    void figuraDoppia();
+    void doppiaSuSchermoSemplice();
 };
 
 void TestCarta::inoltro_data() {
@@ -531,6 +542,76 @@ void TestCarta::cursore() {
     QCOMPARE(carta.testAttribute(Qt::WA_SetCursor), mano);
     if (atteso == Qt::BitmapCursor)
         QCOMPARE(carta.cursor().hotSpot(), QPoint(12, 10));
+}
+
+void TestCarta::figuraDoppia_data() {
+    // A 2x picture gives the card its logical size, and a 2x mask a logical
+    // shape: a logical pixel is kept when any of its four device pixels is.
+    QTest::addColumn<QPixmap>("faccia");
+    QTest::addColumn<QPixmap>("forma");
+    QTest::addColumn<QPoint>("punto");
+    QTest::addColumn<bool>("visibile");
+
+    const QPixmap blu = Doppia(Figura(Qt::blue));
+    QPixmap sfumata = Doppia(Figura(Qt::white));
+    // Device pixel (1, 1) shaded, the other three of logical pixel (0, 0) red.
+    QPainter(&sfumata).fillRect(QRectF(0.5, 0.5, 0.5, 0.5), QColor(255, 40, 40));
+    const QPoint ultimo(Larghezza - 1, Altezza - 1);
+
+    QTest::newRow("2x face, 2x mask: corner cut")
+        << blu << Doppia(Figura(Qt::white)) << QPoint() << false;
+    QTest::newRow("2x face, 2x mask: far corner cut")
+        << blu << Doppia(Figura(Qt::white)) << ultimo << false;
+    QTest::newRow("2x face, 2x mask: middle kept")
+        << blu << Doppia(Figura(Qt::white)) << CentroCarta << true;
+    QTest::newRow("one shaded device pixel keeps its logical pixel")
+        << blu << sfumata << QPoint() << true;
+    QTest::newRow("the logical pixel beside it stays cut")
+        << blu << sfumata << QPoint(1, 0) << false;
+    QTest::newRow("2x face, 1x mask") << blu << Figura(Qt::white) << QPoint() << false;
+    QTest::newRow("2x face as its own mask") << blu << QPixmap() << QPoint() << false;
+    QTest::newRow("2x face as its own mask: edge by the corner")
+        << blu << QPixmap() << QPoint(LatoAngolo, 0) << true;
+    QTest::newRow("1x face, 2x mask") << Figura(Qt::blue) << sfumata << QPoint() << true;
+}
+
+void TestCarta::figuraDoppia() {
+    QFETCH(QPixmap, faccia);
+    QFETCH(QPixmap, forma);
+    QFETCH(QPoint, punto);
+    QFETCH(bool, visibile);
+
+    Banco banco;
+    TCarta& carta = banco.carta;
+    carta.resize(200, 300);
+    carta.setPictureMask(forma);
+    carta.setPicture(faccia);
+
+    QCOMPARE(carta.size(), QSize(Larghezza, Altezza));
+    QCOMPARE(carta.mask().contains(punto), visibile);
+    QCOMPARE(carta.mask().boundingRect(), QRect(0, 0, Larghezza, Altezza));
+}
+
+void TestCarta::doppiaSuSchermoSemplice() {
+    // A 2x card on a 1x screen (a window moved there) still takes its alpha
+    // from the 2x mask: the red outside a smooth corner never shows.
+    QPixmap forma = Doppia(Figura(Qt::white));
+    QPixmap faccia = Doppia(Figura(Qt::blue));
+    // Logical pixel (0, 0): one device pixel faintly kept, three cut.
+    QPainter(&forma).fillRect(QRectF(0.5, 0.5, 0.5, 0.5), QColor(255, 40, 40));
+    QPainter(&faccia).fillRect(QRectF(0.5, 0.5, 0.5, 0.5), QColor(Qt::blue));
+
+    Banco banco;
+    TCarta& carta = banco.carta;
+    carta.setPictureMask(forma);
+    carta.setPicture(faccia);
+    QImage immagine(carta.size(), QImage::Format_ARGB32);
+    immagine.fill(Qt::transparent);
+    carta.render(&immagine, {}, {}, QWidget::RenderFlags());
+
+    const QColor angolo = immagine.pixelColor(0, 0);
+    QVERIFY2(angolo.alpha() < 32, qPrintable(angolo.name(QColor::HexArgb)));
+    QCOMPARE(immagine.pixelColor(CentroCarta), QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestCarta)

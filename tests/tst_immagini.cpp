@@ -18,6 +18,14 @@ constexpr QSize Carta(69, 125);
 constexpr QSize Tavolo(1024, 768);
 constexpr QRgb Rosso = qRgb(255, 0, 0);
 constexpr int NumeroFacce = 40;
+constexpr int Doppia = 2;
+const QStringList Speciali{"mask.bmp", "Xx.bmp", "Posto.bmp"};
+
+// "Xx@2x.bmp" for "Xx.bmp".
+QString NomeDoppio(const QString& nome) {
+    const qsizetype punto = nome.lastIndexOf('.');
+    return nome.left(punto) + QStringLiteral("@2x") + nome.mid(punto);
+}
 
 QString Cartella() {
     return qEnvironmentVariable("SOLVINTRA_IMMAGINI");
@@ -33,6 +41,33 @@ QImage Leggi(const QString& nome) {
 
 QString NomeFaccia(int numero) {
     return QStringLiteral("%1%2.bmp").arg(numero / 10).arg(numero % 10);
+}
+
+// Every card picture: the 40 faces, then the mask, the back and the place mark.
+QStringList CarteTutte() {
+    QStringList nomi;
+    for (int numero = 0; numero < NumeroFacce; ++numero) {
+        nomi << NomeFaccia(numero);
+    }
+    return nomi + Speciali;
+}
+
+// The mean difference of two pictures' channels over the pixels the 1x mask keeps.
+double Scarto(const QImage& a, const QImage& b, const QImage& maschera) {
+    qint64 somma = 0;
+    qint64 pixel = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (maschera.pixel(x, y) != Rosso) {
+                const QRgb p = a.pixel(x, y);
+                const QRgb q = b.pixel(x, y);
+                somma += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                         std::abs(qBlue(p) - qBlue(q));
+                pixel += 3;
+            }
+        }
+    }
+    return double(somma) / double(pixel);
 }
 
 int BitPerPixelBmp(const QString& percorso) {
@@ -85,7 +120,11 @@ private slots:
     void regoleNellaFinestra();
     void risorse_data();
     void risorse();
+    void manoSulPuntoCaldo_data();
     void manoSulPuntoCaldo();
+    void mascheraDoppia();
+    void doppieComeSemplici_data();
+    void doppieComeSemplici();
 };
 
 void TestImmagini::initTestCase() {
@@ -105,6 +144,12 @@ void TestImmagini::file_data() {
         QTest::newRow(nome) << QString(nome) << QByteArray("bmp") << Carta;
     }
     QTest::newRow("tavolo.jpg") << QStringLiteral("tavolo.jpg") << QByteArray("jpeg") << Tavolo;
+    for (const QString& nome : CarteTutte()) {
+        QTest::newRow(qPrintable(NomeDoppio(nome)))
+            << NomeDoppio(nome) << QByteArray("bmp") << Carta * Doppia;
+    }
+    QTest::newRow("tavolo@2x.jpg")
+        << QStringLiteral("tavolo@2x.jpg") << QByteArray("jpeg") << Tavolo * Doppia;
 }
 
 void TestImmagini::file() {
@@ -168,24 +213,28 @@ void TestImmagini::mascheraSegueIlContorno() {
 
 void TestImmagini::carteVisibiliSenzaRosso_data() {
     QTest::addColumn<QString>("nome");
-    for (int numero = 0; numero < NumeroFacce; ++numero) {
-        QTest::newRow(qPrintable(NomeFaccia(numero))) << NomeFaccia(numero);
+    QTest::addColumn<QString>("maschera");
+    for (const QString& nome : CarteTutte()) {
+        if (nome != "mask.bmp") {
+            QTest::newRow(qPrintable(nome)) << nome << QStringLiteral("mask.bmp");
+            QTest::newRow(qPrintable(NomeDoppio(nome)))
+                << NomeDoppio(nome) << QStringLiteral("mask@2x.bmp");
+        }
     }
-    QTest::newRow("Xx.bmp") << QStringLiteral("Xx.bmp");
-    QTest::newRow("Posto.bmp") << QStringLiteral("Posto.bmp");
 }
 
 void TestImmagini::carteVisibiliSenzaRosso() {
     // The card control cuts away every pure red pixel of the mask; a pure red
     // inside a picture would punch a hole in the card.
     QFETCH(QString, nome);
-    const QImage maschera = Leggi("mask.bmp");
+    QFETCH(QString, maschera);
+    const QImage forma = Leggi(maschera);
     const QImage carta = Leggi(nome);
-    QCOMPARE(carta.size(), maschera.size());
+    QCOMPARE(carta.size(), forma.size());
     int visibili = 0;
     for (int y = 0; y < carta.height(); ++y) {
         for (int x = 0; x < carta.width(); ++x) {
-            if (maschera.pixel(x, y) != Rosso) {
+            if (forma.pixel(x, y) != Rosso) {
                 ++visibili;
                 QVERIFY2(carta.pixel(x, y) != Rosso,
                          qPrintable(QStringLiteral("(%1, %2) is red").arg(x).arg(y)));
@@ -306,7 +355,8 @@ void TestImmagini::generatore() {
     QVERIFY2(generatore.exitCode() == esito, generatore.readAllStandardError().constData());
     QCOMPARE(QFile::exists(cartella + "/vecchio.txt"), vecchioRimasto);
     const QStringList scritti = QDir(cartella).entryList(QDir::Files);
-    QCOMPARE(scritti.size(), esito == 0 ? NumeroFacce + 5 : 1);
+    // Each card picture and the cloth twice, 1x and 2x, and the rules page.
+    QCOMPARE(scritti.size(), esito == 0 ? 2 * (NumeroFacce + 4) + 1 : 1);
     QCOMPARE(QDir(temporanea.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{"Immagini"});
 }
@@ -371,6 +421,8 @@ void TestImmagini::risorse_data() {
     }
     QTest::newRow("logo") << QStringLiteral(":/immagini/logo.png") << QSize(164, 50);
     QTest::newRow("mano") << QStringLiteral(":/immagini/mano.png") << QSize(32, 32);
+    QTest::newRow("logo@2x") << QStringLiteral(":/immagini/logo@2x.png") << QSize(328, 100);
+    QTest::newRow("mano@2x") << QStringLiteral(":/immagini/mano@2x.png") << QSize(64, 64);
 }
 
 void TestImmagini::risorse() {
@@ -380,14 +432,29 @@ void TestImmagini::risorse() {
     QCOMPARE(QImage(nome).size(), dimensioni);
 }
 
+void TestImmagini::manoSulPuntoCaldo_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("scala");
+    QTest::newRow("1x") << QStringLiteral(":/immagini/mano.png") << 1;
+    QTest::newRow("2x") << QStringLiteral(":/immagini/mano@2x.png") << Doppia;
+}
+
 void TestImmagini::manoSulPuntoCaldo() {
-    // The card control puts the pointer's hot spot at (12, 10): it must lie on
-    // the hand, whose edges are black and whose inside is white.
-    const QImage mano = QImage(":/immagini/mano.png").convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(mano.size(), QSize(32, 32));
-    QCOMPARE(qAlpha(mano.pixel(12, 10)), 255);
+    // The card control puts the pointer's hot spot at (12, 10) of the 1x
+    // hand, the same logical place at 2x: it must lie on the hand, whose edges
+    // are black and whose inside is white.
+    QFETCH(QString, nome);
+    QFETCH(int, scala);
+    const QImage mano = QImage(nome).convertToFormat(QImage::Format_ARGB32);
+    const int lato = 32 * scala;
+    QCOMPARE(mano.size(), QSize(lato, lato));
+    for (int dx = 0; dx < scala; ++dx) {
+        for (int dy = 0; dy < scala; ++dy) {
+            QCOMPARE(qAlpha(mano.pixel(12 * scala + dx, 10 * scala + dy)), 255);
+        }
+    }
     QCOMPARE(qAlpha(mano.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(mano.pixel(31, 31)), 0);
+    QCOMPARE(qAlpha(mano.pixel(lato - 1, lato - 1)), 0);
     int neri = 0, bianchi = 0;
     for (int y = 0; y < mano.height(); ++y) {
         for (int x = 0; x < mano.width(); ++x) {
@@ -396,8 +463,69 @@ void TestImmagini::manoSulPuntoCaldo() {
             bianchi += qAlpha(c) == 255 && qGray(c) > 224;
         }
     }
-    QVERIFY(neri > 40);
-    QVERIFY(bianchi > 100);
+    QVERIFY(neri > 40 * scala * scala);
+    QVERIFY(bianchi > 100 * scala * scala);
+}
+
+void TestImmagini::mascheraDoppia() {
+    // The 2x mask smooths the 1x outline and nothing more: red, white and
+    // shades between them only; the same seen from every side; and, seen in
+    // 1x pixels (one is kept when any of its four is), exactly the 1x shape,
+    // so the pointer finds the card where it always did.
+    const QImage semplice = Leggi("mask.bmp");
+    const QImage doppia = Leggi("mask@2x.bmp");
+    QCOMPARE(doppia.size(), Carta * Doppia);
+    QCOMPARE(doppia.mirrored(true, false), doppia);
+    QCOMPARE(doppia.mirrored(false, true), doppia);
+    int sfumature = 0;
+    for (int y = 0; y < doppia.height(); ++y) {
+        for (int x = 0; x < doppia.width(); ++x) {
+            const QRgb c = doppia.pixel(x, y);
+            QVERIFY2(qRed(c) == 255 && qGreen(c) == qBlue(c),
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            sfumature += qGreen(c) != 0 && qGreen(c) != 255;
+        }
+    }
+    for (int y = 0; y < Carta.height(); ++y) {
+        for (int x = 0; x < Carta.width(); ++x) {
+            bool tenuto = false;
+            for (int d = 0; d < Doppia * Doppia; ++d) {
+                tenuto |= doppia.pixel(Doppia * x + d % Doppia, Doppia * y + d / Doppia) != Rosso;
+            }
+            QVERIFY2(tenuto == (semplice.pixel(x, y) != Rosso),
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
+    }
+    // Each of the four arcs is smoothed over several pixels; the straight
+    // edges lie on pixel boundaries and need no shade.
+    QVERIFY2(sfumature >= 4 * 8, qPrintable(QString::number(sfumature)));
+    QCOMPARE(doppia.pixel(0, Carta.height()), qRgb(255, 255, 255));
+    QCOMPARE(doppia.pixel(Carta.width(), 0), qRgb(255, 255, 255));
+}
+
+void TestImmagini::doppieComeSemplici_data() {
+    QTest::addColumn<QString>("nome");
+    for (const QString& nome : CarteTutte()) {
+        QTest::newRow(qPrintable(nome)) << nome;
+    }
+}
+
+void TestImmagini::doppieComeSemplici() {
+    // Shrunk to 1x, each 2x picture is its own 1x picture drawn finer: nearer
+    // to it than to any other card, so no file carries another's name.
+    QFETCH(QString, nome);
+    const QImage maschera = Leggi("mask.bmp");
+    const QImage ridotta = Leggi(NomeDoppio(nome))
+                               .scaled(Carta, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+    const double propria = Scarto(ridotta, Leggi(nome), maschera);
+    QVERIFY2(propria < 16, qPrintable(QString::number(propria)));
+    for (const QString& altra : CarteTutte()) {
+        if (altra != nome) {
+            const double scarto = Scarto(ridotta, Leggi(altra), maschera);
+            QVERIFY2(scarto > propria, qPrintable(altra + ": " + QString::number(scarto)));
+        }
+    }
 }
 
 QTEST_MAIN(TestImmagini)

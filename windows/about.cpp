@@ -2,6 +2,7 @@
 
 #include "tfinestra.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 
@@ -13,6 +14,7 @@ constexpr QSize Area{334, 174};
 constexpr QColor Sfondo{255, 255, 255};
 constexpr Qt::WindowFlags Cornice = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr QPoint PosizioneLogo{16, 12};
+constexpr int ScalaDoppia = 2;
 constexpr qreal PuntiCrediti = 9.75;
 constexpr qreal PuntiAvviso = 9;
 
@@ -43,7 +45,12 @@ About::About(QWidget* genitore) : QDialog(genitore, Cornice) {
 void About::CreaLogo() {
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/immagini/logo.png")));
+    // Above a ratio of 1 the 2x logo, at the same logical size.
+    const bool doppio = qGuiApp->devicePixelRatio() > 1;
+    QPixmap logo(doppio ? QStringLiteral(":/immagini/logo@2x.png")
+                        : QStringLiteral(":/immagini/logo.png"));
+    logo.setDevicePixelRatio(doppio ? ScalaDoppia : 1);
+    Image1->setPixmap(logo);
     Image1->adjustSize();
     Image1->move(PosizioneLogo);
     Image1->setMouseTracking(true);

@@ -1,6 +1,7 @@
 // Start-up of the game against the floor (an empty Qt main window): time from
 // process start to the end of the main window's first paint, and peak
-// resident memory, medians of several runs, offscreen and under Xvfb.
+// resident memory, medians of several runs, offscreen and under Xvfb, each at
+// the scale factors 1 and 2 (QT_SCALE_FACTOR), the floor at the same scale.
 // The testing aid "sonda" reports the first paint and ends each run.
 //   misura_avvio [runs]
 #include <fcntl.h>
@@ -132,7 +133,8 @@ double Mediana(std::vector<double> valori) {
 // Xvfb on a display it chooses itself; nothing when it cannot start.
 std::optional<std::pair<TFiglio, std::string>> AvviaXvfb() {
     try {
-        TFiglio xvfb = Avvia({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
+        // Room for the window at scale 2.
+        TFiglio xvfb = Avvia({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "2048x1600x24",
                               "-nolisten", "tcp"},
                              Ambiente({}));
         std::string numero;
@@ -152,7 +154,8 @@ std::optional<std::pair<TFiglio, std::string>> AvviaXvfb() {
     }
 }
 
-void Confronta(const char* piattaforma, const std::vector<std::string>& ambiente, int volte) {
+void Confronta(const std::string& piattaforma, const std::vector<std::string>& ambiente,
+               int volte) {
     std::vector<double> msGioco, msPavimento, mbGioco, mbPavimento;
     // One run each first, so that both find the libraries and fonts in the cache.
     Misura(SOLVINTRA_GIOCO, ambiente);
@@ -167,21 +170,31 @@ void Confronta(const char* piattaforma, const std::vector<std::string>& ambiente
     }
     const double ms[2] = {Mediana(msGioco), Mediana(msPavimento)};
     const double mb[2] = {Mediana(mbGioco), Mediana(mbPavimento)};
-    std::printf("%-10s %8.1f %8.1f %6.2fx  %8.1f %8.1f %6.2fx\n", piattaforma, ms[0], ms[1],
+    std::printf("%-13s %8.1f %8.1f %6.2fx  %8.1f %8.1f %6.2fx\n", piattaforma.c_str(), ms[0], ms[1],
                 ms[0] / ms[1], mb[0], mb[1], mb[0] / mb[1]);
+}
+
+// Both scales, each with the variables of its own.
+void ConfrontaScale(const std::string& piattaforma, const std::vector<std::string>& variabili,
+                    int volte) {
+    for (const char* scala : {"1", "2"}) {
+        auto ambiente = variabili;
+        ambiente.push_back(std::string("QT_SCALE_FACTOR=") + scala);
+        Confronta(piattaforma + " " + scala + "x", Ambiente(ambiente), volte);
+    }
 }
 
 void ConfrontaSottoXvfb(std::vector<std::string> variabili, int volte) {
     const auto xvfb = AvviaXvfb();
     if (!xvfb) {
-        std::printf("xvfb       (Xvfb did not start: skipped)\n");
+        std::printf("xvfb          (Xvfb did not start: skipped)\n");
         return;
     }
     variabili.push_back("QT_QPA_PLATFORM=xcb");
     variabili.push_back("DISPLAY=" + xvfb->second);
     std::optional<std::runtime_error> errore;
     try {
-        Confronta("xvfb", Ambiente(variabili), volte);
+        ConfrontaScale("xvfb", variabili, volte);
     } catch (const std::runtime_error& e) {
         errore = e;
     }
@@ -202,13 +215,13 @@ int main(int argc, char* argv[]) {
                                           "QT_QPA_GENERIC_PLUGINS=sonda",
                                           "XDG_CONFIG_HOME=" + configurazione.string()};
     std::printf("Start-up to first paint and peak resident memory, medians of %d runs\n", volte);
-    std::printf("%-10s %8s %8s %7s  %8s %8s %7s\n", "platform", "game ms", "floor ms", "ratio",
+    std::printf("%-13s %8s %8s %7s  %8s %8s %7s\n", "platform", "game ms", "floor ms", "ratio",
                 "game MB", "floor MB", "ratio");
     int esito = EXIT_SUCCESS;
     try {
         auto offscreen = comuni;
         offscreen.push_back("QT_QPA_PLATFORM=offscreen");
-        Confronta("offscreen", Ambiente(offscreen), volte);
+        ConfrontaScale("offscreen", offscreen, volte);
         ConfrontaSottoXvfb(comuni, volte);
     } catch (const std::runtime_error& errore) {
         std::fprintf(stderr, "%s\n", errore.what());

@@ -90,12 +90,16 @@ prova_avvio() {
     return $riuscito
 }
 
-# The pictures the game reads at start-up, and its rules page.
+# The pictures the game reads at start-up, each also at 2x for high-density
+# screens, and its rules page.
 file_immagini() {
-    echo mask.bmp Xx.bmp Posto.bmp tavolo.jpg Solvintra.htm
-    for m in 0 1 2 3; do
-        for v in 0 1 2 3 4 5 6 7 8 9; do
-            echo "$m$v.bmp"
+    echo Solvintra.htm
+    for doppio in "" @2x; do
+        echo mask$doppio.bmp Xx$doppio.bmp Posto$doppio.bmp tavolo$doppio.jpg
+        for m in 0 1 2 3; do
+            for v in 0 1 2 3 4 5 6 7 8 9; do
+                echo "$m$v$doppio.bmp"
+            done
         done
     done
 }

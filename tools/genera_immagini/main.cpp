@@ -21,6 +21,18 @@
 
 namespace {
 
+// Every picture of the table, the logo and the hand come in both densities.
+constexpr int Scale[] = {1, 2};
+
+// The name Qt gives a picture's high-density variant: "Xx.bmp" at 2x is "Xx@2x.bmp".
+QString Nome(const QString& nome, int scala) {
+    if (scala == 1) {
+        return nome;
+    }
+    const qsizetype punto = nome.lastIndexOf('.');
+    return nome.left(punto) + QStringLiteral("@%1x").arg(scala) + nome.mid(punto);
+}
+
 int Concludi(TCartella& cartella) {
     if (cartella.Concludi()) {
         return 0;
@@ -31,16 +43,19 @@ int Concludi(TCartella& cartella) {
 
 int ScriviCartella(const QString& destinazione, const QString& regole) {
     TCartella cartella(destinazione);
-    for (int mazzo = 0; mazzo < TSegni::NumeroSemi; ++mazzo) {
-        for (int valore = 1; valore <= TFaccia::ValoreMassimo; ++valore) {
-            cartella.Scrivi(QStringLiteral("%1%2.bmp").arg(mazzo).arg(valore - 1),
-                            TFaccia::Disegna(mazzo, valore));
+    for (int scala : Scale) {
+        for (int mazzo = 0; mazzo < TSegni::NumeroSemi; ++mazzo) {
+            for (int valore = 1; valore <= TFaccia::ValoreMassimo; ++valore) {
+                cartella.Scrivi(Nome(QStringLiteral("%1%2.bmp").arg(mazzo).arg(valore - 1), scala),
+                                TFaccia::Disegna(mazzo, valore, scala));
+            }
         }
+        cartella.Scrivi(Nome(QStringLiteral("mask.bmp"), scala), TFormaCarta::Maschera(scala));
+        cartella.Scrivi(Nome(QStringLiteral("Xx.bmp"), scala), TDorsoEPosto::Dorso(scala));
+        cartella.Scrivi(Nome(QStringLiteral("Posto.bmp"), scala), TDorsoEPosto::Posto(scala));
+        cartella.Scrivi(Nome(QStringLiteral("tavolo.jpg"), scala),
+                        TTavolo::Panno(TTavolo::Misura, scala));
     }
-    cartella.Scrivi(QStringLiteral("mask.bmp"), TFormaCarta::Maschera());
-    cartella.Scrivi(QStringLiteral("Xx.bmp"), TDorsoEPosto::Dorso());
-    cartella.Scrivi(QStringLiteral("Posto.bmp"), TDorsoEPosto::Posto());
-    cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTavolo::Panno());
     cartella.Copia(QStringLiteral("Solvintra.htm"), regole);
     return Concludi(cartella);
 }
@@ -51,8 +66,12 @@ int ScriviRisorse(const QString& destinazione) {
     for (int lato : TMarchio::LatiIcona) {
         cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), TMarchio::Icona(lato));
     }
-    cartella.Scrivi(QStringLiteral("logo.png"), TMarchio::Logo());
-    cartella.Scrivi(QStringLiteral("mano.png"), TMarchio::Mano());
+    // The icon's largest sizes serve any density already; the background is
+    // only the stand-in for a missing cloth and stays 1x.
+    for (int scala : Scale) {
+        cartella.Scrivi(Nome(QStringLiteral("logo.png"), scala), TMarchio::Logo(scala));
+        cartella.Scrivi(Nome(QStringLiteral("mano.png"), scala), TMarchio::Mano(scala));
+    }
     return Concludi(cartella);
 }
 

@@ -59,8 +59,8 @@ void Medaglione(QPainter& p) {
 
 } // namespace
 
-QImage TDorsoEPosto::Dorso() {
-    QImage carta = TFormaCarta::NuovaCarta();
+QImage TDorsoEPosto::Dorso(int scala) {
+    QImage carta = TFormaCarta::NuovaCarta(scala);
     {
         QPainter p(&carta);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -75,12 +75,12 @@ QImage TDorsoEPosto::Dorso() {
     return carta;
 }
 
-QImage TDorsoEPosto::Posto() {
-    QImage carta = TFormaCarta::NuovaCarta();
+QImage TDorsoEPosto::Posto(int scala) {
+    QImage carta = TFormaCarta::NuovaCarta(scala);
     {
         QPainter p(&carta);
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.fillRect(carta.rect(), QColor(FondoPosto));
+        p.fillRect(TFormaCarta::Rettangolo(), QColor(FondoPosto));
         QPen tratteggio(QColor(SegnoPosto), 1.5, Qt::DashLine, Qt::RoundCap);
         tratteggio.setDashPattern({3, 2.5});
         p.setPen(tratteggio);
@@ -92,7 +92,7 @@ QImage TDorsoEPosto::Posto() {
         p.setFont(font);
         p.setPen(QColor(SegnoPosto));
         p.setOpacity(0.55);
-        p.drawText(carta.rect(), Qt::AlignCenter, QStringLiteral("1"));
+        p.drawText(TFormaCarta::Rettangolo(), Qt::AlignCenter, QStringLiteral("1"));
     }
     TFormaCarta::Ritaglia(carta);
     return carta;

@@ -7,6 +7,6 @@
 // where the next ace goes.
 class TDorsoEPosto {
 public:
-    static QImage Dorso();
-    static QImage Posto();
+    static QImage Dorso(int scala = 1);
+    static QImage Posto(int scala = 1);
 };

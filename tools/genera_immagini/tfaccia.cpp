@@ -81,8 +81,8 @@ qreal Inclinazione(int mazzo, QPointF posto) {
 
 } // namespace
 
-QImage TFaccia::Disegna(int mazzo, int valore) {
-    QImage carta = TFormaCarta::NuovaCarta();
+QImage TFaccia::Disegna(int mazzo, int valore, int scala) {
+    QImage carta = TFormaCarta::NuovaCarta(scala);
     {
         QPainter p(&carta);
         p.setRenderHint(QPainter::Antialiasing, true);

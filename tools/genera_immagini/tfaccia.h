@@ -14,7 +14,7 @@ public:
     static constexpr int ValoreMassimo = 10;
     static constexpr int PrimaFigura = 8;
 
-    static QImage Disegna(int mazzo, int valore);
+    static QImage Disegna(int mazzo, int valore, int scala = 1);
 
 private:
     static void Indici(QPainter& p, int mazzo, int valore);

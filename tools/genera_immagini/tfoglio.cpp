@@ -18,19 +18,35 @@ constexpr int Spazio = 8;
 constexpr int SpazioDidascalia = 18;
 constexpr int PassoX = TFormaCarta::Larghezza + Spazio;
 constexpr int PassoY = TFormaCarta::Altezza + Spazio;
-constexpr int Larghezza = 2 * Margine + TFaccia::ValoreMassimo * PassoX - Spazio;
+constexpr int Doppio = 2;
+constexpr int PassoXDoppio = Doppio * TFormaCarta::Larghezza + Spazio;
+constexpr int PassoYDoppio = Doppio * TFormaCarta::Altezza + Spazio;
+// The 2x set, at its own pixels, is the widest part.
+constexpr int Larghezza = 2 * Margine + TFaccia::ValoreMassimo * PassoXDoppio - Spazio;
 constexpr int Ingrandimento = 3;
 constexpr int AltezzaMucchio = TFormaCarta::Altezza + 13 + 4 * 3; // a face-down card and five faces
 constexpr int AltezzaMarchi = TMarchio::LatoMano * Ingrandimento;
 constexpr int AltezzaIngranditi = TFormaCarta::Altezza * Ingrandimento;
+constexpr int AltezzaDoppi = (TSegni::NumeroSemi + 1) * PassoYDoppio; // the faces, then the rest
 constexpr int Altezza = Margine + TSegni::NumeroSemi * PassoY + AltezzaMucchio + SpazioDidascalia +
                         AltezzaMarchi + SpazioDidascalia + Spazio + AltezzaIngranditi +
-                        SpazioDidascalia + Margine;
+                        SpazioDidascalia + Spazio + AltezzaDoppi + SpazioDidascalia + Margine;
 
-// A card as the table shows it: cut to the mask, the cloth around it.
+// A card as the table shows it: cut to the mask of its density, the cloth
+// around it; at 2x the edge pixels let the cloth through as much as the mask
+// shades them. The mask's white has full green and its red none.
 QImage Ritagliata(const QImage& carta) {
+    const QImage maschera = TFormaCarta::Maschera(qRound(carta.devicePixelRatio()));
     QImage ritagliata = carta.convertToFormat(QImage::Format_ARGB32);
-    TFormaCarta::Ritaglia(ritagliata, qRgba(0, 0, 0, 0));
+    for (int y = 0; y < ritagliata.height(); ++y) {
+        for (int x = 0; x < ritagliata.width(); ++x) {
+            const QRgb c = ritagliata.pixel(x, y);
+            ritagliata.setPixel(x, y,
+                                qRgba(qRed(c), qGreen(c), qBlue(c), qGreen(maschera.pixel(x, y))));
+        }
+    }
+    // The sheet shows every picture at its own pixels.
+    ritagliata.setDevicePixelRatio(1);
     return ritagliata;
 }
 
@@ -42,13 +58,14 @@ QImage Ingrandita(const QImage& immagine) {
 } // namespace
 
 QImage TFoglio::Disegna() {
-    QImage foglio = TTavolo::Panno(Larghezza, Altezza);
+    QImage foglio = TTavolo::Panno(QSize(Larghezza, Altezza));
     QPainter p(&foglio);
     p.setRenderHint(QPainter::Antialiasing, true);
     int y = Facce(p, Margine);
     y = Speciali(p, y);
     y = Marchi(p, y);
-    Ingranditi(p, y);
+    y = Ingranditi(p, y);
+    Doppi(p, y + Spazio);
     return foglio;
 }
 
@@ -126,6 +143,33 @@ int TFoglio::Ingranditi(QPainter& p, int y) {
     }
     Didascalia(p, QPoint(Margine, y + AltezzaIngranditi), QStringLiteral("x3"));
     return y + AltezzaIngranditi + SpazioDidascalia;
+}
+
+int TFoglio::Doppi(QPainter& p, int y) {
+    for (int mazzo = 0; mazzo < TSegni::NumeroSemi; ++mazzo) {
+        for (int valore = 1; valore <= TFaccia::ValoreMassimo; ++valore) {
+            p.drawImage(QPoint(Margine + (valore - 1) * PassoXDoppio, y),
+                        Ritagliata(TFaccia::Disegna(mazzo, valore, Doppio)));
+        }
+        y += PassoYDoppio;
+    }
+    QImage maschera = TFormaCarta::Maschera(Doppio);
+    maschera.setDevicePixelRatio(1);
+    const QImage carte[] = {Ritagliata(TDorsoEPosto::Dorso(Doppio)), maschera,
+                            Ritagliata(TDorsoEPosto::Posto(Doppio))};
+    for (int i = 0; i < 3; ++i) {
+        p.drawImage(QPoint(Margine + i * PassoXDoppio, y), carte[i]);
+    }
+    const QImage mano = TMarchio::Mano(Doppio);
+    const QImage logo = TMarchio::Logo(Doppio);
+    const QPoint posto(Margine + 3 * PassoXDoppio, y);
+    p.drawImage(QRect(posto, mano.size()), mano);
+    const QRect fondoLogo(posto + QPoint(mano.width() + Spazio, 0), logo.size());
+    p.fillRect(fondoLogo, Qt::white);
+    p.drawImage(fondoLogo, logo);
+    y += PassoYDoppio;
+    Didascalia(p, QPoint(Margine, y - Spazio), QStringLiteral("@2x"));
+    return y + SpazioDidascalia;
 }
 
 void TFoglio::Didascalia(QPainter& p, QPoint sotto, const QString& testo) {

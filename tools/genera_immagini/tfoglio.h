@@ -16,6 +16,7 @@ private:
     static int Speciali(QPainter& p, int y);
     static int Marchi(QPainter& p, int y);
     static int Ingranditi(QPainter& p, int y);
+    static int Doppi(QPainter& p, int y);
     static void Mucchio(QPainter& p, QPoint base, int mazzo);
     static void Didascalia(QPainter& p, QPoint sotto, const QString& testo);
 };

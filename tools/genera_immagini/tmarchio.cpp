@@ -101,8 +101,9 @@ QImage TMarchio::Icona(int lato) {
     return icona;
 }
 
-QImage TMarchio::Logo() {
-    QImage logo(LarghezzaLogo, AltezzaLogo, QImage::Format_ARGB32_Premultiplied);
+QImage TMarchio::Logo(int scala) {
+    QImage logo(LarghezzaLogo * scala, AltezzaLogo * scala, QImage::Format_ARGB32_Premultiplied);
+    logo.setDevicePixelRatio(scala);
     logo.fill(Qt::transparent);
     QPainter p(&logo);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -128,7 +129,7 @@ QImage TMarchio::Logo() {
     return logo;
 }
 
-QImage TMarchio::Mano() {
+QImage TMarchio::Mano(int scala) {
     // Four curled fingers over the palm, the thumb tucked in on the left; the
     // knuckles sit around the hot spot (12, 10), where the card is held.
     QPainterPath sagoma;
@@ -145,7 +146,8 @@ QImage TMarchio::Mano() {
     polso.addRect(QRectF(11.5, 23, 11, 5));
     sagoma = sagoma.united(polso).simplified();
 
-    QImage mano(LatoMano, LatoMano, QImage::Format_ARGB32_Premultiplied);
+    QImage mano(LatoMano * scala, LatoMano * scala, QImage::Format_ARGB32_Premultiplied);
+    mano.setDevicePixelRatio(scala);
     mano.fill(Qt::transparent);
     QPainter p(&mano);
     p.setRenderHint(QPainter::Antialiasing, true);

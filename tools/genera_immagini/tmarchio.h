@@ -20,9 +20,11 @@ public:
 
     // A fanned pair of cards on green, `lato` pixels square.
     static QImage Icona(int lato);
-    static QImage Logo();
+    // The logo and the hand come at `scala` 1 and 2, like the card pictures:
+    // twice the pixels, with a device pixel ratio of 2.
+    static QImage Logo(int scala = 1);
     // A closed hand, black outline on white, transparent around it.
-    static QImage Mano();
+    static QImage Mano(int scala = 1);
 
 private:
     // Two cards fanned from a common corner, drawn in a box 100 units tall.

@@ -23,13 +23,16 @@ int Limita(double v) {
 
 } // namespace
 
-QImage TTavolo::Panno(int larghezza, int altezza) {
+QImage TTavolo::Panno(QSize misura, int scala) {
+    const int larghezza = misura.width() * scala;
+    const int altezza = misura.height() * scala;
     QImage panno(larghezza, altezza, QImage::Format_RGB32);
+    panno.setDevicePixelRatio(scala);
     QRandomGenerator caso(Seme);
     const double cx = larghezza / 2.0;
     const double cy = altezza / 2.0;
     const double raggio2 = cx * cx + cy * cy;
-    const double onda = 2 * std::numbers::pi / PassoTrama;
+    const double onda = 2 * std::numbers::pi / (PassoTrama * scala);
     for (int y = 0; y < altezza; ++y) {
         auto* riga = reinterpret_cast<QRgb*>(panno.scanLine(y));
         for (int x = 0; x < larghezza; ++x) {
