@@ -1,7 +1,7 @@
 # The main window offscreen: start-up, layout, menus and the abandon question;
 # then play through real pointer events on the cards.
 add_library(tst_table_tavola STATIC ${CMAKE_CURRENT_SOURCE_DIR}/tst_table_tavola.cpp)
-target_link_libraries(tst_table_tavola PUBLIC table Qt6::Widgets Qt6::Test)
+target_link_libraries(tst_table_tavola PUBLIC table prova_core Qt6::Widgets Qt6::Test)
 solvintra_flags(tst_table_tavola)
 
 solvintra_test(tst_table

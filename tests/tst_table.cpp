@@ -196,10 +196,10 @@ void TestTable::minimizzata() {
 void TestTable::segnaposto_data() {
     QTest::addColumn<QString>("tavolo");
     QTest::addColumn<int>("pozzo");
-    QTest::newRow("no corner open") << "5: c1 0" << 0;
-    QTest::newRow("one corner open") << "0: 0 | 5: c11 10" << 7;
-    QTest::newRow("three corners open") << "0: 0 | 7: 10 | 23: 20 | 5: 30" << 16;
-    QTest::newRow("all four open") << "0: 0 | 7: 10 | 23: 20 | 16: 30" << -1;
+    QTest::newRow("no corner open") << "5: x2a 1a" << 0;
+    QTest::newRow("one corner open") << "0: 1a | 5: x2b 1b" << 7;
+    QTest::newRow("three corners open") << "0: 1a | 7: 1b | 23: 1c | 5: 1d" << 16;
+    QTest::newRow("all four open") << "0: 1a | 7: 1b | 23: 1c | 16: 1d" << -1;
 }
 
 void TestTable::segnaposto() {
@@ -311,14 +311,16 @@ void TestTable::abbandono() {
     QFETCH(bool, risposta);
     auto mf = TTavolaProva::Mostra();
     if (stato == QStringLiteral("after a move")) {
-        TTavolaProva::Disponi(*mf, QStringLiteral("5: c1 0 | 6: c2 3"));
-        QVERIFY(mf->Partita().MuoviCarta(0, 0));
+        TTavolaProva::Disponi(*mf, QStringLiteral("5: x2a 1a | 6: x3a 4a"));
+        QVERIFY(mf->Partita().MuoviCarta(NumeroCarta("1a"), 0));
     } else if (stato == QStringLiteral("after a win")) {
-        TTavolaProva::Disponi(*mf, QStringLiteral("0: 0-9 | 7: 10-19 | 23: 20-29 | 16: 30-38 | "
-                                                  "8: 39"));
+        TTavolaProva::Disponi(*mf, QStringLiteral("0: 1a 2a 3a 4a 5a 6a 7a 8a 9a 10a | "
+                                                  "7: 1b 2b 3b 4b 5b 6b 7b 8b 9b 10b | "
+                                                  "23: 1c 2c 3c 4c 5c 6c 7c 8c 9c 10c | "
+                                                  "16: 1d 2d 3d 4d 5d 6d 7d 8d 9d | 8: 10d"));
         mf->Partita().PartitaIniziata = true;
         TTavolaProva::ChiudiModale();
-        TTavolaProva::DoppioClic(*mf, 39);
+        TTavolaProva::DoppioClic(*mf, NumeroCarta("10d"));
         QVERIFY(mf->Partita().Vinta());
     }
     const bool domanda = stato == QStringLiteral("after a move");

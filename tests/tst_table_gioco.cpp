@@ -85,19 +85,25 @@ void TestTableGioco::init() {
 
 void TestTableGioco::presa_data() {
     QTest::addColumn<QString>("tavolo");
-    QTest::addColumn<int>("carta");
-    QTest::addColumn<int>("sopra"); // the card that must stay on top, -1 when the card is grabbed
-    QTest::newRow("top card of a table pile") << "5: c1 2 | 6: c3 4" << 2 << -1;
-    QTest::newRow("lone ace on a corner") << "0: 0 | 5: c1 2" << 0 << -1;
-    QTest::newRow("ten on a full corner") << "0: 0 1 2 3 4 5 6 7 8 9 | 5: c11 12" << 9 << 9;
-    QTest::newRow("covered face-up card") << "5: c20 13 12" << 13 << 12;
-    QTest::newRow("covered ace on a corner") << "0: 0 1 | 5: c20 12" << 0 << 1;
+    QTest::addColumn<std::int16_t>("carta");
+    QTest::addColumn<std::int16_t>(
+        "sopra"); // the card that must stay on top, -1 when the card is grabbed
+    QTest::newRow("top card of a table pile")
+        << "5: x2a 3a | 6: x4a 5a" << NumeroCarta("3a") << std::int16_t{-1};
+    QTest::newRow("lone ace on a corner")
+        << "0: 1a | 5: x2a 3a" << NumeroCarta("1a") << std::int16_t{-1};
+    QTest::newRow("ten on a full corner") << "0: 1a 2a 3a 4a 5a 6a 7a 8a 9a 10a | 5: x2b 3b"
+                                          << NumeroCarta("10a") << NumeroCarta("10a");
+    QTest::newRow("covered face-up card")
+        << "5: x1c 4b 3b" << NumeroCarta("4b") << NumeroCarta("3b");
+    QTest::newRow("covered ace on a corner")
+        << "0: 1a 2a | 5: x1c 3b" << NumeroCarta("1a") << NumeroCarta("2a");
 }
 
 void TestTableGioco::presa() {
     QFETCH(QString, tavolo);
-    QFETCH(int, carta);
-    QFETCH(int, sopra);
+    QFETCH(std::int16_t, carta);
+    QFETCH(std::int16_t, sopra);
     TTavolaProva::Disponi(*mf, tavolo);
     // The left edge of a card stays uncovered by the cards fanned over it.
     const QPoint punto = TTavolaProva::NellaFinestra(mf->Carta(carta), {1, 60});
@@ -116,31 +122,42 @@ void TestTableGioco::presa() {
 
 void TestTableGioco::rilascio_data() {
     QTest::addColumn<QString>("tavolo");
-    QTest::addColumn<int>("carta");
+    QTest::addColumn<std::int16_t>("carta");
     QTest::addColumn<QPoint>("angolo");
     QTest::addColumn<QString>("dopo");
-    const QString fila = QStringLiteral("3: 9 | 4: c27 17 | 11: c25 15 | 13: c26 16");
-    const QString preso = QStringLiteral("4: c27 17 | 11: c25 15 | 12: 9 | 13: c26 16");
-    QTest::newRow("right edge touches pile 12") << fila << 9 << QPoint(435, 300) << preso;
-    QTest::newRow("one pixel short of pile 12") << fila << 9 << QPoint(434, 300) << fila;
-    QTest::newRow("left edge touches pile 12") << fila << 9 << QPoint(573, 300) << preso;
-    QTest::newRow("one pixel past pile 12") << fila << 9 << QPoint(574, 300) << fila;
-    QTest::newRow("top edge touches pile 12") << fila << 9 << QPoint(520, 417) << preso;
-    QTest::newRow("bottom edge touches pile 12") << fila << 9 << QPoint(520, 167) << preso;
-    QTest::newRow("two piles accept: the left one") << "3: 9" << 9 << QPoint(450, 300) << "11: 9";
-    QTest::newRow("two piles accept: the upper one") << "3: 9" << 9 << QPoint(504, 180) << "4: 9";
-    QTest::newRow("over no pile") << "5: c20 2" << 2 << QPoint(920, 300) << "5: c20 2";
-    QTest::newRow("ace on a corner not yet open") << "5: c1 0" << 0 << QPoint(834, 87) << "5: c1 0";
-    QTest::newRow("ace on the next corner") << "5: c1 0" << 0 << QPoint(70, 90) << "0: 0 | 5: c1";
-    QTest::newRow("onto its suit one higher")
-        << "5: c20 2 | 6: c21 3" << 2 << QPoint(740, 100) << "5: c20 | 6: c21 3 2";
-    QTest::newRow("onto another suit")
-        << "5: c20 2 | 6: c21 13" << 2 << QPoint(740, 100) << "5: c20 2 | 6: c21 13";
+    const QString fila = QStringLiteral("3: 10a | 4: x8c 8b | 11: x6c 6b | 13: x7c 7b");
+    const QString preso = QStringLiteral("4: x8c 8b | 11: x6c 6b | 12: 10a | 13: x7c 7b");
+    QTest::newRow("right edge touches pile 12")
+        << fila << NumeroCarta("10a") << QPoint(435, 300) << preso;
+    QTest::newRow("one pixel short of pile 12")
+        << fila << NumeroCarta("10a") << QPoint(434, 300) << fila;
+    QTest::newRow("left edge touches pile 12")
+        << fila << NumeroCarta("10a") << QPoint(573, 300) << preso;
+    QTest::newRow("one pixel past pile 12")
+        << fila << NumeroCarta("10a") << QPoint(574, 300) << fila;
+    QTest::newRow("top edge touches pile 12")
+        << fila << NumeroCarta("10a") << QPoint(520, 417) << preso;
+    QTest::newRow("bottom edge touches pile 12")
+        << fila << NumeroCarta("10a") << QPoint(520, 167) << preso;
+    QTest::newRow("two piles accept: the left one")
+        << "3: 10a" << NumeroCarta("10a") << QPoint(450, 300) << "11: 10a";
+    QTest::newRow("two piles accept: the upper one")
+        << "3: 10a" << NumeroCarta("10a") << QPoint(504, 180) << "4: 10a";
+    QTest::newRow("over no pile") << "5: x1c 3a" << NumeroCarta("3a") << QPoint(920, 300)
+                                  << "5: x1c 3a";
+    QTest::newRow("ace on a corner not yet open")
+        << "5: x2a 1a" << NumeroCarta("1a") << QPoint(834, 87) << "5: x2a 1a";
+    QTest::newRow("ace on the next corner")
+        << "5: x2a 1a" << NumeroCarta("1a") << QPoint(70, 90) << "0: 1a | 5: x2a";
+    QTest::newRow("onto its suit one higher") << "5: x1c 3a | 6: x2c 4a" << NumeroCarta("3a")
+                                              << QPoint(740, 100) << "5: x1c | 6: x2c 4a 3a";
+    QTest::newRow("onto another suit") << "5: x1c 3a | 6: x2c 4b" << NumeroCarta("3a")
+                                       << QPoint(740, 100) << "5: x1c 3a | 6: x2c 4b";
 }
 
 void TestTableGioco::rilascio() {
     QFETCH(QString, tavolo);
-    QFETCH(int, carta);
+    QFETCH(std::int16_t, carta);
     QFETCH(QPoint, angolo);
     QFETCH(QString, dopo);
     TTavolaProva::Disponi(*mf, tavolo);
@@ -164,8 +181,8 @@ void TestTableGioco::bordi_data() {
 void TestTableGioco::bordi() {
     QFETCH(QPoint, spinta);
     QFETCH(QPoint, angolo);
-    TTavolaProva::Disponi(*mf, QStringLiteral("3: 9"));
-    const TCarta* carta = mf->Carta(9);
+    TTavolaProva::Disponi(*mf, QStringLiteral("3: 10a"));
+    const TCarta* carta = mf->Carta(NumeroCarta("10a"));
     QCOMPARE(carta->pos(), QPoint(394, 87));
     const QPoint presa = TTavolaProva::NellaFinestra(carta, {30, 40});
     TTavolaProva::Premi(*mf, presa);
@@ -177,27 +194,31 @@ void TestTableGioco::bordi() {
 
 void TestTableGioco::doppioClic_data() {
     QTest::addColumn<QString>("tavolo");
-    QTest::addColumn<int>("carta");
+    QTest::addColumn<std::int16_t>("carta");
     QTest::addColumn<QPoint>("punto");
     QTest::addColumn<QString>("dopo");
     const QPoint mezzo(34, 62);
-    QTest::newRow("ace from afar") << "22: c5 0" << 0 << mezzo << "0: 0 | 22: c5";
+    QTest::newRow("ace from afar")
+        << "22: x6a 1a" << NumeroCarta("1a") << mezzo << "0: 1a | 22: x6a";
     QTest::newRow("second ace opens the next corner")
-        << "0: 0 | 22: c5 10" << 10 << mezzo << "0: 0 | 7: 10 | 22: c5";
-    QTest::newRow("two beside its corner") << "0: 0 | 9: c5 1" << 1 << mezzo << "0: 0 1 | 9: c5";
+        << "0: 1a | 22: x6a 1b" << NumeroCarta("1b") << mezzo << "0: 1a | 7: 1b | 22: x6a";
+    QTest::newRow("two beside its corner")
+        << "0: 1a | 9: x6a 2a" << NumeroCarta("2a") << mezzo << "0: 1a 2a | 9: x6a";
     QTest::newRow("corner lacks the path")
-        << "0: 0 | 13: 15 | 14: 25 | 15: 35 | 21: 16 | 22: c30 1" << 1 << mezzo
-        << "0: 0 | 13: 15 | 14: 25 | 15: 35 | 21: 16 | 22: c30 1";
+        << "0: 1a | 13: 6b | 14: 6c | 15: 6d | 21: 7b | 22: x1d 2a" << NumeroCarta("2a") << mezzo
+        << "0: 1a | 13: 6b | 14: 6c | 15: 6d | 21: 7b | 22: x1d 2a";
     QTest::newRow("no corner of its suit")
-        << "0: 0 | 5: c20 12" << 12 << mezzo << "0: 0 | 5: c20 12";
-    QTest::newRow("covered face-down card") << "5: c0 17" << 0 << QPoint(5, 5) << "5: c0 17";
-    QTest::newRow("lone face-down ace") << "5: c0" << 0 << mezzo << "0: 0";
-    QTest::newRow("lone face-down two") << "0: 0 | 9: c1" << 1 << mezzo << "0: 0 1";
+        << "0: 1a | 5: x1c 3b" << NumeroCarta("3b") << mezzo << "0: 1a | 5: x1c 3b";
+    QTest::newRow("covered face-down card")
+        << "5: x1a 8b" << NumeroCarta("1a") << QPoint(5, 5) << "5: x1a 8b";
+    QTest::newRow("lone face-down ace") << "5: x1a" << NumeroCarta("1a") << mezzo << "0: 1a";
+    QTest::newRow("lone face-down two")
+        << "0: 1a | 9: x2a" << NumeroCarta("2a") << mezzo << "0: 1a 2a";
 }
 
 void TestTableGioco::doppioClic() {
     QFETCH(QString, tavolo);
-    QFETCH(int, carta);
+    QFETCH(std::int16_t, carta);
     QFETCH(QPoint, punto);
     QFETCH(QString, dopo);
     TTavolaProva::Disponi(*mf, tavolo);
@@ -209,17 +230,20 @@ void TestTableGioco::doppioClic() {
 
 void TestTableGioco::sequenza_data() {
     QTest::addColumn<QString>("tavolo");
-    QTest::addColumn<int>("carta");
-    QTest::addColumn<int>("mostrata");
-    QTest::newRow("run over a face-down card") << "4: c5 14 13 12" << 12 << 14;
-    QTest::newRow("run on a face-up card") << "4: 14 13 12" << 12 << 14;
-    QTest::newRow("corner shows its ace") << "0: 0 1 2" << 2 << 0;
+    QTest::addColumn<std::int16_t>("carta");
+    QTest::addColumn<std::int16_t>("mostrata");
+    QTest::newRow("run over a face-down card")
+        << "4: x6a 5b 4b 3b" << NumeroCarta("3b") << NumeroCarta("5b");
+    QTest::newRow("run on a face-up card")
+        << "4: 5b 4b 3b" << NumeroCarta("3b") << NumeroCarta("5b");
+    QTest::newRow("corner shows its ace")
+        << "0: 1a 2a 3a" << NumeroCarta("3a") << NumeroCarta("1a");
 }
 
 void TestTableGioco::sequenza() {
     QFETCH(QString, tavolo);
-    QFETCH(int, carta);
-    QFETCH(int, mostrata);
+    QFETCH(std::int16_t, carta);
+    QFETCH(std::int16_t, mostrata);
     TTavolaProva::Disponi(*mf, tavolo);
     const QPoint dove = Centro(mf->Carta(carta));
     const QPoint punto = TTavolaProva::NellaFinestra(mf->Tavolo(), dove);
@@ -232,26 +256,28 @@ void TestTableGioco::sequenza() {
 
 void TestTableGioco::annulla_data() {
     QTest::addColumn<QString>("tavolo");
-    QTest::addColumn<int>("carta");
+    QTest::addColumn<std::int16_t>("carta");
     QTest::addColumn<QPoint>("angolo"); // where it is dropped; a double-click when null
     QTest::addColumn<QString>("dopo");
     QTest::addColumn<bool>("tasti");
     QTest::newRow("ace that opened a corner")
-        << "22: c5 0" << 0 << QPoint() << "0: 0 | 22: c5" << true;
+        << "22: x6a 1a" << NumeroCarta("1a") << QPoint() << "0: 1a | 22: x6a" << true;
     QTest::newRow("ace that opened the last corner")
-        << "0: 0 | 7: 10 | 22: c5 30 | 23: 20" << 30 << QPoint()
-        << "0: 0 | 7: 10 | 16: 30 | 22: c5 | 23: 20" << false;
+        << "0: 1a | 7: 1b | 22: x6a 1d | 23: 1c" << NumeroCarta("1d") << QPoint()
+        << "0: 1a | 7: 1b | 16: 1d | 22: x6a | 23: 1c" << false;
     QTest::newRow("ten onto an empty table pile")
-        << "3: c5 9" << 9 << QPoint(504, 292) << "3: c5 | 12: 9" << true;
+        << "3: x6a 10a" << NumeroCarta("10a") << QPoint(504, 292) << "3: x6a | 12: 10a" << true;
     QTest::newRow("move that uncovered a face-down card")
-        << "5: c20 2 | 6: c21 3" << 2 << QPoint(740, 100) << "5: c20 | 6: c21 3 2" << false;
+        << "5: x1c 3a | 6: x2c 4a" << NumeroCarta("3a") << QPoint(740, 100)
+        << "5: x1c | 6: x2c 4a 3a" << false;
     QTest::newRow("card taken out of a corner")
-        << "0: 0 1 2 | 9: c20 3" << 2 << QPoint(190, 310) << "0: 0 1 | 9: c20 3 2" << true;
+        << "0: 1a 2a 3a | 9: x1c 4a" << NumeroCarta("3a") << QPoint(190, 310)
+        << "0: 1a 2a | 9: x1c 4a 3a" << true;
 }
 
 void TestTableGioco::annulla() {
     QFETCH(QString, tavolo);
-    QFETCH(int, carta);
+    QFETCH(std::int16_t, carta);
     QFETCH(QPoint, angolo);
     QFETCH(QString, dopo);
     QFETCH(bool, tasti);
@@ -286,21 +312,24 @@ void TestTableGioco::annulla() {
 void TestTableGioco::abilitazioneAnnulla() {
     QVERIFY(!Annullabile(*mf));
     QVERIFY(!Ricominciabile(*mf));
-    TTavolaProva::Disponi(*mf, QStringLiteral("5: c20 2 | 6: c21 3 | 12: 9"));
-    TTavolaProva::Trascina(*mf, 2, {740, 100});
+    const std::int16_t tre = NumeroCarta("3a");
+    const std::int16_t dieci = NumeroCarta("10a");
+    const std::int16_t coperta = NumeroCarta("1c");
+    TTavolaProva::Disponi(*mf, QStringLiteral("5: x1c 3a | 6: x2c 4a | 12: 10a"));
+    TTavolaProva::Trascina(*mf, tre, {740, 100});
     QVERIFY(Annullabile(*mf));
     QVERIFY(Ricominciabile(*mf));
-    TTavolaProva::Trascina(*mf, 9, {920, 300}); // refused: changes nothing
+    TTavolaProva::Trascina(*mf, dieci, {920, 300}); // refused: changes nothing
     QVERIFY(Annullabile(*mf));
-    TTavolaProva::Clicca(*mf, 20);
-    QVERIFY(!mf->Partita().Carte[20].Coperta);
+    TTavolaProva::Clicca(*mf, coperta);
+    QVERIFY(!mf->Partita().Carte[coperta].Coperta);
     QVERIFY(!Annullabile(*mf));
-    TTavolaProva::Trascina(*mf, 9, {614, 292});
-    QCOMPARE(TTavolaProva::Descrivi(*mf), QStringLiteral("5: 20 | 6: c21 3 2 | 13: 9"));
+    TTavolaProva::Trascina(*mf, dieci, {614, 292});
+    QCOMPARE(TTavolaProva::Descrivi(*mf), QStringLiteral("5: 1c | 6: x2c 4a 3a | 13: 10a"));
     QVERIFY(Annullabile(*mf));
     QTest::keyClick(mf.get(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!Annullabile(*mf));
-    TTavolaProva::Trascina(*mf, 9, {614, 292});
+    TTavolaProva::Trascina(*mf, dieci, {614, 292});
     TMessaggi::ImpostaRisponditore([](const QString&) { return true; });
     mf->findChild<QAction*>(QStringLiteral("mnuCarte"))->trigger();
     TMessaggi::ImpostaRisponditore([](const QString& domanda) {
@@ -325,7 +354,8 @@ void TestTableGioco::partitaIntera() {
                 const int carta = mazzo * 10 + primo + k;
                 ordine.emplace_back(carta, zone[mazzo][k]);
                 pile[zone[mazzo][k]] +=
-                    (primo ? QStringLiteral(" c%1") : QStringLiteral(" %1")).arg(carta);
+                    (primo ? QStringLiteral(" x") : QStringLiteral(" ")) +
+                    QString::fromStdString(NomeCarta(static_cast<std::int16_t>(carta)));
             }
         }
     }

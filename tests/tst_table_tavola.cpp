@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -64,58 +63,17 @@ std::vector<double> TTavolaProva::Deal(const std::vector<std::pair<int, int>>& c
     return reali;
 }
 
-void TTavolaProva::Disponi(MF& mf, const QString& notazione) {
+void TTavolaProva::Disponi(MF& mf, const QString& posizione) {
     TPartita& partita = mf.Partita();
-    for (TDatiCarta& carta : partita.Carte) {
-        carta.pozzo = -1;
-    }
-    for (TPozzo& pozzo : partita.Pozzi) {
-        pozzo.Dispose(false);
-    }
-    static const QRegularExpression gettone(QStringLiteral("^(c?)(\\d+)(?:-(\\d+))?$"));
-    for (const QString& pila : notazione.split(u'|', Qt::SkipEmptyParts)) {
-        const QStringList parti = pila.split(u':');
-        const int p = parti.value(0).trimmed().toInt();
-        for (const QString& testo : parti.value(1).split(u' ', Qt::SkipEmptyParts)) {
-            const QRegularExpressionMatch m = gettone.match(testo);
-            if (!m.hasMatch()) {
-                qFatal("bad card '%s'", qPrintable(testo));
-            }
-            const int primo = m.captured(2).toInt();
-            const int ultimo = m.captured(3).isEmpty() ? primo : m.captured(3).toInt();
-            for (int c = primo; c <= ultimo; ++c) {
-                partita.Carte[c].pozzo = static_cast<std::int16_t>(p);
-                partita.Carte[c].Coperta = !m.captured(1).isEmpty();
-                partita.Pozzi[p].AggiungiCarta(&partita.Carte[c]);
-            }
-        }
-    }
+    ::Disponi(partita, posizione.toStdString());
     for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
         mf.Carta(n)->setVisible(partita.Carte[n].pozzo >= 0);
-    }
-    partita.AngoloCorrente = 0;
-    while (partita.AngoloCorrente < NumeroAngoli &&
-           partita.Pozzi[TPartita::Angoli[partita.AngoloCorrente]].NumeroCarte > 0) {
-        ++partita.AngoloCorrente;
     }
     partita.RidisponiTavolo();
 }
 
 QString TTavolaProva::Descrivi(MF& mf) {
-    QStringList pile;
-    for (std::int16_t p = 0; p < NumeroPozzi; ++p) {
-        const TPozzo& pozzo = mf.Partita().Pozzi[p];
-        QStringList carte;
-        for (std::int16_t k = 1; k <= pozzo.NumeroCarte; ++k) {
-            const TDatiCarta* carta = pozzo.Carta(k);
-            carte << (carta->Coperta ? QStringLiteral("c") : QString()) +
-                         QString::number(carta->numero);
-        }
-        if (!carte.isEmpty()) {
-            pile << QStringLiteral("%1: %2").arg(p).arg(carte.join(u' '));
-        }
-    }
-    return pile.join(QStringLiteral(" | "));
+    return QString::fromStdString(::Descrivi(mf.Partita()));
 }
 
 QPoint TTavolaProva::NellaFinestra(const QWidget* widget, QPoint punto) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mf.h"
+#include "posizione.h"
 
 #include <QPoint>
 #include <QString>
@@ -27,10 +28,9 @@ public:
     // Reals that make the deal put each card on the pile named beside it, in this order.
     static std::vector<double> Deal(const std::vector<std::pair<int, int>>& carteSuPozzi);
 
-    // "0: 0-3 | 12: c25 14" lays pile 0 out with cards 0..3 and pile 12 with
-    // card 25 face down under card 14; every other pile is emptied, the cards
-    // not named leave the table, and as many corners are open as hold a card.
-    static void Disponi(MF& mf, const QString& notazione);
+    // Lays the position out in the engine tests' notation ("0: 1a 2a | 12: x6c 5b",
+    // see posizione.h) and shows it: the cards not named leave the table.
+    static void Disponi(MF& mf, const QString& posizione);
     // The same notation read back from the game.
     static QString Descrivi(MF& mf);
 

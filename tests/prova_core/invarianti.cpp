@@ -4,6 +4,7 @@
 #include "tviolazione.h"
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -96,4 +97,24 @@ void VerificaRegole(const TPartita& partita) {
         }
     }
     VerificaAngoli(partita);
+}
+
+void VerificaDistribuzione(const TPartita& partita) {
+    VerificaRegole(partita);
+    for (const TPozzo& pozzo : partita.Pozzi) {
+        if (pozzo.Angolo) {
+            Pretendi(pozzo.NumeroCarte == 0 && pozzo.CartePartenza.empty(),
+                     "a deal leaves the corners empty");
+            continue;
+        }
+        Pretendi(pozzo.NumeroCarte == 2, "a deal gives every table pile two cards");
+        Pretendi(pozzo.Carta(1)->Coperta && !pozzo.Carta(2)->Coperta,
+                 "a dealt pile is one card down, one up");
+        const std::string registro = "," + std::to_string(pozzo.Carta(1)->numero) + "," +
+                                     std::to_string(pozzo.Carta(2)->numero);
+        Pretendi(pozzo.CartePartenza == registro, "the deal record names the dealt cards");
+    }
+    Pretendi(partita.AngoloCorrente == 0 && !partita.PartitaIniziata && !partita.AnnullaAbilitato &&
+                 !partita.RicominciaAbilitato,
+             "a deal starts an untouched game");
 }

@@ -12,3 +12,9 @@ void VerificaCollocazione(const TPartita& partita);
 // table, table piles as one face-down card under a falling run of one suit,
 // the open corners as rising runs from the ace, the others empty.
 void VerificaRegole(const TPartita& partita);
+
+// Holds right after a deal, new or laid out again from an intact record: the
+// corners empty and unrecorded, every table pile one card down under one up
+// with a record naming both, no corner open, undo and restart off, the game
+// not yet started.
+void VerificaDistribuzione(const TPartita& partita);

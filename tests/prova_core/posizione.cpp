@@ -72,7 +72,7 @@ std::set<std::int16_t> DisponiPozzi(TPartita& partita, std::string_view posizion
         carta.Coperta = false;
     }
     for (TPozzo& pozzo : partita.Pozzi) {
-        pozzo.Dispose(true);
+        pozzo.Dispose(false);
     }
     std::set<std::int16_t> nominati;
     PerOgniParte(posizione, SeparaPozzi,

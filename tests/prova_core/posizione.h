@@ -18,8 +18,8 @@ std::string NomeCarta(std::int16_t numero);
 
 // Lays the position out on the table: unnamed cards lie on no pile, face up;
 // the corners open in their order as far as they hold cards; undo and restart
-// are off; deal records are forgotten. Throws std::invalid_argument on a badly
-// written position.
+// are off; the deal records stay, so a restart lays out the last deal. Throws
+// std::invalid_argument on a badly written position.
 void Disponi(TPartita& partita, std::string_view posizione);
 // As Disponi, then puts one spare card face down on every table pile the
 // position leaves unnamed, so that only the named piles can carry a path.

@@ -224,25 +224,10 @@ void TPartitaGuidata::Distribuisci(bool nuova) {
     if (nuova) {
         registroIntegro = true;
         distribuzione = TIstantanea::Di(partita);
-        VerificaDistribuzione();
-    } else if (registroIntegro) {
-        Pretendi(TIstantanea::Di(partita) == distribuzione, "a restart lays out the same deal");
     }
-}
-
-void TPartitaGuidata::VerificaDistribuzione() const {
-    for (const TPozzo& pozzo : partita.Pozzi) {
-        if (pozzo.Angolo) {
-            Pretendi(pozzo.NumeroCarte == 0 && pozzo.CartePartenza.empty(),
-                     "a deal leaves the corners empty");
-            continue;
-        }
-        Pretendi(pozzo.NumeroCarte == 2, "a deal gives every table pile two cards");
-        Pretendi(pozzo.Carta(1)->Coperta && !pozzo.Carta(2)->Coperta,
-                 "a dealt pile is one card down, one up");
-        const std::string registro = "," + std::to_string(pozzo.Carta(1)->numero) + "," +
-                                     std::to_string(pozzo.Carta(2)->numero);
-        Pretendi(pozzo.CartePartenza == registro, "the deal record names the dealt cards");
+    if (registroIntegro) {
+        VerificaDistribuzione(partita);
+        Pretendi(TIstantanea::Di(partita) == distribuzione, "a restart lays out the same deal");
     }
 }
 

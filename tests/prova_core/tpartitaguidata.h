@@ -63,7 +63,6 @@ private:
     bool Coperta(std::int16_t n) const;
     TRettangolo LeggiRettangolo();
     void Verifica() const;
-    void VerificaDistribuzione() const;
 
     TLettoreByte& lettore;
     TVistaControllata vista;
