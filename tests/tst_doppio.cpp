@@ -227,15 +227,16 @@ void TestDoppio::trascinamento_data() {
     QTest::addColumn<int>("carta");
     QTest::addColumn<QPoint>("angolo");
     QTest::addColumn<QString>("dopo");
-    const QString fila = QStringLiteral("3: 9 | 4: c27 17 | 11: c25 15 | 13: c26 16");
-    const QString preso = QStringLiteral("4: c27 17 | 11: c25 15 | 12: 9 | 13: c26 16");
+    const QString fila = QStringLiteral("3: 10a | 4: x8c 8b | 11: x6c 6b | 13: x7c 7b");
+    const QString preso = QStringLiteral("4: x8c 8b | 11: x6c 6b | 12: 10a | 13: x7c 7b");
     QTest::newRow("right edge touches pile 12") << fila << 9 << QPoint(435, 300) << preso;
     QTest::newRow("one pixel short of pile 12") << fila << 9 << QPoint(434, 300) << fila;
     QTest::newRow("left edge touches pile 12") << fila << 9 << QPoint(573, 300) << preso;
     QTest::newRow("one pixel past pile 12") << fila << 9 << QPoint(574, 300) << fila;
     QTest::newRow("top edge touches pile 12") << fila << 9 << QPoint(520, 417) << preso;
     QTest::newRow("bottom edge touches pile 12") << fila << 9 << QPoint(520, 167) << preso;
-    QTest::newRow("ace on the next corner") << "5: c1 0" << 0 << QPoint(70, 90) << "0: 0 | 5: c1";
+    QTest::newRow("ace on the next corner")
+        << "5: x2a 1a" << 0 << QPoint(70, 90) << "0: 1a | 5: x2a";
 }
 
 void TestDoppio::trascinamento() {
@@ -304,7 +305,7 @@ void TestDoppio::doppiaIllegibile() {
     // same logical shape as every other card.
     const int numero =
         semplice == "Xx.bmp" || semplice == "mask.bmp" ? 0 : semplice.left(2).toInt();
-    TTavolaProva::Disponi(tavola, QStringLiteral("1: %1").arg(numero));
+    TTavolaProva::Disponi(tavola, QString::fromStdString("1: " + NomeCarta(std::int16_t(numero))));
     tavola.Carta(numero)->setCoperta(semplice == "Xx.bmp");
     QCOMPARE(tavola.Carta(numero)->mask(), tavola.Carta(39)->mask());
     QCOMPARE(tavola.Carta(numero)->size(), Carta);
@@ -320,7 +321,7 @@ void TestDoppio::doppiaIllegibile() {
 void TestDoppio::nessunaCucitura() {
     // Between a card and the cloth no seam at any ratio: outside every card
     // the table shows the cloth alone, and inside a card no cloth shows through.
-    TTavolaProva::Disponi(*mf, QStringLiteral("1: c20 3 | 2: 14 | 10: 26 | 13: c30 31 | 22: 39"));
+    TTavolaProva::Disponi(*mf, QStringLiteral("1: x1c 4a | 2: 5b | 10: 7c | 13: x1d 2d | 22: 10d"));
     const QRect tutto = mf->Tavolo()->rect();
     const QImage conCarte = Schermo(*mf, tutto);
     QList<TCarta*> visibili;

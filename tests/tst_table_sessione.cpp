@@ -25,7 +25,7 @@ private slots:
 namespace {
 
 // Two aces on the table: each goes to the next corner, one move at a time.
-const QString DueAssi = QStringLiteral("5: c1 0 | 6: c2 10");
+const QString DueAssi = QStringLiteral("5: x2a 1a | 6: x3a 1b");
 
 // The question box of a fresh start in the given language, as its helper prints it.
 QString DomandaIn(const QString& lingua) {
