@@ -97,8 +97,8 @@ avvisi=$(avvisi_man "$pagina")
 [[ -z $avvisi ]] || sbaglio "man -l warns: $avvisi"
 testo=$(testo_man "$pagina")
 for parola in 'SOLVINTRA(6)' 'solvintra - patience game' 'takes no options' \
-    SolvintraBrask/SolvintraBrask.ini '00.bmp to 39.bmp' \
-    $(file_immagini | tr ' ' '\n' | grep -v '^[0-9][0-9]\.bmp$'); do
+    SolvintraBrask/SolvintraBrask.ini '00.bmp to 39.bmp' '00@2x.bmp to 39@2x.bmp' \
+    $(file_immagini | tr ' ' '\n' | grep -v '^[0-9][0-9]\(@2x\)\?\.bmp$'); do
     [[ $testo == *"$parola"* ]] || sbaglio "the manual page does not say '$parola'"
 done
 # The same rendering must notice a broken page, or it proves nothing.
