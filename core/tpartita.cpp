@@ -253,6 +253,11 @@ void TPartita::AnnullaMossa() {
     RiponiCarta(UltimaMossa.MossaCarta);
 }
 
+void TPartita::Abbandona() {
+    AbilitaAnnulla(false);
+    PartitaIniziata = false;
+}
+
 // ---- Pointer gestures ----
 
 std::int16_t TPartita::PozzoSotto(const TRettangolo& carta, std::int16_t d) const {

@@ -55,6 +55,9 @@ public:
     bool MuoviCarta(std::int16_t n, std::int16_t T);
     void ScopriCarta(std::int16_t n);
     void AnnullaMossa();
+    // The game in progress is given up where it lies, as when the desktop
+    // session ends: it is over, as after a win, until the next move.
+    void Abbandona();
 
     // Pointer gestures, decided here so the window only forwards them.
     std::int16_t PozzoSotto(const TRettangolo& carta, std::int16_t d) const;

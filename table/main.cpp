@@ -2,6 +2,7 @@
 #include "timmagini.h"
 #include "tmessaggi.h"
 #include "tsemeprova.h"
+#include "ttraduzioni.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
+    TTraduzioni::Installa(applicazione);
 
     TImmagini immagini(TImmagini::CartellaPredefinita());
     if (!immagini.Carica()) {

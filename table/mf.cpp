@@ -271,19 +271,26 @@ void MF::MostraInformazioni() {
 // ---- Window ----
 
 void MF::closeEvent(QCloseEvent* event) {
-    if (sessioneAbbandonata || ConfermaAbbandono()) {
+    if (ConfermaAbbandono()) {
         event->accept();
     } else {
         event->ignore();
     }
 }
 
+bool MF::ConfermaFineSessione() {
+    if (!ConfermaAbbandono()) {
+        return false;
+    }
+    partita.Abbandona();
+    return true;
+}
+
 void MF::FineSessione(QSessionManager& sessione) {
     if (!sessione.allowsInteraction()) {
         return;
     }
-    sessioneAbbandonata = ConfermaAbbandono();
-    if (!sessioneAbbandonata) {
+    if (!ConfermaFineSessione()) {
         sessione.cancel();
     }
     sessione.release();

@@ -36,6 +36,9 @@ public:
 
     // May the game in progress be left? Asks, and counts a lost game on Yes.
     bool ConfermaAbbandono();
+    // May the desktop session end? Asks as a close does; a game given up here
+    // is counted and over, so a logout cancelled later leaves nothing to ask.
+    bool ConfermaFineSessione();
 
     // What the game reports for the screen.
     void PosizionaCarta(std::int16_t pozzo, std::int16_t n) override;
@@ -83,7 +86,6 @@ private:
     TCarta* segnaposto = nullptr;
     std::int16_t PresaX = 0;
     std::int16_t PresaY = 0;
-    bool sessioneAbbandonata = false; // the session's end already counted the game
 
     QMenu* mnuPartita = nullptr;
     QMenu* mnuHelpMenu = nullptr;

@@ -6,6 +6,4 @@ solvintra_test(tst_core
         tst_core_distribuzione.cpp
         tst_core_gesti.cpp
         tst_core_partite.cpp
-        core_posizione.cpp
-        core_vista.cpp
-    LIBS core Qt6::Test)
+    LIBS prova_core Qt6::Test)

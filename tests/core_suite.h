@@ -7,3 +7,16 @@ int EseguiTestRegole(int argc, char** argv);
 int EseguiTestDistribuzione(int argc, char** argv);
 int EseguiTestGesti(int argc, char** argv);
 int EseguiTestPartiteCasuali(int argc, char** argv);
+
+#include <QTest>
+
+#include <string>
+
+using namespace std::string_literals;
+
+// The toolkit speaks std::string; failed comparisons show its text.
+namespace QTest {
+template <> inline char* toString(const std::string& testo) {
+    return qstrdup(testo.c_str());
+}
+} // namespace QTest

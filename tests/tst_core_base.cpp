@@ -1,9 +1,9 @@
 #include "coordinate.h"
 #include "core_suite.h"
-#include "core_vista.h"
 #include "tcasuale.h"
 #include "tpartita.h"
 #include "tpozzo.h"
+#include "tvistacontrollata.h"
 
 #include <QTest>
 
@@ -70,14 +70,14 @@ void TestBase::mazzo() {
     QFETCH(int, numero);
     QFETCH(int, mazzo);
     QFETCH(int, valore);
-    TVistaRegistrata vista;
+    TVistaControllata vista;
     TPartita partita(vista);
     const TDatiCarta& carta = partita.Carte[numero];
     QCOMPARE(carta.numero, numero);
     QCOMPARE(carta.Mazzo, mazzo);
     QCOMPARE(carta.Valore, valore);
     QCOMPARE(carta.pozzo, -1);
-    QVERIFY(vista.Eventi.isEmpty()); // building the game deals nothing
+    QVERIFY(vista.Eventi.empty()); // building the game deals nothing
 }
 
 void TestBase::pozziDelTavolo_data() {
@@ -99,7 +99,7 @@ void TestBase::pozziDelTavolo() {
     QFETCH(int, riga);
     QFETCH(int, posto);
     QFETCH(bool, angolo);
-    TVistaRegistrata vista;
+    TVistaControllata vista;
     TPartita partita(vista);
     QCOMPARE(partita.Pozzi[pozzo].riga, riga);
     QCOMPARE(partita.Pozzi[pozzo].posto, posto);
@@ -287,29 +287,27 @@ void TestBase::pozzoTogliVuoto() {
 
 void TestBase::pozzoDispose_data() {
     QTest::addColumn<bool>("nuova");
-    QTest::addColumn<QString>("partenza");
-    QTest::newRow("new deal forgets the record") << true << QString();
-    QTest::newRow("restart keeps the record") << false << QStringLiteral(",12,3");
+    QTest::addColumn<std::string>("partenza");
+    QTest::newRow("new deal forgets the record") << true << ""s;
+    QTest::newRow("restart keeps the record") << false << ",12,3"s;
 }
 
 void TestBase::pozzoDispose() {
     QFETCH(bool, nuova);
-    QFETCH(QString, partenza);
+    QFETCH(std::string, partenza);
     TPozzo pozzo;
     pozzo.riga = 2;
     pozzo.posto = 7;
     pozzo.Angolo = true;
-    pozzo.Controllato = true;
     pozzo.CartePartenza = ",12,3";
     pozzo.AggiungiCarta(&mucchio[0]);
     pozzo.AggiungiCarta(&mucchio[1]);
     pozzo.Dispose(nuova);
     QCOMPARE(pozzo.NumeroCarte, 0);
-    QCOMPARE(QString::fromStdString(pozzo.CartePartenza), partenza);
+    QCOMPARE(pozzo.CartePartenza, partenza);
     QCOMPARE(pozzo.riga, 2);
     QCOMPARE(pozzo.posto, 7);
     QVERIFY(pozzo.Angolo);
-    QVERIFY(pozzo.Controllato);
     QVERIFY(pozzo.UltimaCarta() == nullptr);
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, pozzo.Carta(1));
 }

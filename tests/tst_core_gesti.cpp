@@ -1,10 +1,12 @@
 #include "coordinate.h"
-#include "core_posizione.h"
 #include "core_suite.h"
-#include "core_vista.h"
+#include "posizione.h"
 #include "tpartita.h"
+#include "tvistacontrollata.h"
 
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,12 +18,11 @@ TRettangolo Rettangolo(int l, int t) {
 }
 
 // The first corner one card short of full, its ten still on the table.
-const QString QuasiVinta = QStringLiteral(
+const std::string QuasiVinta =
     "0: 1a 2a 3a 4a 5a 6a 7a 8a 9a | 7: 1b 2b 3b 4b 5b 6b 7b 8b 9b 10b | "
-    "23: 1c 2c 3c 4c 5c 6c 7c 8c 9c 10c | 16: 1d 2d 3d 4d 5d 6d 7d 8d 9d 10d | 1: 10a");
-const QString Vinta =
-    QStringLiteral("0: 1a 2a 3a 4a 5a 6a 7a 8a 9a 10a | 7: 1b 2b 3b 4b 5b 6b 7b 8b 9b 10b | "
-                   "16: 1d 2d 3d 4d 5d 6d 7d 8d 9d 10d | 23: 1c 2c 3c 4c 5c 6c 7c 8c 9c 10c");
+    "23: 1c 2c 3c 4c 5c 6c 7c 8c 9c 10c | 16: 1d 2d 3d 4d 5d 6d 7d 8d 9d 10d | 1: 10a";
+const std::string Vinta = "0: 1a 2a 3a 4a 5a 6a 7a 8a 9a 10a | 7: 1b 2b 3b 4b 5b 6b 7b 8b 9b 10b | "
+                          "16: 1d 2d 3d 4d 5d 6d 7d 8d 9d 10d | 23: 1c 2c 3c 4c 5c 6c 7c 8c 9c 10c";
 
 } // namespace
 
@@ -45,6 +46,8 @@ private slots:
     void annullaSoloUnaVolta();
     void annullaDopoScoperta();
     void annullaDopoDistribuzione();
+    void abbandona_data();
+    void abbandona();
     void vittoria_data();
     void vittoria();
     void vinta_data();
@@ -53,33 +56,33 @@ private slots:
     void segnapostoNascosto();
 
 private:
-    TVistaRegistrata vista;
+    TVistaControllata vista;
 };
 
 void TestGesti::pozzoSotto_data() {
-    QTest::addColumn<QString>("posizione");
+    QTest::addColumn<std::string>("posizione");
     QTest::addColumn<int>("l");
     QTest::addColumn<int>("t");
     QTest::addColumn<int>("dopo");
     QTest::addColumn<int>("pozzo");
     // Empty pile 12 covers (504, 292) to (573, 417); pile 11 ends at x 463.
-    QTest::newRow("435: right edge touches pile 12") << "" << 435 << 300 << 11 << 12;
-    QTest::newRow("434: one pixel short of pile 12") << "" << 434 << 300 << 11 << -1;
-    QTest::newRow("435 also lies over pile 11") << "" << 435 << 300 << -1 << 11;
-    QTest::newRow("left edge on pile 12's right edge") << "" << 573 << 300 << 11 << 12;
-    QTest::newRow("top edge on pile 12's bottom edge") << "" << 504 << 417 << -1 << 12;
-    QTest::newRow("one pixel lower: the bottom row") << "" << 504 << 418 << -1 << 20;
-    QTest::newRow("bottom edge on pile 4's top edge") << "" << 504 << 87 - 125 << -1 << 4;
-    QTest::newRow("nowhere") << "" << -200 << -200 << -1 << -1;
-    QTest::newRow("past the last pile") << "" << 834 << 497 << 23 << -1;
-    QTest::newRow("a fanned pile reaches further") << "12: x5b 4a" << 586 << 300 << 11 << 12;
-    QTest::newRow("one pixel past the fan") << "12: x5b 4a" << 587 << 300 << 11 << 13;
-    QTest::newRow("a start below -1 begins at pile 0") << "" << 64 << 87 << -300 << 0;
-    QTest::newRow("the largest start finds nothing") << "" << 64 << 87 << 32767 << -1;
+    QTest::newRow("435: right edge touches pile 12") << ""s << 435 << 300 << 11 << 12;
+    QTest::newRow("434: one pixel short of pile 12") << ""s << 434 << 300 << 11 << -1;
+    QTest::newRow("435 also lies over pile 11") << ""s << 435 << 300 << -1 << 11;
+    QTest::newRow("left edge on pile 12's right edge") << ""s << 573 << 300 << 11 << 12;
+    QTest::newRow("top edge on pile 12's bottom edge") << ""s << 504 << 417 << -1 << 12;
+    QTest::newRow("one pixel lower: the bottom row") << ""s << 504 << 418 << -1 << 20;
+    QTest::newRow("bottom edge on pile 4's top edge") << ""s << 504 << 87 - 125 << -1 << 4;
+    QTest::newRow("nowhere") << ""s << -200 << -200 << -1 << -1;
+    QTest::newRow("past the last pile") << ""s << 834 << 497 << 23 << -1;
+    QTest::newRow("a fanned pile reaches further") << "12: x5b 4a"s << 586 << 300 << 11 << 12;
+    QTest::newRow("one pixel past the fan") << "12: x5b 4a"s << 587 << 300 << 11 << 13;
+    QTest::newRow("a start below -1 begins at pile 0") << ""s << 64 << 87 << -300 << 0;
+    QTest::newRow("the largest start finds nothing") << ""s << 64 << 87 << 32767 << -1;
 }
 
 void TestGesti::pozzoSotto() {
-    QFETCH(QString, posizione);
+    QFETCH(std::string, posizione);
     QFETCH(int, l);
     QFETCH(int, t);
     QFETCH(int, dopo);
@@ -90,47 +93,48 @@ void TestGesti::pozzoSotto() {
 }
 
 void TestGesti::lascia_data() {
-    QTest::addColumn<QString>("posizione");
-    QTest::addColumn<QString>("carta");
+    QTest::addColumn<std::string>("posizione");
+    QTest::addColumn<std::string>("carta");
     QTest::addColumn<int>("l");
     QTest::addColumn<int>("t");
-    QTest::addColumn<QString>("dopo");
-    QTest::addColumn<QString>("eventi");
-    QTest::newRow("touching counts") << "1: x5b 10a | 11: x1c"
-                                     << "10a" << 435 << 300 << "1: x5b | 11: x1c | 12: 10a"
-                                     << "annulla 1, ricomincia 1, posiziona 12 1";
-    QTest::newRow("one pixel short: back home") << "1: x5b 10a | 11: x1c"
-                                                << "10a" << 434 << 300 << "1: x5b 10a | 11: x1c"
-                                                << "posiziona 1 1, posiziona 1 2";
-    QTest::newRow("two piles accept: the lower index") << "1: x5b 10a"
-                                                       << "10a" << 435 << 300 << "1: x5b | 11: 10a"
-                                                       << "annulla 1, ricomincia 1, posiziona 11 1";
+    QTest::addColumn<std::string>("dopo");
+    QTest::addColumn<std::string>("eventi");
+    QTest::newRow("touching counts") << "1: x5b 10a | 11: x1c"s
+                                     << "10a"s << 435 << 300 << "1: x5b | 11: x1c | 12: 10a"s
+                                     << "annulla 1, ricomincia 1, posiziona 12 1"s;
+    QTest::newRow("one pixel short: back home") << "1: x5b 10a | 11: x1c"s
+                                                << "10a"s << 434 << 300 << "1: x5b 10a | 11: x1c"s
+                                                << "posiziona 1 1, posiziona 1 2"s;
+    QTest::newRow("two piles accept: the lower index")
+        << "1: x5b 10a"s
+        << "10a"s << 435 << 300 << "1: x5b | 11: 10a"s
+        << "annulla 1, ricomincia 1, posiziona 11 1"s;
     QTest::newRow("the pile that accepts, not the first hit")
-        << "1: x5b 4a | 11: | 12: x6b 5a"
-        << "4a" << 435 << 300 << "1: x5b | 12: x6b 5a 4a"
-        << "annulla 1, ricomincia 1, posiziona 12 1, posiziona 12 2, posiziona 12 3";
-    QTest::newRow("over nothing") << "1: x5b 4a"
-                                  << "4a" << -200 << -200 << "1: x5b 4a"
-                                  << "posiziona 1 1, posiziona 1 2";
-    QTest::newRow("over its own pile only") << "1: x5b 4a"
-                                            << "4a" << 174 << 100 << "1: x5b 4a"
-                                            << "posiziona 1 1, posiziona 1 2";
-    QTest::newRow("ace over a corner not yet next") << "0: 1b | 22: x5b 1a"
-                                                    << "1a" << 834 << 497 << "0: 1b | 22: x5b 1a"
-                                                    << "posiziona 22 1, posiziona 22 2";
+        << "1: x5b 4a | 11: | 12: x6b 5a"s
+        << "4a"s << 435 << 300 << "1: x5b | 12: x6b 5a 4a"s
+        << "annulla 1, ricomincia 1, posiziona 12 1, posiziona 12 2, posiziona 12 3"s;
+    QTest::newRow("over nothing") << "1: x5b 4a"s
+                                  << "4a"s << -200 << -200 << "1: x5b 4a"s
+                                  << "posiziona 1 1, posiziona 1 2"s;
+    QTest::newRow("over its own pile only") << "1: x5b 4a"s
+                                            << "4a"s << 174 << 100 << "1: x5b 4a"s
+                                            << "posiziona 1 1, posiziona 1 2"s;
+    QTest::newRow("ace over a corner not yet next") << "0: 1b | 22: x5b 1a"s
+                                                    << "1a"s << 834 << 497 << "0: 1b | 22: x5b 1a"s
+                                                    << "posiziona 22 1, posiziona 22 2"s;
     QTest::newRow("ace over the next corner")
-        << "0: 1b | 22: x5b 1a"
-        << "1a" << 834 << 87 << "0: 1b | 7: 1a | 22: x5b"
-        << "segnaposto 23, annulla 1, ricomincia 1, posiziona 7 1";
+        << "0: 1b | 22: x5b 1a"s
+        << "1a"s << 834 << 87 << "0: 1b | 7: 1a | 22: x5b"s
+        << "segnaposto 23, annulla 1, ricomincia 1, posiziona 7 1"s;
 }
 
 void TestGesti::lascia() {
-    QFETCH(QString, posizione);
-    QFETCH(QString, carta);
+    QFETCH(std::string, posizione);
+    QFETCH(std::string, carta);
     QFETCH(int, l);
     QFETCH(int, t);
-    QFETCH(QString, dopo);
-    QFETCH(QString, eventi);
+    QFETCH(std::string, dopo);
+    QFETCH(std::string, eventi);
     TPartita partita(vista);
     Disponi(partita, posizione);
     vista.Eventi.clear();
@@ -140,64 +144,64 @@ void TestGesti::lascia() {
 }
 
 void TestGesti::doppioClic_data() {
-    QTest::addColumn<QString>("posizione");
+    QTest::addColumn<std::string>("posizione");
     QTest::addColumn<bool>("chiuso");
-    QTest::addColumn<QString>("carta");
-    QTest::addColumn<QString>("dopo"); // empty: nothing changes
-    QTest::addColumn<QString>("eventi");
-    QTest::newRow("lone face-down card turns up") << "9: x5a" << false << "5a"
-                                                  << "9: 5a"
-                                                  << "aggiorna 4, annulla 0";
-    QTest::newRow("covered face-down card") << "9: x5a 3b" << false << "5a"
-                                            << ""
-                                            << "";
-    QTest::newRow("lone face-down ace only turns up") << "9: x1a" << false << "1a"
-                                                      << "9: 1a"
-                                                      << "aggiorna 0, annulla 0";
+    QTest::addColumn<std::string>("carta");
+    QTest::addColumn<std::string>("dopo"); // empty: nothing changes
+    QTest::addColumn<std::string>("eventi");
+    QTest::newRow("lone face-down card turns up") << "9: x5a"s << false << "5a"s
+                                                  << "9: 5a"s
+                                                  << "aggiorna 4, annulla 0"s;
+    QTest::newRow("covered face-down card") << "9: x5a 3b"s << false << "5a"s
+                                            << ""s
+                                            << ""s;
+    QTest::newRow("lone face-down ace only turns up") << "9: x1a"s << false << "1a"s
+                                                      << "9: 1a"s
+                                                      << "aggiorna 0, annulla 0"s;
     QTest::newRow("ace to the next corner without a path")
-        << "22: x5b 1a" << true << "1a"
-        << "0: 1a | 22: x5b"
-        << "segnaposto 7, annulla 1, ricomincia 1, posiziona 0 1";
+        << "22: x5b 1a"s << true << "1a"s
+        << "0: 1a | 22: x5b"s
+        << "segnaposto 7, annulla 1, ricomincia 1, posiziona 0 1"s;
     QTest::newRow("second ace to the second corner")
-        << "0: 1b | 22: x5b 1a" << true << "1a"
-        << "0: 1b | 7: 1a | 22: x5b"
-        << "segnaposto 23, annulla 1, ricomincia 1, posiziona 7 1";
+        << "0: 1b | 22: x5b 1a"s << true << "1a"s
+        << "0: 1b | 7: 1a | 22: x5b"s
+        << "segnaposto 23, annulla 1, ricomincia 1, posiziona 7 1"s;
     QTest::newRow("three to its corner along a path")
-        << "0: 1a 2a | 1: x5b 3a" << true << "3a"
-        << "0: 1a 2a 3a | 1: x5b"
-        << "annulla 1, ricomincia 1, posiziona 0 1, posiziona 0 2, posiziona 0 3";
+        << "0: 1a 2a | 1: x5b 3a"s << true << "3a"s
+        << "0: 1a 2a 3a | 1: x5b"s
+        << "annulla 1, ricomincia 1, posiziona 0 1, posiziona 0 2, posiziona 0 3"s;
     QTest::newRow("three to a later corner")
-        << "0: 1b | 7: 1a 2a | 15: x5b 3a" << true << "3a"
-        << "0: 1b | 7: 1a 2a 3a | 15: x5b"
-        << "annulla 1, ricomincia 1, posiziona 7 1, posiziona 7 2, posiziona 7 3";
-    QTest::newRow("matching corner but no path") << "0: 1a 2a | 12: x5b 3a" << true << "3a"
-                                                 << ""
-                                                 << "posiziona 12 1, posiziona 12 2";
-    QTest::newRow("no corner one less") << "0: 1a | 1: x5b 3a" << false << "3a"
-                                        << ""
-                                        << "";
-    QTest::newRow("corner of another suit") << "0: 1c 2c | 1: x5b 3a" << false << "3a"
-                                            << ""
-                                            << "";
-    QTest::newRow("ace already on a corner") << "0: 1a" << false << "1a"
-                                             << ""
-                                             << "";
-    QTest::newRow("covered card on a corner") << "0: 1a 2a 3a" << false << "2a"
-                                              << ""
-                                              << "";
+        << "0: 1b | 7: 1a 2a | 15: x5b 3a"s << true << "3a"s
+        << "0: 1b | 7: 1a 2a 3a | 15: x5b"s
+        << "annulla 1, ricomincia 1, posiziona 7 1, posiziona 7 2, posiziona 7 3"s;
+    QTest::newRow("matching corner but no path") << "0: 1a 2a | 12: x5b 3a"s << true << "3a"s
+                                                 << ""s
+                                                 << "posiziona 12 1, posiziona 12 2"s;
+    QTest::newRow("no corner one less") << "0: 1a | 1: x5b 3a"s << false << "3a"s
+                                        << ""s
+                                        << ""s;
+    QTest::newRow("corner of another suit") << "0: 1c 2c | 1: x5b 3a"s << false << "3a"s
+                                            << ""s
+                                            << ""s;
+    QTest::newRow("ace already on a corner") << "0: 1a"s << false << "1a"s
+                                             << ""s
+                                             << ""s;
+    QTest::newRow("covered card on a corner") << "0: 1a 2a 3a"s << false << "2a"s
+                                              << ""s
+                                              << ""s;
 }
 
 void TestGesti::doppioClic() {
-    QFETCH(QString, posizione);
+    QFETCH(std::string, posizione);
     QFETCH(bool, chiuso);
-    QFETCH(QString, carta);
-    QFETCH(QString, dopo);
-    QFETCH(QString, eventi);
+    QFETCH(std::string, carta);
+    QFETCH(std::string, dopo);
+    QFETCH(std::string, eventi);
     TPartita partita(vista);
     TPartita attesa(vista);
     const auto disponi = chiuso ? DisponiChiuso : Disponi;
     disponi(partita, posizione);
-    disponi(attesa, dopo.isEmpty() ? posizione : dopo);
+    disponi(attesa, dopo.empty() ? posizione : dopo);
     vista.Eventi.clear();
     partita.DoppioClic(NumeroCarta(carta));
     QCOMPARE(Descrivi(partita), Descrivi(attesa));
@@ -205,35 +209,35 @@ void TestGesti::doppioClic() {
 }
 
 void TestGesti::annulla_data() {
-    QTest::addColumn<QString>("posizione");
-    QTest::addColumn<QString>("carta");
+    QTest::addColumn<std::string>("posizione");
+    QTest::addColumn<std::string>("carta");
     QTest::addColumn<int>("meta");
-    QTest::addColumn<QString>("eventi");
+    QTest::addColumn<std::string>("eventi");
     QTest::newRow("ace that opened a corner")
-        << "0: 1b | 22: x5b 1a"
-        << "1a" << 7 << "annulla 0, segnaposto 7, posiziona 22 1, posiziona 22 2";
+        << "0: 1b | 22: x5b 1a"s
+        << "1a"s << 7 << "annulla 0, segnaposto 7, posiziona 22 1, posiziona 22 2"s;
     QTest::newRow("ten onto an empty pile")
-        << "1: x5b 10a"
-        << "10a" << 22 << "annulla 0, segnaposto 0, posiziona 1 1, posiziona 1 2";
+        << "1: x5b 10a"s
+        << "10a"s << 22 << "annulla 0, segnaposto 0, posiziona 1 1, posiziona 1 2"s;
     QTest::newRow("card that uncovered a face-down one")
-        << "1: x5b 3a | 2: x6b 4a"
-        << "3a" << 2 << "annulla 0, segnaposto 0, posiziona 1 1, posiziona 1 2";
+        << "1: x5b 3a | 2: x6b 4a"s
+        << "3a"s << 2 << "annulla 0, segnaposto 0, posiziona 1 1, posiziona 1 2"s;
     QTest::newRow("card taken out of a corner")
-        << "0: 1a 2a 3a | 1: x6b 4a"
-        << "3a" << 1 << "annulla 0, segnaposto 7, posiziona 0 1, posiziona 0 2, posiziona 0 3";
+        << "0: 1a 2a 3a | 1: x6b 4a"s
+        << "3a"s << 1 << "annulla 0, segnaposto 7, posiziona 0 1, posiziona 0 2, posiziona 0 3"s;
     QTest::newRow("last ace that hid the placeholder")
-        << "0: 1b | 7: 1c | 23: 1d | 5: x5b 1a"
-        << "1a" << 16 << "annulla 0, segnaposto 16, posiziona 5 1, posiziona 5 2";
+        << "0: 1b | 7: 1c | 23: 1d | 5: x5b 1a"s
+        << "1a"s << 16 << "annulla 0, segnaposto 16, posiziona 5 1, posiziona 5 2"s;
 }
 
 void TestGesti::annulla() {
-    QFETCH(QString, posizione);
-    QFETCH(QString, carta);
+    QFETCH(std::string, posizione);
+    QFETCH(std::string, carta);
     QFETCH(int, meta);
-    QFETCH(QString, eventi);
+    QFETCH(std::string, eventi);
     TPartita partita(vista);
     Disponi(partita, posizione);
-    const QString prima = Descrivi(partita);
+    const std::string prima = Descrivi(partita);
     const std::int16_t angolo = partita.AngoloCorrente;
     QVERIFY(partita.MuoviCarta(NumeroCarta(carta), static_cast<std::int16_t>(meta)));
     QVERIFY(Descrivi(partita) != prima);
@@ -253,12 +257,12 @@ void TestGesti::annullaSoloUnaVolta() {
     QVERIFY(partita.MuoviCarta(NumeroCarta("3a"), 2));
     QVERIFY(partita.MuoviCarta(NumeroCarta("10c"), 22));
     partita.AnnullaMossa();
-    const QString dopoUna = Descrivi(partita);
+    const std::string dopoUna = Descrivi(partita);
     QCOMPARE(dopoUna, "1: x5b | 2: x6b 4a 3a | 3: x7b 10c");
     vista.Eventi.clear();
     partita.AnnullaMossa();
     QCOMPARE(Descrivi(partita), dopoUna);
-    QVERIFY(vista.Eventi.isEmpty());
+    QVERIFY(vista.Eventi.empty());
 }
 
 void TestGesti::annullaDopoScoperta() {
@@ -277,11 +281,47 @@ void TestGesti::annullaDopoDistribuzione() {
     Disponi(partita, "1: x5b 10a");
     QVERIFY(partita.MuoviCarta(NumeroCarta("10a"), 22));
     partita.Distribuisci(true);
-    const QString distribuita = Descrivi(partita);
+    const std::string distribuita = Descrivi(partita);
     vista.Eventi.clear();
     partita.AnnullaMossa();
     QCOMPARE(Descrivi(partita), distribuita);
-    QVERIFY(vista.Eventi.isEmpty());
+    QVERIFY(vista.Eventi.empty());
+}
+
+void TestGesti::abbandona_data() {
+    QTest::addColumn<bool>("mossa");
+    QTest::addColumn<bool>("annullata");
+    QTest::newRow("after a move") << true << false;
+    QTest::newRow("after a move taken back") << true << true;
+    QTest::newRow("untouched deal") << false << false;
+}
+
+// A game given up where it lies is over, as a won one is: the table stays,
+// nothing can be taken back, and only the next move starts it again.
+void TestGesti::abbandona() {
+    QFETCH(bool, mossa);
+    QFETCH(bool, annullata);
+    TPartita partita(vista);
+    Disponi(partita, "1: x5b 3a | 2: x6b 4a | 3: x7b 10c");
+    if (mossa) {
+        QVERIFY(partita.MuoviCarta(NumeroCarta("3a"), 2));
+    }
+    if (annullata) {
+        partita.AnnullaMossa();
+    }
+    const QString prima = Descrivi(partita);
+    const bool ricominciabile = partita.RicominciaAbilitato;
+    vista.Eventi.clear();
+    partita.Abbandona();
+    QCOMPARE(vista.Elenco(), "annulla 0");
+    QVERIFY(!partita.PartitaIniziata);
+    QVERIFY(!partita.AnnullaAbilitato);
+    QCOMPARE(partita.RicominciaAbilitato, ricominciabile);
+    partita.AnnullaMossa();
+    QCOMPARE(Descrivi(partita), prima);
+    QVERIFY(partita.MuoviCarta(NumeroCarta("10c"), 22));
+    QVERIFY(partita.PartitaIniziata);
+    QVERIFY(partita.AnnullaAbilitato);
 }
 
 void TestGesti::vittoria_data() {
@@ -292,16 +332,15 @@ void TestGesti::vittoria_data() {
 
 void TestGesti::vittoria() {
     QFETCH(bool, trascinando);
+    TVistaControllata vista; // checks the announcement against the game
     TPartita partita(vista);
-    vista.Partita = &partita;
+    vista.Osserva(partita);
     Disponi(partita, QuasiVinta);
     vista.Eventi.clear();
     const std::int16_t dieci = NumeroCarta("10a");
     trascinando ? partita.Lascia(dieci, Rettangolo(64, 87)) : partita.DoppioClic(dieci);
-    vista.Partita = nullptr;
     QCOMPARE(Descrivi(partita), Vinta);
-    QCOMPARE(vista.Eventi.mid(vista.Eventi.size() - 3).join(", "),
-             "annulla 0, vittoria in corso, conta");
+    QVERIFY(vista.Elenco().ends_with("annulla 0, vittoria in corso, conta"));
     QVERIFY(!partita.PartitaIniziata);
     QVERIFY(!partita.AnnullaAbilitato);
     QVERIFY(partita.RicominciaAbilitato); // the won deal can be played again
@@ -312,22 +351,22 @@ void TestGesti::vittoria() {
 }
 
 void TestGesti::vinta_data() {
-    QTest::addColumn<QString>("posizione");
+    QTest::addColumn<std::string>("posizione");
     QTest::addColumn<bool>("attesa");
     QTest::newRow("all four corners full") << Vinta << true;
     QTest::newRow("first corner one short") << QuasiVinta << false;
-    QTest::newRow("empty table") << "" << false;
+    QTest::newRow("empty table") << ""s << false;
 }
 
 void TestGesti::vinta() {
-    QFETCH(QString, posizione);
+    QFETCH(std::string, posizione);
     QFETCH(bool, attesa);
     TPartita partita(vista);
     Disponi(partita, posizione);
     QCOMPARE(partita.Vinta(), attesa);
     vista.Eventi.clear();
     partita.ControllaVittoria();
-    QCOMPARE(vista.Eventi.contains("conta"), attesa);
+    QCOMPARE(std::ranges::count(vista.Eventi, "conta"s), attesa ? 1 : 0);
 }
 
 void TestGesti::ridisponiTavolo() {

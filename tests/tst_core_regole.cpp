@@ -1,7 +1,8 @@
-#include "core_posizione.h"
 #include "core_suite.h"
-#include "core_vista.h"
+#include "percorsoatteso.h"
+#include "posizione.h"
 #include "tpartita.h"
+#include "tvistacontrollata.h"
 
 #include <QTest>
 
@@ -17,8 +18,8 @@ private slots:
     void mossaValida();
     void transitabile_data();
     void transitabile();
-    void ordineDellaRicerca_data();
-    void ordineDellaRicerca();
+    void percorsoComeInAmpiezza_data();
+    void percorsoComeInAmpiezza();
     void muoviCarta_data();
     void muoviCarta();
     void muoviCartaRegistraLaMossa();
@@ -29,34 +30,34 @@ private slots:
     void scopriCarta();
 
 private:
-    TVistaRegistrata vista;
+    TVistaControllata vista;
 };
 
 void TestRegole::puoPrendere_data() {
-    QTest::addColumn<QString>("posizione");
-    QTest::addColumn<QString>("carta");
+    QTest::addColumn<std::string>("posizione");
+    QTest::addColumn<std::string>("carta");
     QTest::addColumn<bool>("attesa");
-    QTest::newRow("top of a table pile") << "9: x5b 4a"
-                                         << "4a" << true;
-    QTest::newRow("covered card") << "9: 5a 4a"
-                                  << "5a" << false;
-    QTest::newRow("corner ace") << "0: 1a"
-                                << "1a" << false;
-    QTest::newRow("corner ten") << "0: 1a 2a 3a 4a 5a 6a 7a 8a 9a 10a"
-                                << "10a" << false;
-    QTest::newRow("corner five on top") << "0: 1a 2a 3a 4a 5a"
-                                        << "5a" << true;
-    QTest::newRow("corner four under the five") << "0: 1a 2a 3a 4a 5a"
-                                                << "4a" << false;
-    QTest::newRow("ace on a table pile") << "0: 1b | 12: x5c 1a"
-                                         << "1a" << true;
-    QTest::newRow("card on no pile") << "9: x5b 4a"
-                                     << "7c" << false;
+    QTest::newRow("top of a table pile") << "9: x5b 4a"s
+                                         << "4a"s << true;
+    QTest::newRow("covered card") << "9: 5a 4a"s
+                                  << "5a"s << false;
+    QTest::newRow("corner ace") << "0: 1a"s
+                                << "1a"s << false;
+    QTest::newRow("corner ten") << "0: 1a 2a 3a 4a 5a 6a 7a 8a 9a 10a"s
+                                << "10a"s << false;
+    QTest::newRow("corner five on top") << "0: 1a 2a 3a 4a 5a"s
+                                        << "5a"s << true;
+    QTest::newRow("corner four under the five") << "0: 1a 2a 3a 4a 5a"s
+                                                << "4a"s << false;
+    QTest::newRow("ace on a table pile") << "0: 1b | 12: x5c 1a"s
+                                         << "1a"s << true;
+    QTest::newRow("card on no pile") << "9: x5b 4a"s
+                                     << "7c"s << false;
 }
 
 void TestRegole::puoPrendere() {
-    QFETCH(QString, posizione);
-    QFETCH(QString, carta);
+    QFETCH(std::string, posizione);
+    QFETCH(std::string, carta);
     QFETCH(bool, attesa);
     TPartita partita(vista);
     Disponi(partita, posizione);
@@ -64,108 +65,108 @@ void TestRegole::puoPrendere() {
 }
 
 void TestRegole::mossaValida_data() {
-    QTest::addColumn<QString>("posizione");
+    QTest::addColumn<std::string>("posizione");
     QTest::addColumn<bool>("chiuso"); // unnamed table piles hold a face-down card
-    QTest::addColumn<QString>("carta");
+    QTest::addColumn<std::string>("carta");
     QTest::addColumn<int>("meta");
     QTest::addColumn<bool>("valida");
     QTest::addColumn<int>("angoloDopo");
     // Aces and tens need no path.
     QTest::newRow("ace to the next corner from afar")
-        << "22: x5b 1a" << true << "1a" << 0 << true << 1;
+        << "22: x5b 1a"s << true << "1a"s << 0 << true << 1;
     QTest::newRow("ace to a corner not yet next")
-        << "22: x5b 1a" << false << "1a" << 7 << false << 0;
+        << "22: x5b 1a"s << false << "1a"s << 7 << false << 0;
     QTest::newRow("ace to the second corner")
-        << "0: 1b | 22: x5b 1a" << true << "1a" << 7 << true << 2;
+        << "0: 1b | 22: x5b 1a"s << true << "1a"s << 7 << true << 2;
     QTest::newRow("ace back to an opened corner")
-        << "0: 1b | 22: x5b 1a" << false << "1a" << 0 << false << 1;
+        << "0: 1b | 22: x5b 1a"s << false << "1a"s << 0 << false << 1;
     QTest::newRow("ace to the last corner")
-        << "0: 1b | 7: 1c | 23: 1d | 5: x5b 1a" << true << "1a" << 16 << true << 4;
+        << "0: 1b | 7: 1c | 23: 1d | 5: x5b 1a"s << true << "1a"s << 16 << true << 4;
     QTest::newRow("ace on its suit's two, neighbours")
-        << "9: x5b 1a | 10: x6b 2a" << false << "1a" << 10 << true << 0;
+        << "9: x5b 1a | 10: x6b 2a"s << false << "1a"s << 10 << true << 0;
     QTest::newRow("ace on another suit's two")
-        << "9: x5b 1a | 10: x6b 2c" << false << "1a" << 10 << false << 0;
+        << "9: x5b 1a | 10: x6b 2c"s << false << "1a"s << 10 << false << 0;
     QTest::newRow("ace on its suit's two, no path")
-        << "1: x5b 1a | 12: x6b 2a" << true << "1a" << 12 << false << 0;
+        << "1: x5b 1a | 12: x6b 2a"s << true << "1a"s << 12 << false << 0;
     QTest::newRow("ten on a far empty table pile")
-        << "1: x5b 10a | 22:" << true << "10a" << 22 << true << 0;
-    QTest::newRow("ten on an empty corner") << "1: x5b 10a" << false << "10a" << 0 << false << 0;
+        << "1: x5b 10a | 22:"s << true << "10a"s << 22 << true << 0;
+    QTest::newRow("ten on an empty corner") << "1: x5b 10a"s << false << "10a"s << 0 << false << 0;
     QTest::newRow("nine on an empty table pile")
-        << "1: x5b 9a" << false << "9a" << 22 << false << 0;
+        << "1: x5b 9a"s << false << "9a"s << 22 << false << 0;
     // Suit and sequence.
     QTest::newRow("three on its suit's two, corner")
-        << "0: 1a 2a | 1: x5b 3a" << false << "3a" << 0 << true << 1;
+        << "0: 1a 2a | 1: x5b 3a"s << false << "3a"s << 0 << true << 1;
     QTest::newRow("three on another suit's two, corner")
-        << "0: 1c 2c | 1: x5b 3a" << false << "3a" << 0 << false << 1;
+        << "0: 1c 2c | 1: x5b 3a"s << false << "3a"s << 0 << false << 1;
     QTest::newRow("three on the corner's ace")
-        << "0: 1a | 1: x5b 3a" << false << "3a" << 0 << false << 1;
+        << "0: 1a | 1: x5b 3a"s << false << "3a"s << 0 << false << 1;
     QTest::newRow("three on its suit's four")
-        << "1: x5b 3a | 2: x6b 4a" << false << "3a" << 2 << true << 0;
+        << "1: x5b 3a | 2: x6b 4a"s << false << "3a"s << 2 << true << 0;
     QTest::newRow("three on another suit's four")
-        << "1: x5b 3a | 2: x6b 4c" << false << "3a" << 2 << false << 0;
+        << "1: x5b 3a | 2: x6b 4c"s << false << "3a"s << 2 << false << 0;
     QTest::newRow("three on its suit's five")
-        << "1: x5b 3a | 2: x6b 5a" << false << "3a" << 2 << false << 0;
+        << "1: x5b 3a | 2: x6b 5a"s << false << "3a"s << 2 << false << 0;
     QTest::newRow("three on its suit's two, table")
-        << "1: x5b 3a | 2: x6b 2a" << false << "3a" << 2 << false << 0;
+        << "1: x5b 3a | 2: x6b 2a"s << false << "3a"s << 2 << false << 0;
     QTest::newRow("face-down top accepts nothing")
-        << "1: x5b 3a | 2: x4a" << false << "3a" << 2 << false << 0;
+        << "1: x5b 3a | 2: x4a"s << false << "3a"s << 2 << false << 0;
     QTest::newRow("corner's top back onto the table")
-        << "0: 1a 2a 3a | 1: x6b 4a" << false << "3a" << 1 << true << 1;
+        << "0: 1a 2a 3a | 1: x6b 4a"s << false << "3a"s << 1 << true << 1;
     // Paths between piles that do not touch.
     QTest::newRow("9 to 11 through a same-suit 10")
-        << "9: x5b 3a | 10: x1c 7a | 11: x6b 4a" << true << "3a" << 11 << true << 0;
+        << "9: x5b 3a | 10: x1c 7a | 11: x6b 4a"s << true << "3a"s << 11 << true << 0;
     QTest::newRow("9 to 11 through a same-value 2")
-        << "9: x5b 3a | 2: x1c 3c | 11: x6b 4a" << true << "3a" << 11 << true << 0;
+        << "9: x5b 3a | 2: x1c 3c | 11: x6b 4a"s << true << "3a"s << 11 << true << 0;
     QTest::newRow("9 to 11 through an empty 18")
-        << "9: x5b 3a | 18: | 11: x6b 4a" << true << "3a" << 11 << true << 0;
+        << "9: x5b 3a | 18: | 11: x6b 4a"s << true << "3a"s << 11 << true << 0;
     QTest::newRow("9 to 11 with nothing passable")
-        << "9: x5b 3a | 11: x6b 4a" << true << "3a" << 11 << false << 0;
+        << "9: x5b 3a | 11: x6b 4a"s << true << "3a"s << 11 << false << 0;
     QTest::newRow("9 to 11, a stranger between")
-        << "9: x5b 3a | 10: x1c 7c | 11: x6b 4a" << true << "3a" << 11 << false << 0;
+        << "9: x5b 3a | 10: x1c 7c | 11: x6b 4a"s << true << "3a"s << 11 << false << 0;
     QTest::newRow("a chain from 8 to 11")
-        << "8: x5b 3a | 9: x1c 5a | 10: x2c 3d | 11: x6b 4a" << true << "3a" << 11 << true << 0;
+        << "8: x5b 3a | 9: x1c 5a | 10: x2c 3d | 11: x6b 4a"s << true << "3a"s << 11 << true << 0;
     QTest::newRow("a chain with a gap")
-        << "8: x5b 3a | 9: x1c 5a | 11: x6b 4a" << true << "3a" << 11 << false << 0;
+        << "8: x5b 3a | 9: x1c 5a | 11: x6b 4a"s << true << "3a"s << 11 << false << 0;
     QTest::newRow("diagonal neighbours")
-        << "9: x5b 3a | 18: x6b 4a" << true << "3a" << 18 << true << 0;
+        << "9: x5b 3a | 18: x6b 4a"s << true << "3a"s << 18 << true << 0;
     QTest::newRow("7 and 8 do not touch")
-        << "0: 1b | 7: 1a 2a 3a | 8: x6b 4a" << true << "3a" << 8 << false << 2;
+        << "0: 1b | 7: 1a 2a 3a | 8: x6b 4a"s << true << "3a"s << 8 << false << 2;
     QTest::newRow("15 touches corner 7")
-        << "0: 1b | 7: 1a 2a 3a | 15: x6b 4a" << true << "3a" << 15 << true << 2;
+        << "0: 1b | 7: 1a 2a 3a | 15: x6b 4a"s << true << "3a"s << 15 << true << 2;
 }
 
 void TestRegole::mossaValida() {
-    QFETCH(QString, posizione);
+    QFETCH(std::string, posizione);
     QFETCH(bool, chiuso);
-    QFETCH(QString, carta);
+    QFETCH(std::string, carta);
     QFETCH(int, meta);
     QFETCH(bool, valida);
     QFETCH(int, angoloDopo);
     TPartita partita(vista);
     chiuso ? DisponiChiuso(partita, posizione) : Disponi(partita, posizione);
-    const QString prima = Descrivi(partita);
+    const std::string prima = Descrivi(partita);
     QCOMPARE(partita.MossaValida(NumeroCarta(carta), static_cast<std::int16_t>(meta)), valida);
     QCOMPARE(partita.AngoloCorrente, angoloDopo);
     QCOMPARE(Descrivi(partita), prima); // judging moves nothing
 }
 
 void TestRegole::transitabile_data() {
-    QTest::addColumn<QString>("posizione");
+    QTest::addColumn<std::string>("posizione");
     QTest::addColumn<int>("riga");
     QTest::addColumn<int>("posto");
     QTest::addColumn<bool>("attesa");
-    QTest::newRow("empty table pile") << "9: x5b 3a" << 1 << 2 << true;
-    QTest::newRow("empty corner") << "9: x5b 3a" << 0 << 0 << true;
-    QTest::newRow("face-down top") << "9: x5b 3a | 10: x3c" << 1 << 2 << false;
-    QTest::newRow("same value") << "9: x5b 3a | 10: x1c 3c" << 1 << 2 << true;
-    QTest::newRow("same suit") << "9: x5b 3a | 10: x1c 9a" << 1 << 2 << true;
-    QTest::newRow("neither") << "9: x5b 3a | 10: x1c 9c" << 1 << 2 << false;
-    QTest::newRow("opened corner of the suit") << "0: 1a | 9: x5b 3a" << 0 << 0 << true;
-    QTest::newRow("opened corner of another suit") << "0: 1c | 9: x5b 3a" << 0 << 0 << false;
+    QTest::newRow("empty table pile") << "9: x5b 3a"s << 1 << 2 << true;
+    QTest::newRow("empty corner") << "9: x5b 3a"s << 0 << 0 << true;
+    QTest::newRow("face-down top") << "9: x5b 3a | 10: x3c"s << 1 << 2 << false;
+    QTest::newRow("same value") << "9: x5b 3a | 10: x1c 3c"s << 1 << 2 << true;
+    QTest::newRow("same suit") << "9: x5b 3a | 10: x1c 9a"s << 1 << 2 << true;
+    QTest::newRow("neither") << "9: x5b 3a | 10: x1c 9c"s << 1 << 2 << false;
+    QTest::newRow("opened corner of the suit") << "0: 1a | 9: x5b 3a"s << 0 << 0 << true;
+    QTest::newRow("opened corner of another suit") << "0: 1c | 9: x5b 3a"s << 0 << 0 << false;
 }
 
 void TestRegole::transitabile() {
-    QFETCH(QString, posizione);
+    QFETCH(std::string, posizione);
     QFETCH(int, riga);
     QFETCH(int, posto);
     QFETCH(bool, attesa);
@@ -176,91 +177,84 @@ void TestRegole::transitabile() {
              attesa);
 }
 
-void TestRegole::ordineDellaRicerca_data() {
-    QTest::addColumn<QString>("posizione");
-    QTest::addColumn<QString>("carta");
-    QTest::addColumn<int>("meta");
-    QTest::addColumn<bool>("esito");
-    QTest::addColumn<QString>("segnati");
-    // Rows outer, columns inner, both ascending; the target is reached as a neighbour.
-    QTest::newRow("target is the first neighbour") << "0: 1a 2a 3a 4a | 9: x5b 5a"
-                                                   << "5a" << 0 << true << "9";
-    QTest::newRow("corner 0 before pile 10") << "9: x5b 3a | 10: x1c 7a | 11: x6b 4a"
-                                             << "3a" << 11 << true << "0 9 10";
-    QTest::newRow("8 entered from corner 0") << "9: x5b 3a | 8: 3c | 10: x1c 7a | 11: x6b 4a"
-                                             << "3a" << 11 << true << "0 8 9 10 16";
-    QTest::newRow("a neighbouring target is not judged") << "9: x5b 3a | 10: x7c"
-                                                         << "3a" << 10 << true << "0 9";
-    QTest::newRow("no way") << "9: x5b 3a | 11: x6b 4a"
-                            << "3a" << 11 << false << "0 9 16";
+void TestRegole::percorsoComeInAmpiezza_data() {
+    QTest::addColumn<std::string>("posizione");
+    QTest::newRow("a corner beside the card") << "0: 1a 2a 3a 4a | 9: x5b 5a"s;
+    QTest::newRow("through a same-suit pile") << "9: x5b 3a | 10: x1c 7a | 11: x6b 4a"s;
+    QTest::newRow("by way of corner 0") << "9: x5b 3a | 8: 3c | 10: x1c 7a | 11: x6b 4a"s;
+    QTest::newRow("a closed neighbour") << "9: x5b 3a | 10: x7c"s;
+    QTest::newRow("no way") << "9: x5b 3a | 11: x6b 4a"s;
+    QTest::newRow("a chain") << "8: x5b 3a | 9: x1c 5a | 10: x2c 3d | 11: x6b 4a"s;
+    QTest::newRow("across the table") << "16: x5b 3a | 17: 3b | 10: 8a | 3: x1c 3c | 7: 1a"s;
 }
 
-void TestRegole::ordineDellaRicerca() {
-    QFETCH(QString, posizione);
-    QFETCH(QString, carta);
-    QFETCH(int, meta);
-    QFETCH(bool, esito);
-    QFETCH(QString, segnati);
+// The game's depth-first search finds a way exactly when a breadth-first one
+// does, for every card to every pile, whatever marks an earlier search left.
+void TestRegole::percorsoComeInAmpiezza() {
+    QFETCH(std::string, posizione);
     TPartita partita(vista);
     DisponiChiuso(partita, posizione);
-    for (TPozzo& pozzo : partita.Pozzi) {
-        pozzo.Controllato = true; // stale marks of an earlier search
-    }
-    QCOMPARE(partita.EsistePercorso(NumeroCarta(carta), static_cast<std::int16_t>(meta)), esito);
-    QStringList visti;
-    for (int p = 0; p < NumeroPozzi; ++p) {
-        if (partita.Pozzi[p].Controllato) {
-            visti << QString::number(p);
+    const std::string prima = Descrivi(partita);
+    int trovati = 0;
+    for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
+        for (std::int16_t meta = 0; meta < NumeroPozzi && partita.Carte[n].pozzo >= 0; ++meta) {
+            for (TPozzo& pozzo : partita.Pozzi) {
+                pozzo.Controllato = (n + meta + pozzo.posto) % 2 == 0;
+            }
+            const bool atteso = PercorsoAtteso(partita, n, meta);
+            QCOMPARE(partita.EsistePercorso(n, meta), atteso);
+            trovati += atteso ? 1 : 0;
         }
     }
-    QCOMPARE(visti.join(u' '), segnati);
+    QVERIFY(trovati > 0);
+    QCOMPARE(Descrivi(partita), prima); // searching moves nothing
 }
 
 void TestRegole::muoviCarta_data() {
-    QTest::addColumn<QString>("posizione");
-    QTest::addColumn<QString>("carta");
+    QTest::addColumn<std::string>("posizione");
+    QTest::addColumn<std::string>("carta");
     QTest::addColumn<int>("meta");
-    QTest::addColumn<QString>("dopo"); // empty: nothing may change
-    QTest::newRow("legal move") << "1: x5b 3a | 2: x6b 4a"
-                                << "3a" << 2 << "1: x5b | 2: x6b 4a 3a";
-    QTest::newRow("ace opens the next corner") << "5: x5b 1a"
-                                               << "1a" << 0 << "0: 1a | 5: x5b";
-    QTest::newRow("illegal target") << "1: x5b 3a | 2: x6b 4a"
-                                    << "3a" << 3 << "";
-    QTest::newRow("covered card that would fit") << "1: x6b 4a 3a | 2: x7b 5a"
-                                                 << "4a" << 2 << "";
-    QTest::newRow("lone face-down ten") << "1: x10a"
-                                        << "10a" << 22 << "";
-    QTest::newRow("corner ace to the next corner") << "0: 1a | 5: x5b"
-                                                   << "1a" << 7 << "";
-    QTest::newRow("card on no pile") << "9: x5b 4a"
-                                     << "7c" << 22 << "";
-    QTest::newRow("pile past the table") << "9: x5b 10a"
-                                         << "10a" << 24 << "";
-    QTest::newRow("negative pile") << "9: x5b 10a"
-                                   << "10a" << -1 << "";
-    QTest::newRow("onto its own pile") << "9: x5b 4a"
-                                       << "4a" << 9 << "";
+    QTest::addColumn<std::string>("dopo"); // empty: nothing may change
+    QTest::newRow("legal move") << "1: x5b 3a | 2: x6b 4a"s
+                                << "3a"s << 2 << "1: x5b | 2: x6b 4a 3a"s;
+    QTest::newRow("ace opens the next corner") << "5: x5b 1a"s
+                                               << "1a"s << 0 << "0: 1a | 5: x5b"s;
+    QTest::newRow("illegal target") << "1: x5b 3a | 2: x6b 4a"s
+                                    << "3a"s << 3 << ""s;
+    QTest::newRow("covered card that would fit") << "1: x6b 4a 3a | 2: x7b 5a"s
+                                                 << "4a"s << 2 << ""s;
+    QTest::newRow("lone face-down ten") << "1: x10a"s
+                                        << "10a"s << 22 << ""s;
+    QTest::newRow("corner ace to the next corner") << "0: 1a | 5: x5b"s
+                                                   << "1a"s << 7 << ""s;
+    QTest::newRow("card on no pile") << "9: x5b 4a"s
+                                     << "7c"s << 22 << ""s;
+    QTest::newRow("pile past the table") << "9: x5b 10a"s
+                                         << "10a"s << 24 << ""s;
+    QTest::newRow("negative pile") << "9: x5b 10a"s
+                                   << "10a"s << -1 << ""s;
+    QTest::newRow("onto its own pile") << "9: x5b 4a"s
+                                       << "4a"s << 9 << ""s;
 }
 
 void TestRegole::muoviCarta() {
-    QFETCH(QString, posizione);
-    QFETCH(QString, carta);
+    QFETCH(std::string, posizione);
+    QFETCH(std::string, carta);
     QFETCH(int, meta);
-    QFETCH(QString, dopo);
+    QFETCH(std::string, dopo);
     TPartita partita(vista);
     Disponi(partita, posizione);
     const std::int16_t angolo = partita.AngoloCorrente;
-    const QString prima = Descrivi(partita);
+    const std::string prima = Descrivi(partita);
     vista.Eventi.clear();
     const bool mossa = partita.MuoviCarta(NumeroCarta(carta), static_cast<std::int16_t>(meta));
-    QCOMPARE(mossa, !dopo.isEmpty());
+    QCOMPARE(mossa, !dopo.empty());
     QCOMPARE(Descrivi(partita), mossa ? dopo : prima);
     if (!mossa) {
         QCOMPARE(partita.AngoloCorrente, angolo);
         QVERIFY(!partita.AnnullaAbilitato);
         QVERIFY(!partita.PartitaIniziata);
-        QVERIFY(vista.Eventi.isEmpty());
+        QVERIFY(vista.Eventi.empty());
     }
 }
 
@@ -288,7 +282,7 @@ void TestRegole::muoviCartaRifiutataNonTocca() {
     vista.Eventi.clear();
     const TUltimaMossa record = partita.UltimaMossa;
     QVERIFY(!partita.MuoviCarta(NumeroCarta("10c"), 0));
-    QVERIFY(vista.Eventi.isEmpty());
+    QVERIFY(vista.Eventi.empty());
     QVERIFY(partita.AnnullaAbilitato); // the earlier move can still be taken back
     QCOMPARE(partita.UltimaMossa.MossaCarta, record.MossaCarta);
     QCOMPARE(partita.UltimaMossa.MossaDa, record.MossaDa);
@@ -307,7 +301,7 @@ void TestRegole::numeriFuoriDalMazzo() {
     const auto n = static_cast<std::int16_t>(numero);
     TPartita partita(vista);
     Disponi(partita, "1: x5a | 9: x5b 10a");
-    const QString prima = Descrivi(partita);
+    const std::string prima = Descrivi(partita);
     vista.Eventi.clear();
     QVERIFY(!partita.PuoPrendere(n));
     QVERIFY(!partita.MossaValida(n, 22));
@@ -317,37 +311,37 @@ void TestRegole::numeriFuoriDalMazzo() {
     partita.DoppioClic(n);
     partita.RiponiCarta(n);
     QCOMPARE(Descrivi(partita), prima);
-    QVERIFY(vista.Eventi.isEmpty());
+    QVERIFY(vista.Eventi.empty());
 }
 
 void TestRegole::scopriCarta_data() {
-    QTest::addColumn<QString>("posizione");
-    QTest::addColumn<QString>("carta");
-    QTest::addColumn<QString>("dopo");
-    QTest::addColumn<QString>("eventi");
-    QTest::newRow("lone face-down card") << "9: x5a"
-                                         << "5a"
-                                         << "9: 5a"
-                                         << "aggiorna 4, annulla 0";
-    QTest::newRow("face-down card under another") << "9: x5a 3b"
-                                                  << "5a"
-                                                  << "9: x5a 3b"
-                                                  << "";
-    QTest::newRow("face-up card") << "9: 5a"
-                                  << "5a"
-                                  << "9: 5a"
-                                  << "";
-    QTest::newRow("card on no pile") << "9: x5a"
-                                     << "7c"
-                                     << "9: x5a"
-                                     << "";
+    QTest::addColumn<std::string>("posizione");
+    QTest::addColumn<std::string>("carta");
+    QTest::addColumn<std::string>("dopo");
+    QTest::addColumn<std::string>("eventi");
+    QTest::newRow("lone face-down card") << "9: x5a"s
+                                         << "5a"s
+                                         << "9: 5a"s
+                                         << "aggiorna 4, annulla 0"s;
+    QTest::newRow("face-down card under another") << "9: x5a 3b"s
+                                                  << "5a"s
+                                                  << "9: x5a 3b"s
+                                                  << ""s;
+    QTest::newRow("face-up card") << "9: 5a"s
+                                  << "5a"s
+                                  << "9: 5a"s
+                                  << ""s;
+    QTest::newRow("card on no pile") << "9: x5a"s
+                                     << "7c"s
+                                     << "9: x5a"s
+                                     << ""s;
 }
 
 void TestRegole::scopriCarta() {
-    QFETCH(QString, posizione);
-    QFETCH(QString, carta);
-    QFETCH(QString, dopo);
-    QFETCH(QString, eventi);
+    QFETCH(std::string, posizione);
+    QFETCH(std::string, carta);
+    QFETCH(std::string, dopo);
+    QFETCH(std::string, eventi);
     TPartita partita(vista);
     Disponi(partita, posizione);
     partita.PartitaIniziata = true;

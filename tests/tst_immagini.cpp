@@ -264,19 +264,27 @@ void TestImmagini::generatore_data() {
     QTest::addColumn<QStringList>("argomenti");
     QTest::addColumn<int>("esito");
     QTest::addColumn<bool>("vecchioRimasto");
+    // Where the run keeps its settings, inside the temporary folder; empty for
+    // the test's own. A new user's may be deep and not made yet.
+    QTest::addColumn<QString>("configurazione");
     const QString pagina = Percorso("Solvintra.htm");
-    QTest::newRow("good run") << QStringList{"cartella", "@", pagina} << 0 << false;
+    QTest::newRow("good run") << QStringList{"cartella", "@", pagina} << 0 << false << QString();
+    QTest::newRow("good run, deep settings folder not made yet")
+        << QStringList{"cartella", "@", pagina} << 0 << false
+        << QString("impostazioni-di-un-nuovo-utente/").repeated(6);
     QTest::newRow("missing rules page")
-        << QStringList{"cartella", "@", "/nonexistent/Solvintra.htm"} << 1 << true;
-    QTest::newRow("empty rules page") << QStringList{"cartella", "@", "/dev/null"} << 1 << true;
-    QTest::newRow("unknown command") << QStringList{"tutto", "@"} << 2 << true;
-    QTest::newRow("missing argument") << QStringList{"cartella", "@"} << 2 << true;
+        << QStringList{"cartella", "@", "/nonexistent/Solvintra.htm"} << 1 << true << QString();
+    QTest::newRow("empty rules page")
+        << QStringList{"cartella", "@", "/dev/null"} << 1 << true << QString();
+    QTest::newRow("unknown command") << QStringList{"tutto", "@"} << 2 << true << QString();
+    QTest::newRow("missing argument") << QStringList{"cartella", "@"} << 2 << true << QString();
 }
 
 void TestImmagini::generatore() {
     QFETCH(QStringList, argomenti);
     QFETCH(int, esito);
     QFETCH(bool, vecchioRimasto);
+    QFETCH(QString, configurazione);
     QTemporaryDir temporanea;
     QVERIFY(temporanea.isValid());
     const QString cartella = temporanea.filePath("Immagini");
@@ -287,10 +295,15 @@ void TestImmagini::generatore() {
     argomenti.replaceInStrings("@", cartella);
 
     QProcess generatore;
+    if (!configurazione.isEmpty()) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_CONFIG_HOME", temporanea.filePath(configurazione));
+        generatore.setProcessEnvironment(ambiente);
+    }
     generatore.start(QStringLiteral(GENERATORE), argomenti);
     QVERIFY(generatore.waitForFinished(60000));
     QCOMPARE(generatore.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(generatore.exitCode(), esito);
+    QVERIFY2(generatore.exitCode() == esito, generatore.readAllStandardError().constData());
     QCOMPARE(QFile::exists(cartella + "/vecchio.txt"), vecchioRimasto);
     const QStringList scritti = QDir(cartella).entryList(QDir::Files);
     QCOMPARE(scritti.size(), esito == 0 ? NumeroFacce + 5 : 1);

@@ -284,6 +284,7 @@ void TestTable::finestre() {
                  : dynamic_cast<const About*>(w)     ? "About"
                                                      : modale->metaObject()->className();
         QCOMPARE(modale->parentWidget(), mf.get());
+        QVERIFY(modale->windowIcon().isNull()); // not the table's
     });
     mf->findChild<QAction*>(voce)->trigger();
     QCOMPARE(aperta, classe);

@@ -8,7 +8,9 @@
 
 #include <QFile>
 #include <QFontInfo>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,7 +75,10 @@ void ProvaMouse(QDialog& finestra, const QString& bersaglio, QPoint sfondo, int 
         QCOMPARE(finestra.result(), int(QDialog::Accepted));
         return;
     }
-    QTest::qWait(50);
+    // The event was handled before mouseClick returned; a close it started
+    // would be waiting among the posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QVERIFY(finestra.isVisible());
 }
 
@@ -152,21 +157,29 @@ void TestWindows::aspetto() {
     QFETCH(QColor, sfondo);
     QFETCH(bool, chiusura);
 
+    // An owner with an icon, as the table has one.
+    QWidget proprietario;
+    QPixmap disegno(16, 16);
+    disegno.fill(Qt::red);
+    proprietario.setWindowIcon(QIcon(disegno));
     std::unique_ptr<QDialog> dialogo;
     switch (finestra) {
     case 0:
-        dialogo = std::make_unique<Statistiche>();
+        dialogo = std::make_unique<Statistiche>(&proprietario);
         break;
     case 1:
-        dialogo = std::make_unique<Help>(QDir::tempPath());
+        dialogo = std::make_unique<Help>(QDir::tempPath(), &proprietario);
         break;
     case 2:
-        dialogo = std::make_unique<About>();
+        dialogo = std::make_unique<About>(&proprietario);
         break;
     default:
-        dialogo = std::make_unique<Vinto>();
+        dialogo = std::make_unique<Vinto>(&proprietario);
     }
     QCOMPARE(dialogo->windowTitle(), titolo);
+    QVERIFY(dialogo->windowIcon().isNull());
+    dialogo->winId();
+    QVERIFY(dialogo->windowHandle()->icon().isNull());
     QCOMPARE(dialogo->minimumSize(), area);
     QCOMPARE(dialogo->maximumSize(), area);
     QVERIFY(dialogo->autoFillBackground());

@@ -1,11 +1,14 @@
 #include "tfinestra.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
 
 void TFinestra::Prepara(QDialog* finestra, const QString& titolo, QSize area, QColor sfondo) {
     finestra->setWindowTitle(titolo);
+    // An empty icon of its own, or the window would take its owner's.
+    finestra->setWindowIcon(QIcon());
     finestra->setFixedSize(area);
     QPalette tavolozza = finestra->palette();
     tavolozza.setColor(QPalette::Window, sfondo);

@@ -10,8 +10,9 @@ class QDialog;
 class QLabel;
 class QWidget;
 
-// What the secondary windows share: a fixed client area on a plain colour and
-// labels that keep their top-left corner and size themselves to their text.
+// What the secondary windows share: no icon, a fixed client area on a plain
+// colour and labels that keep their top-left corner and size themselves to
+// their text.
 class TFinestra {
 public:
     // A title bar with the caption only, and the same with the close box.

@@ -20,19 +20,36 @@ passa() { echo "PASS: $*"; }
 finisci() { [[ -n "$pid" ]] && kill "$pid" 2>/dev/null; }
 trap finisci EXIT
 
-# The first window with this exact name, waiting at most ten seconds.
-aspetta_finestra() {
-    local i id
-    for i in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.2
+# Runs the command again until it succeeds, for ten seconds at most: every
+# wait of this script waits on what it needs to see, never a fixed time.
+aspetta() {
+    local i
+    for i in $(seq 40); do
+        "$@" && return 0
+        sleep 0.25
     done
     return 1
 }
 
-# A point of the client area in window coordinates.
-punta() { xdotool mousemove --window "$finestra" "$1" $(($2 + menu)); }
+# The first visible window with this exact name.
+trova_finestra() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [[ -n "$id" ]] && echo "$id"
+}
+
+# The height of the menu bar, once the window has one above its 711-pixel table.
+altezza_menu() {
+    local altezza
+    altezza=$(xdotool getwindowgeometry "$finestra" | sed -n 's/.*Geometry: [0-9]*x//p')
+    ((altezza > 711)) && echo $((altezza - 711))
+}
+
+# More than a couple of colours: window $1 has been painted.
+dipinta() { (($(import -window "$1" -format %k info:) > 2)); }
+
+# A point of the client area in window coordinates; returns once the pointer is there.
+punta() { xdotool mousemove --sync --window "$finestra" "$1" $(($2 + menu)); }
 
 foto() { import -window "$finestra" "$uscita/$1.png"; }
 
@@ -41,25 +58,28 @@ vede() {
     "$piano" confronta "$uscita/$4.png" "$2" $(($3 + menu)) "$1" >/dev/null 2>&1
 }
 
-# The same, taking screenshot $4 again until it shows, for five seconds at most.
-mostra() {
-    local i
-    for i in $(seq 10); do
-        foto "$4"
-        vede "$@" && return 0
-        sleep 0.5
-    done
-    return 1
+# Takes screenshot $1, then asks the command after it about that screenshot.
+foto_e() {
+    foto "$1"
+    shift
+    "$@"
 }
+
+# Card $1's face comes to be seen at client point ($2, $3) in screenshot $4.
+mostra() { aspetta foto_e "$4" vede "$@"; }
+
+# Card $1 is seen at ($2, $3) and no longer at ($5, $6), in one screenshot $4.
+spostata() { vede "$1" "$2" "$3" "$4" && ! vede "$1" "$5" "$6" "$4"; }
+
+# The game started last has ended.
+finito() { ! kill -0 "$pid" 2>/dev/null; }
 
 eval "$("$piano" piano)" || { echo "FAIL: no plan"; exit 1; }
 export SOLVINTRA_SEME=$SEME
 
 "$build/solvintra" & pid=$!
-finestra=$(aspetta_finestra Solvintra) || { echo "FAIL: the table never showed"; exit 1; }
-sleep 0.5
-altezza=$(xdotool getwindowgeometry "$finestra" | sed -n 's/.*Geometry: [0-9]*x//p')
-menu=$((altezza - 711))
+finestra=$(aspetta trova_finestra Solvintra) || { echo "FAIL: the table never showed"; exit 1; }
+menu=$(aspetta altezza_menu) || { echo "FAIL: the window has no menu bar above its table"; exit 1; }
 mostra "$ASSO" "$ASSO_X" "$ASSO_Y" 01-dealt && passa "dealt table as planned" ||
     fallisce "the ace is not where the deal put it"
 [[ $(identify -format %wx%h "$uscita/01-dealt.png") == "984x$((711 + menu))" ]] ||
@@ -71,12 +91,11 @@ xdotool mousedown 1
 for passo in 1 2 3 4; do
     punta $((MOSSA_X + 30 + (META_X - MOSSA_X) * passo / 4)) \
           $((MOSSA_Y + 40 + (META_Y - MOSSA_Y) * passo / 4))
-    sleep 0.1
 done
 xdotool mouseup 1
-mostra "$MOSSA" "$META_X" "$META_Y" 02-dragged && passa "card dragged onto its pile" ||
-    fallisce "card $MOSSA is not on its new pile"
-vede "$MOSSA" "$MOSSA_X" "$MOSSA_Y" 02-dragged && fallisce "card $MOSSA still on its old pile"
+aspetta foto_e 02-dragged spostata "$MOSSA" "$META_X" "$META_Y" 02-dragged "$MOSSA_X" "$MOSSA_Y" &&
+    passa "card dragged onto its pile" ||
+    fallisce "card $MOSSA is not on its new pile, or still on its old one"
 
 # Drop over no pile: the card goes home.
 punta $((VUOTO_X + 30)) $((VUOTO_Y + 40))
@@ -105,13 +124,12 @@ kill "$pid"; wait "$pid" 2>/dev/null; pid=
 copia=$(mktemp -d)
 cp "$build/solvintra" "$copia/" && cp -r "$build/Immagini" "$copia/" && rm "$copia/Immagini/Xx.bmp"
 "$copia/solvintra" 2>"$uscita/errore.txt" & pid=$!
-if box=$(aspetta_finestra Solvintra); then
-    sleep 0.5
+if box=$(aspetta trova_finestra Solvintra); then
+    aspetta dipinta "$box"
     import -window "$box" "$uscita/07-missing-picture.png"
     xdotool windowfocus --sync "$box" key Return
 fi
-for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then
+if ! aspetta finito; then
     fallisce "the program did not end after the error box"
 else
     wait "$pid"; stato=$?; pid=

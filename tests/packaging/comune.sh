@@ -101,3 +101,41 @@ file_immagini() {
 }
 
 lati_icona="16 24 32 48 64 128 256"
+
+# Debian's PATH for every user (/etc/profile, /etc/login.defs) and the folders
+# where the desktop looks for menu entries when XDG_DATA_DIRS is unset.
+percorso_debian=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
+dati_xdg=/usr/local/share:/usr/share
+
+# The first of the colon-separated folders $2 that holds $3 under the root $1,
+# as the system would find it there; nothing when none does.
+trova() {
+    local radice=$1 nome=$3 elenco cartella
+    IFS=: read -ra elenco <<<"$2"
+    for cartella in "${elenco[@]}"; do
+        [[ -e $radice$cartella/$nome ]] && { echo "$cartella/$nome"; return; }
+    done
+}
+
+# The menu entry $1 must be valid, start a command in the folder $2 and show
+# an icon installed under the folder $3 (the prefix's share/).
+controlla_voce_menu() {
+    local voce=$1 comandi=$2 dati=$3
+    desktop-file-validate "$voce" || sbaglio "desktop-file-validate $(basename "$voce")"
+    local exec_voce icona_voce
+    exec_voce=$(sed -n 's/^Exec=//p' "$voce")
+    [[ -x $comandi/${exec_voce%% *} ]] || sbaglio "Exec=$exec_voce is not in $comandi"
+    icona_voce=$(sed -n 's/^Icon=//p' "$voce")
+    [[ -s $dati/icons/hicolor/48x48/apps/$icona_voce.png ]] || sbaglio "Icon=$icona_voce not installed"
+}
+
+# Every warning man and groff give on rendering the manual page $1 as man
+# does on a terminal of 80 columns.
+avvisi_man() {
+    { LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$1" >/dev/null; } 2>&1
+}
+
+# The text of the manual page $1 on one line, with no word broken across two.
+testo_man() {
+    LC_ALL=C.UTF-8 MANWIDTH=1000 man -l "$1" 2>/dev/null | col -b | tr -s '[:space:]' ' '
+}

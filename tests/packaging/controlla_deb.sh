@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package aside from the build folder's own, checks its
-# control fields and contents, and starts the game from the unpacked files.
+# control fields and contents and has lintian judge it, installs it into a
+# scratch root and checks that the command, the manual page and the menu entry
+# are where the system looks for them, and starts the game from there.
 # Usage: controlla_deb.sh BUILD_DIR VERSION
 set -uo pipefail
 build=$1
@@ -35,8 +37,10 @@ done
 dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' | sed 's|/$||' |
     sort >"$cartella_prova/contenuto.txt"
 {
-    echo ./usr/bin/solvintra '->' ../lib/solvintra/solvintra
+    echo ./usr/games/solvintra '->' ../lib/solvintra/solvintra
     echo ./usr/lib/solvintra/solvintra
+    echo ./usr/share/man/man6/solvintra.6.gz
+    echo ./usr/share/doc/solvintra/changelog.gz
     for f in $(file_immagini); do echo "./usr/lib/solvintra/Immagini/$f"; done
     echo ./usr/share/applications/org.example.solvintra.desktop
     echo ./usr/share/metainfo/org.example.solvintra.metainfo.xml
@@ -52,10 +56,58 @@ diff -u "$cartella_prova/atteso.txt" "$cartella_prova/file.txt" || sbaglio "pack
 apt-get install --simulate --no-install-recommends "$deb" >"$cartella_prova/apt.txt" 2>&1 ||
     { cat "$cartella_prova/apt.txt" >&2; sbaglio "apt cannot install the package"; }
 
+# Debian's own checker: any error or warning fails, the same options as by hand
+# (README). Its notes (I:) and pedantic remarks (P:) are left to judgement.
+lintian --fail-on error,warning "$deb" >"$cartella_prova/lintian.txt" 2>&1 ||
+    { grep -v '^running with root privileges' "$cartella_prova/lintian.txt" >&2; sbaglio "lintian"; }
+
+# Installed by dpkg itself into an empty root, where nothing is installed: the
+# dependencies are this system's, which apt has just found complete.
 radice="$cartella_prova/radice"
-dpkg-deb -x "$deb" "$radice"
+mkdir -p "$radice/var/lib/dpkg/info" "$radice/var/lib/dpkg/updates"
+touch "$radice/var/lib/dpkg/status"
+dpkg --root="$radice" --force-depends -i "$deb" >"$cartella_prova/dpkg.txt" 2>&1 ||
+    { cat "$cartella_prova/dpkg.txt" >&2; exit 1; }
+
+comando=$(trova "$radice" "$percorso_debian" solvintra)
+[[ $comando == /usr/games/solvintra ]] || sbaglio "on Debian's PATH solvintra is '$comando', not /usr/games/solvintra"
+[[ $(readlink -f "$radice/usr/games/solvintra") == $(readlink -f "$radice/usr/lib/solvintra/solvintra") ]] ||
+    sbaglio "/usr/games/solvintra does not lead to /usr/lib/solvintra/solvintra"
+voce=$(trova "$radice" "$dati_xdg" applications/org.example.solvintra.desktop)
+[[ -n $voce ]] || sbaglio "no menu entry where the desktop looks for one"
+controlla_voce_menu "$radice$voce" "$radice/usr/games" "$radice/usr/share"
+
+# The compressed files as Debian wants them: gzip -9 without a name or a time,
+# so that the same sources give the same package.
+for compresso in usr/share/man/man6/solvintra.6.gz usr/share/doc/solvintra/changelog.gz; do
+    read -r segni t1 t2 t3 t4 livello < <(od -An -tu1 -j3 -N6 "$radice/$compresso")
+    ((segni & 8 || t1 + t2 + t3 + t4 || livello != 2)) &&
+        sbaglio "$compresso: not gzip -9n (flags $segni, time $t1 $t2 $t3 $t4, level $livello)"
+done
+# A changelog dpkg can read, whose latest entry is this version.
+zcat "$radice/usr/share/doc/solvintra/changelog.gz" >"$cartella_prova/changelog"
+[[ $(dpkg-parsechangelog -l "$cartella_prova/changelog" -S Version 2>&1) == "$versione" ]] ||
+    sbaglio "the changelog's latest entry is not $versione"
+
+# The manual page: found by man in section 6, rendered without a warning, and
+# it names the statistics file and every file the game reads.
+pagina=$(man -M "$radice/usr/share/man" -w solvintra 2>&1)
+[[ $pagina == "$radice/usr/share/man/man6/solvintra.6.gz" ]] || sbaglio "man -w solvintra gives '$pagina'"
+avvisi=$(avvisi_man "$pagina")
+[[ -z $avvisi ]] || sbaglio "man -l warns: $avvisi"
+testo=$(testo_man "$pagina")
+for parola in 'SOLVINTRA(6)' 'solvintra - patience game' 'takes no options' \
+    SolvintraBrask/SolvintraBrask.ini '00.bmp to 39.bmp' \
+    $(file_immagini | tr ' ' '\n' | grep -v '^[0-9][0-9]\.bmp$'); do
+    [[ $testo == *"$parola"* ]] || sbaglio "the manual page does not say '$parola'"
+done
+# The same rendering must notice a broken page, or it proves nothing.
+printf '.TH SOLVINTRA 6\n.SH NAME\nsolvintra \\- x\n.NONESISTE\n' >"$cartella_prova/rotta.6"
+[[ -n $(avvisi_man "$cartella_prova/rotta.6") ]] ||
+    sbaglio "man -l gives no warning even for an undefined macro"
+
 avvia_display
-prova_avvio "$radice/usr/bin/solvintra" "$cartella_prova/altrove" ||
+prova_avvio "$radice/usr/games/solvintra" "$cartella_prova/altrove" ||
     sbaglio "the packaged game did not show its table"
 
 ((fallito == 0)) && echo "package $(basename "$deb") checked"

@@ -1,9 +1,9 @@
-#include "tfotografia.h"
+#include "tistantanea.h"
 
-#include "violazione.h"
+#include "tviolazione.h"
 
-TFotografia TFotografia::Di(const TPartita& partita) {
-    TFotografia foto;
+TIstantanea TIstantanea::Di(const TPartita& partita) {
+    TIstantanea foto;
     for (std::int16_t p = 0; p < NumeroPozzi; ++p) {
         const TPozzo& pozzo = partita.Pozzi[p];
         Pretendi(pozzo.NumeroCarte >= 0 && pozzo.NumeroCarte <= NumeroCarteMazzo,
@@ -20,6 +20,6 @@ TFotografia TFotografia::Di(const TPartita& partita) {
     return foto;
 }
 
-bool TFotografia::StessiPozzi(const TFotografia& altra) const {
+bool TIstantanea::StessiPozzi(const TIstantanea& altra) const {
     return quante == altra.quante && pozzi == altra.pozzi;
 }

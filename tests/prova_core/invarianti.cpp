@@ -1,7 +1,7 @@
 #include "invarianti.h"
 
 #include "tpartita.h"
-#include "violazione.h"
+#include "tviolazione.h"
 
 #include <array>
 
@@ -42,6 +42,22 @@ void VerificaAngoli(const TPartita& partita) {
     Pretendi(assi == partita.AngoloCorrente, "every open corner holds an ace");
 }
 
+// What undo would take back is still there, and whatever can be undone can
+// also be played again from the deal.
+void VerificaMenu(const TPartita& partita) {
+    const TUltimaMossa& mossa = partita.UltimaMossa;
+    if (partita.AnnullaAbilitato) {
+        Pretendi(mossa.MossaCarta >= 0 && mossa.MossaCarta < NumeroCarteMazzo &&
+                     mossa.MossaA >= 0 && mossa.MossaA < NumeroPozzi &&
+                     partita.Pozzi[mossa.MossaA].UltimaCarta() == &partita.Carte[mossa.MossaCarta],
+                 "the move undo would take back tops its pile");
+    }
+    Pretendi(!partita.AnnullaAbilitato || partita.RicominciaAbilitato,
+             "what can be undone can be restarted");
+    Pretendi(!partita.PartitaIniziata || partita.RicominciaAbilitato,
+             "a game in progress can be restarted");
+}
+
 } // namespace
 
 void VerificaCollocazione(const TPartita& partita) {
@@ -66,6 +82,7 @@ void VerificaCollocazione(const TPartita& partita) {
         Pretendi(vista[carta.numero] || carta.pozzo == -1, "a card on no pile names none");
     }
     Pretendi(partita.CartaAttiva == -1, "no card is held between gestures");
+    VerificaMenu(partita);
 }
 
 void VerificaRegole(const TPartita& partita) {
