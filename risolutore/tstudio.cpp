@@ -1,11 +1,14 @@
 #include "tstudio.h"
 
+#include "tsequenza.h"
+
 #include <algorithm>
 #include <chrono>
 
-TStudio::TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti)
+TStudio::TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
+                 bool soluzioni)
     : primo(primo), ultimo(ultimo), numeroFili(std::max(fili, 1u)), limiti(limiti),
-      prossimo(primo) {}
+      soluzioni(soluzioni), prossimo(primo) {}
 
 TStudio::~TStudio() {
     Ferma();
@@ -54,7 +57,8 @@ void TStudio::Lavora() {
                          risposta.posizioni,
                          risposta.tentativi,
                          static_cast<std::uint32_t>(risposta.mosse.size()),
-                         durata.count()};
+                         durata.count(),
+                         soluzioni ? TSequenza::Scrivi(risposta.mosse) : std::string()};
         {
             std::lock_guard blocco(guardia);
             righe.push_back(riga);

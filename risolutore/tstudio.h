@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -17,13 +18,15 @@ struct TRiga {
     int tentativi = 0;
     std::uint32_t passi = 0; // steps of the win, turns included
     double secondi = 0;
+    std::string soluzione; // TSequenza, when asked for
 };
 
 // Many deals on several threads: each thread takes the next seed, solves it
 // and hands back its row. Knows seeds, threads and figures, not the game.
 class TStudio {
 public:
-    TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti);
+    TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
+            bool soluzioni = false);
     ~TStudio();
     TStudio(const TStudio&) = delete;
     TStudio& operator=(const TStudio&) = delete;
@@ -47,6 +50,7 @@ private:
     const std::uint64_t ultimo;
     const unsigned numeroFili;
     const TLimiti limiti;
+    const bool soluzioni;
     std::atomic<std::uint64_t> prossimo;
     std::atomic<std::uint64_t> decise{0};
     std::atomic<std::uint64_t> posizioni{0};

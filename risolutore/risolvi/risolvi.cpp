@@ -114,7 +114,7 @@ int Studia(const TOpzioni& opzioni) {
     std::signal(SIGINT, SuInterruzione);
     const unsigned fili =
         opzioni.fili ? opzioni.fili : std::max(1u, std::thread::hardware_concurrency());
-    TStudio studio(opzioni.primo, opzioni.ultimo, fili, opzioni.limiti);
+    TStudio studio(opzioni.primo, opzioni.ultimo, fili, opzioni.limiti, opzioni.soluzioni);
     const auto inizio = std::chrono::steady_clock::now();
     studio.Avvia();
     while (!studio.Finito()) {
@@ -129,11 +129,13 @@ int Studia(const TOpzioni& opzioni) {
     std::fputc('\n', stderr);
     const std::vector<TRiga> righe = studio.Righe();
     std::FILE* file = uscita.File();
-    std::fprintf(file, "partita,esito,posizioni,tentativi,passi,secondi\n");
+    std::fprintf(file, "partita,esito,posizioni,tentativi,passi,secondi%s\n",
+                 opzioni.soluzioni ? ",soluzione" : "");
     for (const TRiga& riga : righe) {
-        std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f\n", static_cast<unsigned long long>(riga.seme),
-                     NomeEsito(riga.esito), static_cast<unsigned long long>(riga.posizioni),
-                     riga.tentativi, riga.passi, riga.secondi);
+        std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f%s%s\n",
+                     static_cast<unsigned long long>(riga.seme), NomeEsito(riga.esito),
+                     static_cast<unsigned long long>(riga.posizioni), riga.tentativi, riga.passi,
+                     riga.secondi, opzioni.soluzioni ? "," : "", riga.soluzione.c_str());
     }
     if (!uscita.Chiudi(errore)) {
         return Errore(errore);

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int OpzionePrimo = 1000;
+constexpr int OpzioneSoluzioni = 1001;
 constexpr std::uint64_t MassimoFili = 1024;
 
 std::uint64_t Numero(std::string_view testo, const char* cosa) {
@@ -50,6 +51,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"fili", required_argument, nullptr, 'j'},
         {"posizioni", required_argument, nullptr, 'p'},
         {"primo-tentativo", required_argument, nullptr, OpzionePrimo},
+        {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -79,6 +81,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         case OpzionePrimo:
             opzioni.limiti.primoTentativo = Positivo(optarg, "primo tentativo");
+            break;
+        case OpzioneSoluzioni:
+            opzioni.soluzioni = true;
             break;
         case 'h':
             opzioni.aiuto = true;
@@ -121,6 +126,9 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            resta ignota (predefinito: 16000000)
       --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
                            tentativo ne ha il doppio (predefinito: 2000)
+      --soluzioni          aggiunge a ogni riga la vincita in breve: due
+                           caratteri per passo, la carta (0-9, A-Z, a-d) e il
+                           mucchio di arrivo (0-9, A-N), o '*' per scoprirla
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 

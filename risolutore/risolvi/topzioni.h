@@ -14,6 +14,7 @@ struct TOpzioni {
     std::string uscita;      // CSV file; empty: standard output
     unsigned fili = 0;       // 0: every core
     TLimiti limiti;
+    bool soluzioni = false; // a CSV column with each win, short
     bool aiuto = false;
     bool versione = false;
 
