@@ -1,6 +1,7 @@
 #include "tstudio.h"
 
 #include "tsequenza.h"
+#include "tverifica.h"
 
 #include <algorithm>
 #include <chrono>
@@ -62,6 +63,9 @@ void TStudio::Lavora() {
         {
             std::lock_guard blocco(guardia);
             righe.push_back(riga);
+        }
+        if (risposta.esito == TEsito::Vinta && !RigiocaVinta(seme, risposta.mosse)) {
+            ++smentite;
         }
         posizioni += risposta.posizioni;
         ++decise;

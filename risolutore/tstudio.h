@@ -21,8 +21,9 @@ struct TRiga {
     std::string soluzione; // TSequenza, when asked for
 };
 
-// Many deals on several threads: each thread takes the next seed, solves it
-// and hands back its row. Knows seeds, threads and figures, not the game.
+// Many deals on several threads: each thread takes the next seed, solves it,
+// has the game replay a win, and hands back its row. Knows seeds, threads and figures, not the
+// game.
 class TStudio {
 public:
     TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
@@ -40,6 +41,8 @@ public:
     std::uint64_t Totale() const { return ultimo - primo + 1; }
     std::uint64_t Decise() const { return decise; }
     std::uint64_t Posizioni() const { return posizioni; }
+    // Wins the game itself would not replay: any is a fault of the solver.
+    std::uint64_t Smentite() const { return smentite; }
     // The rows decided so far, by seed.
     std::vector<TRiga> Righe();
 
@@ -54,6 +57,7 @@ private:
     std::atomic<std::uint64_t> prossimo;
     std::atomic<std::uint64_t> decise{0};
     std::atomic<std::uint64_t> posizioni{0};
+    std::atomic<std::uint64_t> smentite{0};
     std::atomic<unsigned> attivi{0};
     std::atomic<bool> fermo{false};
     std::mutex guardia;

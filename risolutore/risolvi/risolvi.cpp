@@ -4,12 +4,14 @@
 #include "tstampa.h"
 #include "tstudio.h"
 #include "tuscita.h"
+#include "tverifica.h"
 #include "wilson.h"
 
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -51,6 +53,10 @@ int RisolviUna(const TOpzioni& opzioni) {
     const TRisposta risposta = risolutore.Risolvi(stato);
     std::printf("Partita %llu\n\n%s\n", static_cast<unsigned long long>(opzioni.primo),
                 TStampa::Tavolo(stato).c_str());
+    if (risposta.esito == TEsito::Vinta && !RigiocaVinta(opzioni.primo, risposta.mosse)) {
+        std::fprintf(stderr, "solvintra-risolvi: il gioco non rigioca la vincita trovata\n");
+        return EXIT_FAILURE;
+    }
     switch (risposta.esito) {
     case TEsito::Vinta:
         std::printf("Vinta in %zu passi:\n%s", risposta.mosse.size(),
@@ -141,6 +147,11 @@ int Studia(const TOpzioni& opzioni) {
         return Errore(errore);
     }
     ScriviRiepilogo(stdout, righe, studio.Totale());
+    if (studio.Smentite() > 0) {
+        std::fprintf(stderr, "solvintra-risolvi: %llu vincite non rigiocate dal gioco\n",
+                     static_cast<unsigned long long>(studio.Smentite()));
+        return EXIT_FAILURE;
+    }
     return interruzione ? Interrotto : 0;
 }
 

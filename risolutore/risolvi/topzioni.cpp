@@ -132,7 +132,11 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 
-Stato di uscita: 0 se tutto e' andato bene, 2 per un errore negli argomenti
-o nel file di uscita, 130 se interrotto con Ctrl+C.
+Ogni vincita trovata viene rigiocata con le regole del gioco prima di
+contarla.
+
+Stato di uscita: 0 se tutto e' andato bene, 1 se il gioco non rigioca una
+vincita trovata, 2 per un errore negli argomenti o nel file di uscita, 130 se
+interrotto con Ctrl+C.
 )";
 }
