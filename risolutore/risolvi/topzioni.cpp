@@ -110,11 +110,11 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
 const char* TOpzioni::Aiuto() {
     return R"(Uso: solvintra-risolvi [OPZIONE]... PARTITA
   oppure: solvintra-risolvi [OPZIONE]... PRIMA-ULTIMA
-Risolve le partite di Solvintra: la partita numero K e' quella che il gioco
+Risolve le partite di Solvintra: la partita numero K è quella che il gioco
 distribuisce con il seme K (SOLVINTRA_SEME=K).
 
 Con una partita sola stampa il tavolo e le mosse che la vincono, oppure dice
-che la partita e' impossibile o che il limite di posizioni non e' bastato.
+che la partita è impossibile o che il limite di posizioni non è bastato.
 Con un intervallo risolve tutte le partite su tutti i processori, mostra
 l'avanzamento sullo standard error e scrive una riga CSV per partita, poi il
 riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
@@ -135,7 +135,7 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
 Ogni vincita trovata viene rigiocata con le regole del gioco prima di
 contarla.
 
-Stato di uscita: 0 se tutto e' andato bene, 1 se il gioco non rigioca una
+Stato di uscita: 0 se tutto è andato bene, 1 se il gioco non rigioca una
 vincita trovata, 2 per un errore negli argomenti o nel file di uscita, 130 se
 interrotto con Ctrl+C.
 )";
