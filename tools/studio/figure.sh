@@ -72,14 +72,16 @@ set title "Time to decide a deal (one thread, shared machine)"
 unset logscale y
 set ylabel "share of deals decided within"
 set xlabel "seconds"
+set format x "%g"
 set key bottom right
 plot "$lavoro/tempi.dat" with lines lw 2 title "all deals"
 
 set output "$cartella/passi.png"
 set title "Length of the wins found (moves and turns)"
 unset logscale x
+set logscale y
 set xlabel "steps"
-set ylabel "won deals"
+set ylabel "won deals (logarithmic)"
 set key top right
-plot "$lavoro/passi.dat" with impulses lw 2 title "won deals"
+plot "$lavoro/passi.dat" with impulses lw 1 title "won deals"
 FINE
