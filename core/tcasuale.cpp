@@ -3,14 +3,17 @@
 #include <chrono>
 #include <stdexcept>
 
-TCasuale::TCasuale() {
-    const auto seme = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::mt19937_64 generatore(static_cast<std::uint64_t>(seme));
-    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
-    sorgente = [generatore, uniforme]() mutable { return uniforme(generatore); };
-}
+TCasuale::TCasuale()
+    : TCasuale(DaSeme(static_cast<std::uint64_t>(
+          std::chrono::high_resolution_clock::now().time_since_epoch().count()))) {}
 
 TCasuale::TCasuale(Sorgente sorgente) : sorgente(std::move(sorgente)) {}
+
+TCasuale TCasuale::DaSeme(std::uint64_t seme) {
+    std::mt19937_64 generatore(seme);
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    return TCasuale([generatore, uniforme]() mutable { return uniforme(generatore); });
+}
 
 std::int16_t TCasuale::Casuale(std::int16_t n) {
     if (n <= 0) {

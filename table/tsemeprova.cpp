@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <random>
 #include <string_view>
 
 std::optional<std::uint64_t> TSemeProva::DaAmbiente() {
@@ -20,7 +19,5 @@ std::optional<std::uint64_t> TSemeProva::DaAmbiente() {
 }
 
 TCasuale TSemeProva::Generatore(std::uint64_t seme) {
-    std::mt19937_64 generatore(seme);
-    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
-    return TCasuale([generatore, uniforme]() mutable { return uniforme(generatore); });
+    return TCasuale::DaSeme(seme);
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev qt6-translations-l10n
-  libbenchmark-dev
+  libbenchmark-dev gnuplot-nox
   xvfb xauth xdotool imagemagick x11-utils
   fonts-liberation2
   clang libclang-rt-dev

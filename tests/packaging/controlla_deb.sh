@@ -40,6 +40,9 @@ dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' | sed 's
     echo ./usr/games/solvintra '->' ../lib/solvintra/solvintra
     echo ./usr/lib/solvintra/solvintra
     echo ./usr/share/man/man6/solvintra.6.gz
+    echo ./usr/games/solvintra-risolvi '->' ../lib/solvintra/solvintra-risolvi
+    echo ./usr/lib/solvintra/solvintra-risolvi
+    echo ./usr/share/man/man6/solvintra-risolvi.6.gz
     echo ./usr/share/doc/solvintra/changelog.gz
     for f in $(file_immagini); do echo "./usr/lib/solvintra/Immagini/$f"; done
     echo ./usr/share/applications/org.example.solvintra.desktop
@@ -79,7 +82,7 @@ controlla_voce_menu "$radice$voce" "$radice/usr/games" "$radice/usr/share"
 
 # The compressed files as Debian wants them: gzip -9 without a name or a time,
 # so that the same sources give the same package.
-for compresso in usr/share/man/man6/solvintra.6.gz usr/share/doc/solvintra/changelog.gz; do
+for compresso in usr/share/man/man6/solvintra.6.gz usr/share/man/man6/solvintra-risolvi.6.gz usr/share/doc/solvintra/changelog.gz; do
     read -r segni t1 t2 t3 t4 livello < <(od -An -tu1 -j3 -N6 "$radice/$compresso")
     ((segni & 8 || t1 + t2 + t3 + t4 || livello != 2)) &&
         sbaglio "$compresso: not gzip -9n (flags $segni, time $t1 $t2 $t3 $t4, level $livello)"

@@ -1,0 +1,176 @@
+// solvintra-risolvi: solves one deal and shows its moves, or a range of deals
+// on every core as a table of figures.
+#include "topzioni.h"
+#include "tstampa.h"
+#include "tstudio.h"
+#include "tuscita.h"
+#include "tverifica.h"
+#include "wilson.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace {
+
+constexpr int ErroreArgomenti = 2;
+constexpr int Interrotto = 130;
+constexpr int LarghezzaBarra = 30;
+constexpr auto IntervalloAvanzamento = std::chrono::milliseconds(500);
+
+std::atomic<bool> interruzione{false};
+
+void SuInterruzione(int) {
+    interruzione = true;
+    std::signal(SIGINT, SIG_DFL); // a second Ctrl+C ends at once
+}
+
+const char* NomeEsito(TEsito esito) {
+    switch (esito) {
+    case TEsito::Vinta:
+        return "vinta";
+    case TEsito::Impossibile:
+        return "impossibile";
+    case TEsito::Ignota:
+        break;
+    }
+    return "ignota";
+}
+
+int Errore(const std::string& messaggio) {
+    std::fprintf(stderr, "solvintra-risolvi: %s\n", messaggio.c_str());
+    return ErroreArgomenti;
+}
+
+int RisolviUna(const TOpzioni& opzioni) {
+    const TStato stato = TStato::DaSeme(opzioni.primo);
+    TRisolutore risolutore(opzioni.limiti);
+    const TRisposta risposta = risolutore.Risolvi(stato);
+    std::printf("Partita %llu\n\n%s\n", static_cast<unsigned long long>(opzioni.primo),
+                TStampa::Tavolo(stato).c_str());
+    if (risposta.esito == TEsito::Vinta && !RigiocaVinta(opzioni.primo, risposta.mosse)) {
+        std::fprintf(stderr, "solvintra-risolvi: il gioco non rigioca la vincita trovata\n");
+        return EXIT_FAILURE;
+    }
+    switch (risposta.esito) {
+    case TEsito::Vinta:
+        std::printf("Vinta in %zu passi:\n%s", risposta.mosse.size(),
+                    TStampa::Passi(risposta.mosse).c_str());
+        break;
+    case TEsito::Impossibile:
+        std::printf("Impossibile: nessuna sequenza di mosse la vince.\n");
+        break;
+    case TEsito::Ignota:
+        std::printf("Ignota: %llu posizioni non sono bastate a deciderla.\n",
+                    static_cast<unsigned long long>(risposta.posizioni));
+        break;
+    }
+    std::printf("(%llu posizioni esaminate)\n",
+                static_cast<unsigned long long>(risposta.posizioni));
+    return 0;
+}
+
+void MostraAvanzamento(const TStudio& studio, std::chrono::steady_clock::time_point inizio) {
+    const double secondi =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+    const auto decise = static_cast<double>(studio.Decise());
+    const auto totale = static_cast<double>(studio.Totale());
+    const double ritmo = secondi > 0 ? decise / secondi : 0;
+    const auto restano = static_cast<long long>(ritmo > 0 ? (totale - decise) / ritmo : 0);
+    const int piene = static_cast<int>(LarghezzaBarra * decise / totale);
+    std::fprintf(stderr,
+                 "\r[%s%s] %5.1f %%  %.0f/%.0f  %.0f partite/s  mancano %02lld:%02lld:%02lld ",
+                 std::string(piene, '#').c_str(), std::string(LarghezzaBarra - piene, '.').c_str(),
+                 100 * decise / totale, decise, totale, ritmo, restano / 3600, restano / 60 % 60,
+                 restano % 60);
+}
+
+void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint64_t richieste) {
+    std::uint64_t vinte = 0;
+    std::uint64_t ignote = 0;
+    for (const TRiga& riga : righe) {
+        vinte += riga.esito == TEsito::Vinta;
+        ignote += riga.esito == TEsito::Ignota;
+    }
+    const std::uint64_t n = righe.size();
+    const TIntervallo perse = IntervalloWilson(vinte, n);
+    const TIntervallo vincenti = IntervalloWilson(vinte + ignote, n);
+    std::fprintf(file,
+                 "# decise %llu di %llu: vinte %llu, impossibili %llu, ignote %llu\n"
+                 "# vincibili %.4f %% (95 %% Wilson, ignote perse: %.4f - %.4f %%; "
+                 "ignote vinte: %.4f - %.4f %%)\n",
+                 static_cast<unsigned long long>(n), static_cast<unsigned long long>(richieste),
+                 static_cast<unsigned long long>(vinte),
+                 static_cast<unsigned long long>(n - vinte - ignote),
+                 static_cast<unsigned long long>(ignote), n ? 100.0 * vinte / n : 0.0,
+                 100 * perse.basso, 100 * perse.alto, 100 * vincenti.basso, 100 * vincenti.alto);
+}
+
+int Studia(const TOpzioni& opzioni) {
+    TUscita uscita;
+    std::string errore;
+    if (!uscita.Apri(opzioni.uscita, errore)) {
+        return Errore(errore);
+    }
+    std::signal(SIGINT, SuInterruzione);
+    const unsigned fili =
+        opzioni.fili ? opzioni.fili : std::max(1u, std::thread::hardware_concurrency());
+    TStudio studio(opzioni.primo, opzioni.ultimo, fili, opzioni.limiti, opzioni.soluzioni);
+    const auto inizio = std::chrono::steady_clock::now();
+    studio.Avvia();
+    while (!studio.Finito()) {
+        if (interruzione) {
+            studio.Ferma();
+        }
+        MostraAvanzamento(studio, inizio);
+        std::this_thread::sleep_for(IntervalloAvanzamento);
+    }
+    studio.Attendi();
+    MostraAvanzamento(studio, inizio);
+    std::fputc('\n', stderr);
+    const std::vector<TRiga> righe = studio.Righe();
+    std::FILE* file = uscita.File();
+    std::fprintf(file, "partita,esito,posizioni,tentativi,passi,secondi%s\n",
+                 opzioni.soluzioni ? ",soluzione" : "");
+    for (const TRiga& riga : righe) {
+        std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f%s%s\n",
+                     static_cast<unsigned long long>(riga.seme), NomeEsito(riga.esito),
+                     static_cast<unsigned long long>(riga.posizioni), riga.tentativi, riga.passi,
+                     riga.secondi, opzioni.soluzioni ? "," : "", riga.soluzione.c_str());
+    }
+    if (!uscita.Chiudi(errore)) {
+        return Errore(errore);
+    }
+    ScriviRiepilogo(stdout, righe, studio.Totale());
+    if (studio.Smentite() > 0) {
+        std::fprintf(stderr, "solvintra-risolvi: %llu vincite non rigiocate dal gioco\n",
+                     static_cast<unsigned long long>(studio.Smentite()));
+        return EXIT_FAILURE;
+    }
+    return interruzione ? Interrotto : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TOpzioni opzioni;
+    try {
+        opzioni = TOpzioni::Leggi(argc, argv);
+    } catch (const std::invalid_argument& e) {
+        return Errore(e.what());
+    }
+    if (opzioni.aiuto) {
+        std::fputs(TOpzioni::Aiuto(), stdout);
+        return 0;
+    }
+    if (opzioni.versione) {
+        std::printf("solvintra-risolvi %s\n", SOLVINTRA_VERSIONE);
+        return 0;
+    }
+    return opzioni.intervallo ? Studia(opzioni) : RisolviUna(opzioni);
+}

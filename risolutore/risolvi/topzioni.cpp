@@ -1,0 +1,142 @@
+#include "topzioni.h"
+
+#include <charconv>
+#include <getopt.h>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+constexpr int OpzionePrimo = 1000;
+constexpr int OpzioneSoluzioni = 1001;
+constexpr std::uint64_t MassimoFili = 1024;
+
+std::uint64_t Numero(std::string_view testo, const char* cosa) {
+    std::uint64_t valore = 0;
+    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    if (testo.empty() || errore != std::errc() || fine != testo.data() + testo.size()) {
+        throw std::invalid_argument(std::string(cosa) + " non valido: '" + std::string(testo) +
+                                    "'");
+    }
+    return valore;
+}
+
+std::uint64_t Positivo(std::string_view testo, const char* cosa) {
+    const std::uint64_t valore = Numero(testo, cosa);
+    if (valore == 0) {
+        throw std::invalid_argument(std::string(cosa) + " deve essere maggiore di zero");
+    }
+    return valore;
+}
+
+void LeggiPartite(TOpzioni& opzioni, std::string_view testo) {
+    const std::size_t trattino = testo.find('-');
+    if (trattino == std::string_view::npos) {
+        opzioni.primo = opzioni.ultimo = Numero(testo, "numero di partita");
+        return;
+    }
+    opzioni.intervallo = true;
+    opzioni.primo = Numero(testo.substr(0, trattino), "intervallo");
+    opzioni.ultimo = Numero(testo.substr(trattino + 1), "intervallo");
+    if (opzioni.ultimo < opzioni.primo) {
+        throw std::invalid_argument("intervallo vuoto: '" + std::string(testo) + "'");
+    }
+}
+
+} // namespace
+
+TOpzioni TOpzioni::Leggi(int argc, char** argv) {
+    static const option lunghe[] = {
+        {"uscita", required_argument, nullptr, 'o'},
+        {"fili", required_argument, nullptr, 'j'},
+        {"posizioni", required_argument, nullptr, 'p'},
+        {"primo-tentativo", required_argument, nullptr, OpzionePrimo},
+        {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
+        {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},
+        {nullptr, 0, nullptr, 0},
+    };
+    TOpzioni opzioni;
+    opterr = 0; // the messages are ours, on one line
+    optind = 1;
+    int scelta = 0;
+    while ((scelta = getopt_long(argc, argv, ":o:j:p:hV", lunghe, nullptr)) != -1) {
+        switch (scelta) {
+        case 'o':
+            opzioni.uscita = optarg;
+            if (opzioni.uscita.empty()) {
+                throw std::invalid_argument("file di uscita vuoto");
+            }
+            break;
+        case 'j': {
+            const std::uint64_t fili = Positivo(optarg, "numero di fili");
+            if (fili > MassimoFili) {
+                throw std::invalid_argument("troppi fili: " + std::string(optarg));
+            }
+            opzioni.fili = static_cast<unsigned>(fili);
+            break;
+        }
+        case 'p':
+            opzioni.limiti.posizioni = Positivo(optarg, "limite di posizioni");
+            break;
+        case OpzionePrimo:
+            opzioni.limiti.primoTentativo = Positivo(optarg, "primo tentativo");
+            break;
+        case OpzioneSoluzioni:
+            opzioni.soluzioni = true;
+            break;
+        case 'h':
+            opzioni.aiuto = true;
+            return opzioni;
+        case 'V':
+            opzioni.versione = true;
+            return opzioni;
+        case ':':
+            throw std::invalid_argument(std::string("l'opzione '") + argv[optind - 1] +
+                                        "' vuole un valore");
+        default:
+            throw std::invalid_argument(std::string("opzione sconosciuta: '") + argv[optind - 1] +
+                                        "'");
+        }
+    }
+    if (argc - optind != 1) {
+        throw std::invalid_argument(argc == optind ? "manca la partita (un numero o PRIMA-ULTIMA)"
+                                                   : "una sola partita o un solo intervallo");
+    }
+    LeggiPartite(opzioni, argv[optind]);
+    return opzioni;
+}
+
+const char* TOpzioni::Aiuto() {
+    return R"(Uso: solvintra-risolvi [OPZIONE]... PARTITA
+  oppure: solvintra-risolvi [OPZIONE]... PRIMA-ULTIMA
+Risolve le partite di Solvintra: la partita numero K è quella che il gioco
+distribuisce con il seme K (SOLVINTRA_SEME=K).
+
+Con una partita sola stampa il tavolo e le mosse che la vincono, oppure dice
+che la partita è impossibile o che il limite di posizioni non è bastato.
+Con un intervallo risolve tutte le partite su tutti i processori, mostra
+l'avanzamento sullo standard error e scrive una riga CSV per partita, poi il
+riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
+
+  -o, --uscita=FILE        scrive le righe CSV in FILE invece che sullo
+                           standard output
+  -j, --fili=N             usa N fili (predefinito: tutti i processori)
+  -p, --posizioni=N        posizioni al massimo per partita, poi la partita
+                           resta ignota (predefinito: 16000000)
+      --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
+                           tentativo ne ha il doppio (predefinito: 2000)
+      --soluzioni          aggiunge a ogni riga la vincita in breve: due
+                           caratteri per passo, la carta (0-9, A-Z, a-d) e il
+                           mucchio di arrivo (0-9, A-N), o '*' per scoprirla
+  -h, --help               mostra questo aiuto ed esce
+  -V, --version            mostra la versione ed esce
+
+Ogni vincita trovata viene rigiocata con le regole del gioco prima di
+contarla.
+
+Stato di uscita: 0 se tutto è andato bene, 1 se il gioco non rigioca una
+vincita trovata, 2 per un errore negli argomenti o nel file di uscita, 130 se
+interrotto con Ctrl+C.
+)";
+}

@@ -1,0 +1,54 @@
+#include "tuscita.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+TUscita::~TUscita() {
+    if (file != nullptr && file != stdout) {
+        std::fclose(file);
+        std::remove(provvisorio.c_str());
+    }
+}
+
+bool TUscita::Apri(const std::string& destinazione, std::string& errore) {
+    percorso = destinazione;
+    if (percorso.empty()) {
+        file = stdout;
+        return true;
+    }
+    std::vector<char> modello(percorso.begin(), percorso.end());
+    const char coda[] = ".XXXXXX";
+    modello.insert(modello.end(), coda, coda + sizeof coda);
+    const int descrittore = mkstemp(modello.data());
+    if (descrittore < 0) {
+        errore = percorso + ": " + std::strerror(errno);
+        return false;
+    }
+    provvisorio = modello.data();
+    file = fdopen(descrittore, "w");
+    if (file == nullptr) {
+        errore = percorso + ": " + std::strerror(errno);
+        close(descrittore);
+        std::remove(provvisorio.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool TUscita::Chiudi(std::string& errore) {
+    if (file == stdout) {
+        return std::fflush(stdout) == 0;
+    }
+    const bool scritto = std::ferror(file) == 0;
+    const bool chiuso = std::fclose(file) == 0;
+    file = nullptr;
+    if (!scritto || !chiuso || std::rename(provvisorio.c_str(), percorso.c_str()) != 0) {
+        errore = percorso + ": " + std::strerror(errno);
+        std::remove(provvisorio.c_str());
+        return false;
+    }
+    return true;
+}

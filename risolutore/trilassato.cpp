@@ -1,0 +1,174 @@
+#include "trilassato.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Dieci = TStato::ValoriPerSeme;
+
+} // namespace
+
+std::size_t TRilassato::THash::operator()(const TImpronta& impronta) const {
+    std::uint64_t h = 0;
+    for (const std::uint32_t pozzo : impronta) {
+        h = (h ^ pozzo) * 0x9e3779b97f4a7c15ull;
+    }
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
+bool TRilassato::PuoNuocere(const TStato& stato, const TMossa& mossa) {
+    if (mossa.scopri || TStato::Angolo(mossa.a)) {
+        return false;
+    }
+    if (TStato::Angolo(mossa.da)) {
+        return true; // a move back from a corner is no move of the relaxed game
+    }
+    if (stato.Cima(mossa.a) < 0) {
+        return stato.Coperta(mossa.da) >= 0; // a ten: only leaving a face-down card is a choice
+    }
+    return stato.Base(mossa.a) == stato.Cima(mossa.a); // onto a lone card
+}
+
+bool TRilassato::Perduta(const TStato& stato) {
+    TTavolo tavolo;
+    int i = 0;
+    for (int p = 0; p < TStato::Pozzi; ++p) {
+        if (TStato::Angolo(p)) {
+            if (stato.Cima(p) >= 0) {
+                const int valore = TStato::Valore(stato.Cima(p));
+                tavolo.altezza[TStato::Seme(stato.Cima(p))] = static_cast<std::int8_t>(valore);
+                tavolo.suiAngoli += valore;
+            }
+            continue;
+        }
+        tavolo.coperta[i] = static_cast<std::int8_t>(stato.Coperta(p));
+        tavolo.base[i] = static_cast<std::int8_t>(stato.Base(p));
+        if (stato.Cima(p) >= 0) {
+            tavolo.Copri(i, stato.Cima(p));
+        } else {
+            tavolo.cima[i] = -1;
+        }
+        ++i;
+    }
+    passi = 0;
+    return Vincibile(tavolo) == TVerdetto::Persa;
+}
+
+TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
+    tavolo.GiocaForzate();
+    if (tavolo.suiAngoli == TStato::Carte) {
+        return TVerdetto::Vinta;
+    }
+    const TImpronta impronta = tavolo.Impronta();
+    if (const auto nota = esiti.find(impronta); nota != esiti.end()) {
+        return nota->second ? TVerdetto::Vinta : TVerdetto::Persa;
+    }
+    if (++passi > PassiMassimi) {
+        return TVerdetto::Ignoto;
+    }
+    TVerdetto verdetto = TVerdetto::Persa;
+    for (int i = 0; i < PozziTavolo && verdetto != TVerdetto::Vinta; ++i) {
+        TTavolo scelta = tavolo;
+        if (scelta.LiberaDieci(i) || (scelta.cima[i] >= 0 && scelta.Accoda(i, true))) {
+            const TVerdetto figlia = Vincibile(scelta);
+            verdetto = figlia == TVerdetto::Vinta ? figlia : std::min(verdetto, figlia);
+        }
+    }
+    if (verdetto != TVerdetto::Ignoto) {
+        esiti.emplace(impronta, verdetto == TVerdetto::Vinta);
+    }
+    return verdetto;
+}
+
+void TRilassato::TTavolo::GiocaForzate() {
+    bool mosso = true;
+    while (mosso) {
+        mosso = false;
+        for (int i = 0; i < PozziTavolo; ++i) {
+            while (GiocaForzata(i)) {
+                mosso = true;
+            }
+        }
+    }
+}
+
+bool TRilassato::TTavolo::GiocaForzata(int i) {
+    if (cima[i] < 0) {
+        if (coperta[i] < 0) {
+            return false;
+        }
+        base[i] = coperta[i];
+        Copri(i, coperta[i]);
+        coperta[i] = -1;
+        return true;
+    }
+    return MandaAdAngolo(i) || Accoda(i, false);
+}
+
+bool TRilassato::TTavolo::MandaAdAngolo(int i) {
+    const int carta = cima[i];
+    const int seme = TStato::Seme(carta);
+    if (TStato::Valore(carta) != altezza[seme] + 1) {
+        return false;
+    }
+    ++altezza[seme];
+    ++suiAngoli;
+    if (base[i] == carta) {
+        Libera(i);
+    } else {
+        Copri(i, carta + 1);
+    }
+    return true;
+}
+
+// A lone card onto the next higher card of its suit; onto a lone card only
+// when asked, since that card then stays where it is.
+bool TRilassato::TTavolo::Accoda(int i, bool ancheSolitaria) {
+    const int carta = cima[i];
+    if (base[i] != carta || TStato::Valore(carta) == Dieci) {
+        return false;
+    }
+    const int j = pozzoDi[carta + 1];
+    if (cima[j] != carta + 1 || (!ancheSolitaria && base[j] == cima[j])) {
+        return false;
+    }
+    Copri(j, carta);
+    Libera(i);
+    return true;
+}
+
+void TRilassato::TTavolo::Copri(int i, int carta) {
+    cima[i] = static_cast<std::int8_t>(carta);
+    pozzoDi[carta] = static_cast<std::int8_t>(i);
+}
+
+void TRilassato::TTavolo::Libera(int i) {
+    base[i] = cima[i] = -1;
+}
+
+// The lone ten on a face-down card to an empty pile, when there is one.
+bool TRilassato::TTavolo::LiberaDieci(int i) {
+    const int dieci = cima[i];
+    if (coperta[i] < 0 || dieci < 0 || base[i] != dieci || TStato::Valore(dieci) != Dieci) {
+        return false;
+    }
+    for (int j = 0; j < PozziTavolo; ++j) {
+        if (coperta[j] < 0 && cima[j] < 0) {
+            base[j] = static_cast<std::int8_t>(dieci);
+            Copri(j, dieci);
+            Libera(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+TRilassato::TImpronta TRilassato::TTavolo::Impronta() const {
+    TImpronta impronta{};
+    for (int i = 0; i < PozziTavolo; ++i) {
+        impronta[i] = std::uint32_t(std::uint8_t(coperta[i])) << 16 |
+                      std::uint32_t(std::uint8_t(base[i])) << 8 | std::uint8_t(cima[i]);
+    }
+    std::sort(impronta.begin(), impronta.end());
+    return impronta;
+}

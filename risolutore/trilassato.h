@@ -1,0 +1,62 @@
+#pragma once
+
+#include "tstato.h"
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+
+// The game without the path rule. Every real move is a move here too, so a
+// position lost here is lost for real. Where a pile lies stops mattering, and
+// most moves become forced: a card going to its corner, turning up a lone
+// face-down card and a lone card joining a run of two or more never hurt. Only
+// a lone card joining another lone card (which then can no longer move) and a
+// ten leaving a face-down card for an empty pile are choices. Every move is a
+// step forward, so the answers are kept for the whole deal.
+class TRilassato {
+public:
+    // True when not even the game without paths can be won from here.
+    bool Perduta(const TStato& stato);
+    // Whether the move, about to be made, can lose a won relaxed game: the
+    // others leave it won, so the test can be skipped after them.
+    static bool PuoNuocere(const TStato& stato, const TMossa& mossa);
+    // Forgets the answers: a new deal.
+    void Svuota() { esiti.clear(); }
+    std::size_t Note() const { return esiti.size(); }
+
+private:
+    static constexpr int PozziTavolo = 20;
+    static constexpr int Semi = 4;
+    using TImpronta = std::array<std::uint32_t, PozziTavolo>;
+    struct THash {
+        std::size_t operator()(const TImpronta& impronta) const;
+    };
+
+    // Per table pile: the face-down card and the run from its bottom to its top.
+    struct TTavolo {
+        std::array<std::int8_t, PozziTavolo> coperta{};
+        std::array<std::int8_t, PozziTavolo> base{};
+        std::array<std::int8_t, PozziTavolo> cima{};
+        std::array<std::int8_t, TStato::Carte> pozzoDi{}; // of a top card; stale for the others
+        std::array<std::int8_t, Semi> altezza{};          // cards of each suit on a corner
+        int suiAngoli = 0;
+
+        void GiocaForzate();
+        bool GiocaForzata(int i); // one forced move from pile i
+        bool MandaAdAngolo(int i);
+        bool Accoda(int i, bool ancheSolitaria);
+        void Copri(int i, int carta); // `carta` becomes the top of pile i
+        void Libera(int i);
+        bool LiberaDieci(int i);
+        TImpronta Impronta() const; // the piles in a fixed order
+    };
+
+    // Ignoto: the search of the relaxed game gave up, so nothing is pruned.
+    enum class TVerdetto { Ignoto, Persa, Vinta };
+    TVerdetto Vincibile(TTavolo tavolo);
+
+    static constexpr int PassiMassimi = 64; // positions of the relaxed game per question
+
+    std::unordered_map<TImpronta, bool, THash> esiti;
+    int passi = 0;
+};

@@ -1,0 +1,165 @@
+#include "trisolutore.h"
+
+#include "trilassato.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int Classi = 3; // to a corner, uncovering a face-down card, the rest
+constexpr int ClasseAngolo = 0;
+constexpr int ClasseScopre = 1;
+constexpr int ClasseAltra = 2;
+constexpr std::uint32_t SemeMescolatore = 20261207;
+constexpr std::uint64_t Controllo = 4096; // positions between looks at the stop flag
+
+} // namespace
+
+TRisolutore::TRisolutore(TLimiti limiti) : limiti(limiti) {}
+
+TRisposta TRisolutore::Risolvi(const TStato& partenza) {
+    TRisposta risposta;
+    mescolatore.seed(SemeMescolatore);
+    rilassato.Svuota();
+    std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
+    while (risposta.posizioni < limiti.posizioni && !Fermato()) {
+        quota = std::min(quota, limiti.posizioni - risposta.posizioni);
+        TStato stato = partenza;
+        posizioni = 0;
+        const TFine fine = Tenta(stato, quota, risposta.tentativi);
+        risposta.posizioni += posizioni;
+        ++risposta.tentativi;
+        if (fine == TFine::Vinta) {
+            risposta.esito = TEsito::Vinta;
+            Soluzione(risposta.mosse);
+            return risposta;
+        }
+        if (fine == TFine::Esaurita) {
+            risposta.esito = TEsito::Impossibile;
+            return risposta;
+        }
+        quota *= 2;
+    }
+    return risposta;
+}
+
+TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int tentativo) {
+    visti.Prepara(quota);
+    mosse.clear();
+    pila.clear();
+    pila.push_back({});
+    // A lone face-down card is turned up at once: that can only open ways.
+    iniziali.clear();
+    for (int p = 0; p < TStato::Pozzi; ++p) {
+        if (stato.Cima(p) < 0 && stato.Coperta(p) >= 0) {
+            const auto pozzo = static_cast<std::int8_t>(p);
+            iniziali.push_back({static_cast<std::int8_t>(stato.Coperta(p)), pozzo, pozzo, true});
+            stato.Esegui(iniziali.back());
+        }
+    }
+    if (!Apri(stato, tentativo, true)) {
+        return stato.Vinta() ? TFine::Vinta : TFine::Esaurita;
+    }
+    while (!pila.empty()) {
+        TLivello& livello = pila.back();
+        if (livello.prossima == mosse.size()) {
+            Risali(stato);
+            continue;
+        }
+        const TMossa mossa = mosse[livello.prossima++];
+        const bool prova = TRilassato::PuoNuocere(stato, mossa);
+        Scendi(stato, mossa);
+        if (stato.Vinta()) {
+            return TFine::Vinta;
+        }
+        if (visti.Quante() >= quota || (posizioni % Controllo == 0 && Fermato())) {
+            return TFine::Interrotta;
+        }
+        if (!Apri(stato, tentativo, prova)) {
+            Risali(stato);
+        }
+    }
+    return TFine::Esaurita;
+}
+
+bool TRisolutore::Fermato() const {
+    return limiti.fermo != nullptr && limiti.fermo->load(std::memory_order_relaxed);
+}
+
+bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
+    if (!visti.Inserisci(stato.Chiave())) {
+        return false;
+    }
+    ++posizioni;
+    if (stato.Vinta() || (prova && rilassato.Perduta(stato))) {
+        return false;
+    }
+    const std::size_t inizio = mosse.size();
+    pila.back().inizio = pila.back().prossima = inizio;
+    stato.MosseLegali(mosse);
+    Ordina(stato, inizio, tentativo);
+    return true;
+}
+
+void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo) {
+    auto classe = [&stato](const TMossa& m) {
+        if (TStato::Angolo(m.a)) {
+            return ClasseAngolo;
+        }
+        const bool scopre =
+            !TStato::Angolo(m.da) && stato.Coperta(m.da) >= 0 && stato.Base(m.da) == m.carta;
+        return scopre ? ClasseScopre : ClasseAltra;
+    };
+    const auto primo = mosse.begin() + static_cast<std::ptrdiff_t>(inizio);
+    std::stable_sort(primo, mosse.end(),
+                     [&](const TMossa& x, const TMossa& y) { return classe(x) < classe(y); });
+    if (tentativo == 0) {
+        return;
+    }
+    auto da = primo;
+    for (int c = 0; c < Classi; ++c) {
+        const auto a =
+            std::find_if(da, mosse.end(), [&](const TMossa& m) { return classe(m) > c; });
+        std::shuffle(da, a, mescolatore);
+        da = a;
+    }
+}
+
+void TRisolutore::Scendi(TStato& stato, const TMossa& mossa) {
+    TLivello livello;
+    livello.arrivo = mossa;
+    stato.Esegui(mossa);
+    const int lasciato = mossa.da;
+    if (!TStato::Angolo(lasciato) && stato.Cima(lasciato) < 0 && stato.Coperta(lasciato) >= 0) {
+        livello.scoperta = {static_cast<std::int8_t>(stato.Coperta(lasciato)), mossa.da, mossa.da,
+                            true};
+        stato.Esegui(livello.scoperta);
+    }
+    livello.inizio = livello.prossima = mosse.size();
+    pila.push_back(livello);
+}
+
+void TRisolutore::Risali(TStato& stato) {
+    const TLivello& livello = pila.back();
+    if (livello.scoperta.scopri) {
+        stato.Annulla(livello.scoperta);
+    }
+    if (livello.arrivo.carta >= 0) {
+        stato.Annulla(livello.arrivo);
+    }
+    mosse.resize(livello.inizio);
+    pila.pop_back();
+}
+
+void TRisolutore::Soluzione(std::vector<TMossa>& passi) const {
+    passi = iniziali;
+    for (const TLivello& livello : pila) {
+        if (livello.arrivo.carta >= 0) {
+            passi.push_back(livello.arrivo);
+        }
+        if (livello.scoperta.scopri) {
+            passi.push_back(livello.scoperta);
+        }
+    }
+}

@@ -1,0 +1,200 @@
+#include "tstato.h"
+
+#include "tpartita.h"
+#include "tvistamuta.h"
+
+namespace {
+
+constexpr int CartePerParola = 12;
+constexpr int BitPozzo = 5;
+constexpr int PrimoBitCoperta = 20; // in the last word, after its four cards
+constexpr int UltimaParola = 3;
+constexpr std::uint32_t Colonna0 = 1u | 1u << 8 | 1u << 16;
+constexpr std::uint32_t Colonna7 = Colonna0 << 7;
+constexpr int Righe = 8; // piles per row
+
+// The piles that touch any pile of `m`, and `m` itself.
+std::uint32_t Intorno(std::uint32_t m) {
+    const std::uint32_t riga = m | (m & ~Colonna7) << 1 | (m & ~Colonna0) >> 1;
+    return (riga | riga << Righe | riga >> Righe) & TStato::TuttiPozzi;
+}
+
+// Grows the region reached from `da` through passable piles until it touches `meta`.
+bool Raggiunge(int da, int meta, std::uint32_t transitabili) {
+    std::uint32_t raggiunti = 1u << da;
+    while (true) {
+        const std::uint32_t vicini = Intorno(raggiunti);
+        if ((vicini & 1u << meta) != 0) {
+            return true;
+        }
+        const std::uint32_t nuovi = vicini & transitabili & ~raggiunti;
+        if (nuovi == 0) {
+            return false;
+        }
+        raggiunti |= nuovi;
+    }
+}
+
+} // namespace
+
+TStato TStato::DaPartita(const TPartita& partita) {
+    TStato stato;
+    stato.coperta.fill(-1);
+    stato.base.fill(-1);
+    stato.cima.fill(-1);
+    for (int p = 0; p < Pozzi; ++p) {
+        const TPozzo& pozzo = partita.Pozzi[p];
+        for (std::int16_t k = 1; k <= pozzo.NumeroCarte; ++k) {
+            const TDatiCarta* carta = pozzo.Carta(k);
+            if (carta->Coperta) {
+                stato.coperta[p] = static_cast<std::int8_t>(carta->numero);
+                stato.ScriviPozzo(carta->numero, p);
+                stato.ScriviCoperta(carta->numero, true);
+            } else {
+                stato.Posa(carta->numero, p);
+            }
+        }
+    }
+    return stato;
+}
+
+TStato TStato::DaSeme(std::uint64_t seme) {
+    TVistaMuta vista;
+    TPartita partita(vista, TCasuale::DaSeme(seme));
+    partita.Distribuisci(true);
+    return DaPartita(partita);
+}
+
+void TStato::ScriviPozzo(int carta, int p) {
+    pozzo[carta] = static_cast<std::int8_t>(p);
+    std::uint64_t& parola = chiave.parole[carta / CartePerParola];
+    const int scarto = carta % CartePerParola * BitPozzo;
+    parola = (parola & ~(std::uint64_t{0x1f} << scarto)) | std::uint64_t(p) << scarto;
+}
+
+void TStato::ScriviCoperta(int carta, bool giu) {
+    const std::uint64_t bit = std::uint64_t{1} << (PrimoBitCoperta + carta);
+    chiave.parole[UltimaParola] =
+        giu ? chiave.parole[UltimaParola] | bit : chiave.parole[UltimaParola] & ~bit;
+}
+
+void TStato::Posa(int carta, int p) {
+    if (Angolo(p)) {
+        ++suiAngoli;
+        if (Valore(carta) == 1) {
+            ++angoliAperti;
+            base[p] = static_cast<std::int8_t>(carta);
+        }
+    } else if (cima[p] < 0) {
+        base[p] = static_cast<std::int8_t>(carta);
+    }
+    cima[p] = static_cast<std::int8_t>(carta);
+    ScriviPozzo(carta, p);
+}
+
+void TStato::Togli(int carta, int p) {
+    if (Angolo(p)) {
+        --suiAngoli;
+        if (Valore(carta) == 1) {
+            --angoliAperti;
+            base[p] = cima[p] = -1;
+        } else {
+            cima[p] = static_cast<std::int8_t>(carta - 1);
+        }
+    } else if (base[p] == carta) {
+        base[p] = cima[p] = -1;
+    } else {
+        cima[p] = static_cast<std::int8_t>(carta + 1);
+    }
+}
+
+void TStato::Esegui(const TMossa& mossa) {
+    if (mossa.scopri) {
+        coperta[mossa.a] = -1;
+        base[mossa.a] = cima[mossa.a] = mossa.carta;
+        ScriviCoperta(mossa.carta, false);
+        return;
+    }
+    Togli(mossa.carta, mossa.da);
+    Posa(mossa.carta, mossa.a);
+}
+
+void TStato::Annulla(const TMossa& mossa) {
+    if (mossa.scopri) {
+        coperta[mossa.a] = mossa.carta;
+        base[mossa.a] = cima[mossa.a] = -1;
+        ScriviCoperta(mossa.carta, true);
+        return;
+    }
+    Togli(mossa.carta, mossa.a);
+    Posa(mossa.carta, mossa.da);
+}
+
+std::uint32_t TStato::Transitabili(int carta) const {
+    std::uint32_t aperti = 0;
+    for (int p = 0; p < Pozzi; ++p) {
+        const int c = cima[p];
+        const bool passa =
+            c < 0 ? coperta[p] < 0 : Seme(c) == Seme(carta) || Valore(c) == Valore(carta);
+        aperti |= std::uint32_t(passa) << p;
+    }
+    return aperti;
+}
+
+bool TStato::EsistePercorso(int carta, int meta) const {
+    return Raggiunge(pozzo[carta], meta, Transitabili(carta));
+}
+
+void TStato::AggiungiMossa(int carta, int meta, bool serveStrada,
+                           std::vector<TMossa>& mosse) const {
+    if (serveStrada && !EsistePercorso(carta, meta)) {
+        return;
+    }
+    mosse.push_back(
+        {static_cast<std::int8_t>(carta), pozzo[carta], static_cast<std::int8_t>(meta)});
+}
+
+void TStato::MosseDi(int carta, std::vector<TMossa>& mosse) const {
+    const int valore = Valore(carta);
+    if (valore == 1 && angoliAperti < static_cast<int>(Angoli.size())) {
+        AggiungiMossa(carta, Angoli[angoliAperti], false, mosse);
+    }
+    if (valore == ValoriPerSeme) {
+        for (int p = 0; p < Pozzi; ++p) {
+            if (!Angolo(p) && cima[p] < 0 && coperta[p] < 0) {
+                AggiungiMossa(carta, p, false, mosse);
+            }
+        }
+    } else {
+        const int sopra = carta + 1;
+        const int q = pozzo[sopra];
+        if (!Angolo(q) && cima[q] == sopra) {
+            AggiungiMossa(carta, q, true, mosse);
+        }
+    }
+    if (valore > 1) {
+        const int sotto = carta - 1;
+        const int q = pozzo[sotto];
+        if (Angolo(q) && cima[q] == sotto) {
+            AggiungiMossa(carta, q, true, mosse);
+        }
+    }
+}
+
+void TStato::MosseLegali(std::vector<TMossa>& mosse) const {
+    for (int p = 0; p < Pozzi; ++p) {
+        const int c = cima[p];
+        if (c < 0) {
+            if (coperta[p] >= 0) {
+                mosse.push_back(
+                    {coperta[p], static_cast<std::int8_t>(p), static_cast<std::int8_t>(p), true});
+            }
+            continue;
+        }
+        // An ace and a ten never leave a corner.
+        if (Angolo(p) && (Valore(c) == 1 || Valore(c) == ValoriPerSeme)) {
+            continue;
+        }
+        MosseDi(c, mosse);
+    }
+}

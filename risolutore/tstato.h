@@ -1,0 +1,76 @@
+#pragma once
+
+#include "tmossa.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class TPartita;
+
+// The table as the solver sees it, every card known. A table pile is at most
+// one face-down card under a run of one suit falling by one; a corner is a run
+// rising from its ace. So a pile is three card numbers, and card n + 1 lies
+// under card n in a table run, card n - 1 under it on a corner.
+class TStato {
+public:
+    static constexpr int Carte = 40;
+    static constexpr int Pozzi = 24;
+    static constexpr int ValoriPerSeme = 10;
+    static constexpr std::array<std::int8_t, 4> Angoli{0, 7, 23, 16};
+    static constexpr std::uint32_t TuttiPozzi = (1u << Pozzi) - 1;
+
+    // The exact position: every card's pile and every face-down flag, packed.
+    struct TChiave {
+        std::array<std::uint64_t, 4> parole{};
+        bool operator==(const TChiave&) const = default;
+    };
+
+    // The table of a game, which must keep the engine's invariants.
+    static TStato DaPartita(const TPartita& partita);
+    // Deal `seme` as the game makes it with the same seed.
+    static TStato DaSeme(std::uint64_t seme);
+
+    static constexpr int Seme(int carta) { return carta / ValoriPerSeme; }
+    static constexpr int Valore(int carta) { return carta % ValoriPerSeme + 1; }
+    static bool Angolo(int p) { return ((1u << p) & MascheraAngoli) != 0; }
+
+    // Every legal step, moves and turns, in no particular order.
+    void MosseLegali(std::vector<TMossa>& mosse) const;
+    // Only the moves of card `carta`, which must lie on top of its pile.
+    void MosseDi(int carta, std::vector<TMossa>& mosse) const;
+    bool EsistePercorso(int carta, int meta) const;
+
+    // Carries out a legal step; the same step given to Annulla takes it back.
+    void Esegui(const TMossa& mossa);
+    void Annulla(const TMossa& mossa);
+
+    bool Vinta() const { return suiAngoli == Carte; }
+    int AngoloCorrente() const { return angoliAperti; }
+    const TChiave& Chiave() const { return chiave; }
+
+    // Pile by pile: the face-down card (or -1), and the run from its bottom
+    // card to its top card (both -1 when there is none).
+    int Coperta(int p) const { return coperta[p]; }
+    int Base(int p) const { return base[p]; }
+    int Cima(int p) const { return cima[p]; }
+    int PozzoDi(int carta) const { return pozzo[carta]; }
+
+private:
+    static constexpr std::uint32_t MascheraAngoli = 1u | 1u << 7 | 1u << 16 | 1u << 23;
+
+    void Posa(int carta, int p);
+    void Togli(int carta, int p);
+    void ScriviPozzo(int carta, int p);
+    void ScriviCoperta(int carta, bool coperta);
+    std::uint32_t Transitabili(int carta) const;
+    void AggiungiMossa(int carta, int meta, bool serveStrada, std::vector<TMossa>& mosse) const;
+
+    std::array<std::int8_t, Pozzi> coperta{};
+    std::array<std::int8_t, Pozzi> base{};
+    std::array<std::int8_t, Pozzi> cima{};
+    std::array<std::int8_t, Carte> pozzo{};
+    int angoliAperti = 0;
+    int suiAngoli = 0;
+    TChiave chiave;
+};

@@ -1,0 +1,74 @@
+#include "tstudio.h"
+
+#include "tsequenza.h"
+#include "tverifica.h"
+
+#include <algorithm>
+#include <chrono>
+
+TStudio::TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
+                 bool soluzioni)
+    : primo(primo), ultimo(ultimo), numeroFili(std::max(fili, 1u)), limiti(limiti),
+      soluzioni(soluzioni), prossimo(primo) {}
+
+TStudio::~TStudio() {
+    Ferma();
+    Attendi();
+}
+
+void TStudio::Avvia() {
+    attivi = numeroFili;
+    for (unsigned i = 0; i < numeroFili; ++i) {
+        fili.emplace_back([this] { Lavora(); });
+    }
+}
+
+void TStudio::Attendi() {
+    for (std::thread& filo : fili) {
+        filo.join();
+    }
+    fili.clear();
+}
+
+std::vector<TRiga> TStudio::Righe() {
+    std::lock_guard blocco(guardia);
+    std::vector<TRiga> copia = righe;
+    std::sort(copia.begin(), copia.end(),
+              [](const TRiga& x, const TRiga& y) { return x.seme < y.seme; });
+    return copia;
+}
+
+void TStudio::Lavora() {
+    TLimiti propri = limiti;
+    propri.fermo = &fermo;
+    TRisolutore risolutore(propri);
+    while (!fermo) {
+        const std::uint64_t seme = prossimo++;
+        if (seme > ultimo || seme < primo) {
+            break;
+        }
+        const auto inizio = std::chrono::steady_clock::now();
+        const TRisposta risposta = risolutore.Risolvi(TStato::DaSeme(seme));
+        const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
+        if (fermo) {
+            break;
+        }
+        const TRiga riga{seme,
+                         risposta.esito,
+                         risposta.posizioni,
+                         risposta.tentativi,
+                         static_cast<std::uint32_t>(risposta.mosse.size()),
+                         durata.count(),
+                         soluzioni ? TSequenza::Scrivi(risposta.mosse) : std::string()};
+        {
+            std::lock_guard blocco(guardia);
+            righe.push_back(riga);
+        }
+        if (risposta.esito == TEsito::Vinta && !RigiocaVinta(seme, risposta.mosse)) {
+            ++smentite;
+        }
+        posizioni += risposta.posizioni;
+        ++decise;
+    }
+    --attivi;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "trisolutore.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// What the study keeps of one deal.
+struct TRiga {
+    std::uint64_t seme = 0;
+    TEsito esito = TEsito::Ignota;
+    std::uint64_t posizioni = 0;
+    int tentativi = 0;
+    std::uint32_t passi = 0; // steps of the win, turns included
+    double secondi = 0;
+    std::string soluzione; // TSequenza, when asked for
+};
+
+// Many deals on several threads: each thread takes the next seed, solves it,
+// has the game replay a win, and hands back its row. Knows seeds, threads and figures, not the
+// game.
+class TStudio {
+public:
+    TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
+            bool soluzioni = false);
+    ~TStudio();
+    TStudio(const TStudio&) = delete;
+    TStudio& operator=(const TStudio&) = delete;
+
+    void Avvia();
+    // Asks the threads to stop; a deal being solved is dropped, not counted.
+    void Ferma() { fermo = true; }
+    void Attendi();
+    bool Finito() const { return attivi == 0; }
+
+    std::uint64_t Totale() const { return ultimo - primo + 1; }
+    std::uint64_t Decise() const { return decise; }
+    std::uint64_t Posizioni() const { return posizioni; }
+    // Wins the game itself would not replay: any is a fault of the solver.
+    std::uint64_t Smentite() const { return smentite; }
+    // The rows decided so far, by seed.
+    std::vector<TRiga> Righe();
+
+private:
+    void Lavora();
+
+    const std::uint64_t primo;
+    const std::uint64_t ultimo;
+    const unsigned numeroFili;
+    const TLimiti limiti;
+    const bool soluzioni;
+    std::atomic<std::uint64_t> prossimo;
+    std::atomic<std::uint64_t> decise{0};
+    std::atomic<std::uint64_t> posizioni{0};
+    std::atomic<std::uint64_t> smentite{0};
+    std::atomic<unsigned> attivi{0};
+    std::atomic<bool> fermo{false};
+    std::mutex guardia;
+    std::vector<TRiga> righe;
+    std::vector<std::thread> fili;
+};

@@ -1,0 +1,14 @@
+# The solver checked against the engine: won games replayed, the same legal
+# moves, unwinnable answers confirmed by a plain search, and the tool's input.
+if(TARGET risolutore)
+    solvintra_test(tst_risolutore
+        SOURCES
+            tst_risolutore.cpp
+            risolutore/tricercapiana.cpp
+        LIBS risolutore prova_core Qt6::Test)
+    target_include_directories(tst_risolutore PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/risolutore)
+    target_compile_definitions(tst_risolutore PRIVATE
+        SOLVINTRA_DATI="${CMAKE_CURRENT_SOURCE_DIR}/dati"
+        SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
+    add_dependencies(tst_risolutore solvintra-risolvi)
+endif()

@@ -1,0 +1,338 @@
+#include "invarianti.h"
+#include "tpartita.h"
+#include "tricercapiana.h"
+#include "trisolutore.h"
+#include "tsequenza.h"
+#include "tviolazione.h"
+#include "tvistacontrollata.h"
+#include "tvistamuta.h"
+#include "wilson.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <csignal>
+#include <random>
+
+namespace {
+
+constexpr int VinteAttese = 1000;
+constexpr int PartiteCasuali = 400;
+constexpr int PassiCasuali = 120;
+constexpr std::uint64_t SemeCasuale = 20261207;
+constexpr std::uint64_t LimitePiano = 100'000;
+constexpr int AttesaProcesso = 30000; // ms, a deadline, never a pause
+
+using TCoppia = std::pair<int, int>; // card, target pile (the card's own pile: turn it up)
+
+// Carries out the steps as a player's drag or click would, checking every
+// rule after each; throws TViolazione at the first that breaks.
+void Rigioca(std::uint64_t seme, const std::vector<TMossa>& mosse) {
+    TVistaControllata vista;
+    vista.registra = false;
+    TPartita partita(vista, TCasuale::DaSeme(seme));
+    vista.Osserva(partita);
+    partita.Distribuisci(true);
+    for (const TMossa& mossa : mosse) {
+        const TDatiCarta& carta = partita.Carte[mossa.carta];
+        if (mossa.scopri) {
+            Pretendi(carta.Coperta && partita.Pozzi[carta.pozzo].NumeroCarte == 1,
+                     "the card to turn up lies alone and face down");
+            partita.ScopriCarta(mossa.carta);
+            Pretendi(!carta.Coperta, "the card turned up");
+        } else {
+            Pretendi(partita.PuoPrendere(mossa.carta), "the card can be picked up");
+            Pretendi(partita.MuoviCarta(mossa.carta, mossa.a), "the move is legal");
+            Pretendi(carta.pozzo == mossa.a, "the card reached its pile");
+        }
+        VerificaCollocazione(partita);
+        VerificaRegole(partita);
+    }
+    partita.ControllaVittoria();
+    Pretendi(partita.Vinta() && vista.vittorie == 1, "the game ends won");
+}
+
+// The engine's answer: every pick-up and drop it allows, and every turn.
+std::vector<TCoppia> MosseMotore(TPartita& partita) {
+    std::vector<TCoppia> mosse;
+    for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
+        const TDatiCarta& carta = partita.Carte[n];
+        if (carta.Coperta) {
+            if (partita.Pozzi[carta.pozzo].NumeroCarte == 1) {
+                mosse.emplace_back(n, carta.pozzo);
+            }
+            continue;
+        }
+        if (!partita.PuoPrendere(n)) {
+            continue;
+        }
+        for (std::int16_t T = 0; T < NumeroPozzi; ++T) {
+            const std::int16_t angolo = partita.AngoloCorrente;
+            if (partita.MossaValida(n, T)) {
+                mosse.emplace_back(n, T);
+            }
+            partita.AngoloCorrente = angolo; // the check opens the corner: take that back
+        }
+    }
+    std::sort(mosse.begin(), mosse.end());
+    return mosse;
+}
+
+std::vector<TCoppia> MosseRisolutore(const TStato& stato) {
+    std::vector<TMossa> mosse;
+    stato.MosseLegali(mosse);
+    std::vector<TCoppia> coppie;
+    for (const TMossa& mossa : mosse) {
+        coppie.emplace_back(mossa.carta, mossa.a);
+    }
+    std::sort(coppie.begin(), coppie.end());
+    return coppie;
+}
+
+QString Testo(const std::vector<TCoppia>& mosse) {
+    QStringList parti;
+    for (const auto& [carta, pozzo] : mosse) {
+        parti << QStringLiteral("%1>%2").arg(carta).arg(pozzo);
+    }
+    return parti.join(' ');
+}
+
+} // namespace
+
+class TestRisolutore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void partiteVinteRigiocate();
+    void risposteControllate_data();
+    void risposteControllate();
+    void stesseMosseLegali();
+    void annullaRipristina();
+    void sequenzaIllegibile_data();
+    void sequenzaIllegibile();
+    void intervalloWilson_data();
+    void intervalloWilson();
+    void ingressoSbagliato_data();
+    void ingressoSbagliato();
+    void interruzioneScriveIlDeciso();
+};
+
+// Whole won games, kept as data, replayed through the engine.
+void TestRisolutore::partiteVinteRigiocate() {
+    QFile file(QStringLiteral(SOLVINTRA_DATI "/vinte.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    int rigiocate = 0;
+    while (!file.atEnd()) {
+        const QByteArray riga = file.readLine().trimmed();
+        if (riga.isEmpty() || riga.startsWith('#')) {
+            continue;
+        }
+        const QList<QByteArray> campi = riga.split(' ');
+        QCOMPARE(campi.size(), 2);
+        const auto mosse = TSequenza::Leggi(campi[1].toStdString());
+        QVERIFY2(mosse.has_value(), riga.constData());
+        try {
+            Rigioca(campi[0].toULongLong(), *mosse);
+        } catch (const TViolazione& e) {
+            QFAIL(qPrintable(QStringLiteral("deal %1: %2").arg(campi[0]).arg(e.what())));
+        }
+        ++rigiocate;
+    }
+    QVERIFY(rigiocate >= VinteAttese);
+}
+
+// The solver's answers now: each win replays, each "unwinnable" is confirmed
+// by the plain search; both searches agree on the wins it can reach.
+void TestRisolutore::risposteControllate_data() {
+    QTest::addColumn<quint64>("seme");
+    QTest::addColumn<int>("esito");
+    QTest::newRow("deal 0, won") << quint64(0) << int(TEsito::Vinta);
+    QTest::newRow("deal 1, won") << quint64(1) << int(TEsito::Vinta);
+    QTest::newRow("deal 119, won after restarts") << quint64(119) << int(TEsito::Vinta);
+    QTest::newRow("deal 28, unwinnable") << quint64(28) << int(TEsito::Impossibile);
+    QTest::newRow("deal 82, unwinnable") << quint64(82) << int(TEsito::Impossibile);
+    QTest::newRow("deal 465, unwinnable") << quint64(465) << int(TEsito::Impossibile);
+    QTest::newRow("deal 724, unwinnable") << quint64(724) << int(TEsito::Impossibile);
+    QTest::newRow("deal 897, unwinnable") << quint64(897) << int(TEsito::Impossibile);
+}
+
+void TestRisolutore::risposteControllate() {
+    QFETCH(quint64, seme);
+    QFETCH(int, esito);
+    const TStato stato = TStato::DaSeme(seme);
+    TRisolutore risolutore;
+    const TRisposta risposta = risolutore.Risolvi(stato);
+    QCOMPARE(int(risposta.esito), esito);
+    if (risposta.esito == TEsito::Vinta) {
+        try {
+            Rigioca(seme, risposta.mosse);
+        } catch (const TViolazione& e) {
+            QFAIL(e.what());
+        }
+        return;
+    }
+    TRicercaPiana piana(LimitePiano);
+    QCOMPARE(piana.Esplora(stato), TRicercaPiana::TEsito::Impossibile);
+}
+
+// On positions reached by random play, turns and moves back from the
+// corners included, the solver and the engine allow exactly the same steps.
+void TestRisolutore::stesseMosseLegali() {
+    std::mt19937_64 caso(SemeCasuale);
+    TVistaMuta vista;
+    int posizioni = 0;
+    for (int partita = 0; partita < PartiteCasuali; ++partita) {
+        TPartita gioco(vista, TCasuale::DaSeme(caso()));
+        gioco.Distribuisci(true);
+        for (int passo = 0; passo < PassiCasuali; ++passo) {
+            const auto motore = MosseMotore(gioco);
+            const auto risolutore = MosseRisolutore(TStato::DaPartita(gioco));
+            ++posizioni;
+            if (motore != risolutore) {
+                QFAIL(qPrintable(QStringLiteral("game %1 step %2: engine %3, solver %4")
+                                     .arg(partita)
+                                     .arg(passo)
+                                     .arg(Testo(motore), Testo(risolutore))));
+            }
+            if (motore.empty()) {
+                break;
+            }
+            const auto [carta, pozzo] = motore[caso() % motore.size()];
+            if (gioco.Carte[carta].Coperta) {
+                gioco.ScopriCarta(static_cast<std::int16_t>(carta));
+            } else {
+                gioco.MuoviCarta(static_cast<std::int16_t>(carta),
+                                 static_cast<std::int16_t>(pozzo));
+            }
+        }
+    }
+    QVERIFY(posizioni > PartiteCasuali * PassiCasuali / 2);
+}
+
+// Any sequence of steps taken back in reverse gives back the very position.
+void TestRisolutore::annullaRipristina() {
+    std::mt19937_64 caso(SemeCasuale);
+    for (int partita = 0; partita < PartiteCasuali; ++partita) {
+        TStato stato = TStato::DaSeme(caso());
+        const TStato partenza = stato;
+        std::vector<TMossa> fatte;
+        std::vector<TMossa> mosse;
+        for (int passo = 0; passo < PassiCasuali; ++passo) {
+            mosse.clear();
+            stato.MosseLegali(mosse);
+            if (mosse.empty()) {
+                break;
+            }
+            fatte.push_back(mosse[caso() % mosse.size()]);
+            stato.Esegui(fatte.back());
+        }
+        for (auto m = fatte.rbegin(); m != fatte.rend(); ++m) {
+            stato.Annulla(*m);
+        }
+        QVERIFY(stato.Chiave() == partenza.Chiave());
+        QCOMPARE(stato.AngoloCorrente(), 0);
+    }
+}
+
+void TestRisolutore::sequenzaIllegibile_data() {
+    QTest::addColumn<QString>("testo");
+    QTest::newRow("odd length") << "00G";
+    QTest::newRow("card 40") << "e0";
+    QTest::newRow("pile 24") << "0O";
+    QTest::newRow("space") << "0 ";
+    QTest::newRow("turn as card") << "*0";
+}
+
+void TestRisolutore::sequenzaIllegibile() {
+    QFETCH(QString, testo);
+    QVERIFY(!TSequenza::Leggi(testo.toStdString()).has_value());
+}
+
+void TestRisolutore::intervalloWilson_data() {
+    QTest::addColumn<quint64>("successi");
+    QTest::addColumn<quint64>("prove");
+    QTest::addColumn<double>("basso");
+    QTest::addColumn<double>("alto");
+    QTest::newRow("none of 10") << quint64(0) << quint64(10) << 0.0 << 0.2775;
+    QTest::newRow("half of 10") << quint64(5) << quint64(10) << 0.2366 << 0.7634;
+    QTest::newRow("all of 100") << quint64(100) << quint64(100) << 0.9630 << 1.0;
+    QTest::newRow("no trials") << quint64(0) << quint64(0) << 0.0 << 1.0;
+}
+
+void TestRisolutore::intervalloWilson() {
+    QFETCH(quint64, successi);
+    QFETCH(quint64, prove);
+    QFETCH(double, basso);
+    QFETCH(double, alto);
+    const TIntervallo intervallo = IntervalloWilson(successi, prove);
+    QVERIFY2(std::abs(intervallo.basso - basso) < 1e-4,
+             qPrintable(QString::number(intervallo.basso)));
+    QVERIFY2(std::abs(intervallo.alto - alto) < 1e-4, qPrintable(QString::number(intervallo.alto)));
+}
+
+void TestRisolutore::ingressoSbagliato_data() {
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::newRow("unknown option") << QStringList{"--veloce", "1"};
+    QTest::newRow("no deal") << QStringList{};
+    QTest::newRow("two deals") << QStringList{"1", "2"};
+    QTest::newRow("not a number") << QStringList{"dodici"};
+    QTest::newRow("range backwards") << QStringList{"9-3"};
+    QTest::newRow("range half written") << QStringList{"3-"};
+    QTest::newRow("negative") << QStringList{"-5"};
+    QTest::newRow("no threads") << QStringList{"-j", "0", "1-2"};
+    QTest::newRow("option without value") << QStringList{"1-2", "-o"};
+    QTest::newRow("unwritable output") << QStringList{"1-2", "-o", "nessuna/cartella/x.csv"};
+}
+
+void TestRisolutore::ingressoSbagliato() {
+    QFETCH(QStringList, argomenti);
+    QTemporaryDir cartella;
+    QVERIFY(cartella.isValid());
+    QProcess processo;
+    processo.setWorkingDirectory(cartella.path());
+    processo.start(QStringLiteral(SOLVINTRA_RISOLVI), argomenti);
+    QVERIFY(processo.waitForFinished(AttesaProcesso));
+    QCOMPARE(processo.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(processo.exitCode(), 2);
+    const QByteArray errore = processo.readAllStandardError();
+    QVERIFY2(errore.startsWith("solvintra-risolvi: ") && errore.count('\n') == 1,
+             errore.constData());
+    QVERIFY(processo.readAllStandardOutput().isEmpty());
+    QCOMPARE(QDir(cartella.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{});
+}
+
+// Ctrl+C in the middle of a long range: the file holds what was decided, whole.
+void TestRisolutore::interruzioneScriveIlDeciso() {
+    QTemporaryDir cartella;
+    QVERIFY(cartella.isValid());
+    const QString uscita = cartella.filePath(QStringLiteral("studio.csv"));
+    QProcess processo;
+    processo.start(QStringLiteral(SOLVINTRA_RISOLVI),
+                   {QStringLiteral("0-100000000"), QStringLiteral("-j"), QStringLiteral("1"),
+                    QStringLiteral("-o"), uscita});
+    QVERIFY(processo.waitForStarted(AttesaProcesso));
+    QByteArray avanzamento;
+    // Wait for the progress bar to count a deal decided.
+    QTRY_VERIFY_WITH_TIMEOUT((avanzamento += processo.readAllStandardError(),
+                              !avanzamento.split('\r').last().contains(" 0/") &&
+                                  avanzamento.split('\r').last().contains("partite/s")),
+                             AttesaProcesso);
+    ::kill(static_cast<pid_t>(processo.processId()), SIGINT);
+    QVERIFY(processo.waitForFinished(AttesaProcesso));
+    QCOMPARE(processo.exitCode(), 130);
+    QVERIFY(processo.readAllStandardOutput().startsWith("# decise "));
+    QFile file(uscita);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> righe = file.readAll().trimmed().split('\n');
+    QVERIFY(righe.size() >= 2);
+    QCOMPARE(righe.first(), QByteArray("partita,esito,posizioni,tentativi,passi,secondi"));
+    QVERIFY(righe.at(1).startsWith("0,vinta,"));
+    QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"studio.csv"});
+}
+
+QTEST_GUILESS_MAIN(TestRisolutore)
+#include "tst_risolutore.moc"
