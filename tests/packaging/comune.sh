@@ -24,17 +24,29 @@ sbaglio() {
 }
 
 # A private X server; -displayfd lets it pick a free display number itself.
+# Ready once it answers a client; one that ends first is started again.
 avvia_display() {
-    local numero="$cartella_prova/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" 2>/dev/null &
-    pid_xvfb=$!
-    for _ in $(seq 50); do
-        [[ -s $numero ]] && break
-        sleep 0.1
+    local numero="$cartella_prova/display" registro="$cartella_prova/xvfb.txt" tentativo
+    for tentativo in 1 2 3; do
+        : >"$numero"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" 2>>"$registro" &
+        pid_xvfb=$!
+        for _ in $(seq 100); do
+            if [[ -s $numero ]] && DISPLAY=":$(head -n1 "$numero")" xdpyinfo >/dev/null 2>&1; then
+                DISPLAY=":$(head -n1 "$numero")"
+                export DISPLAY
+                return 0
+            fi
+            kill -0 "$pid_xvfb" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$pid_xvfb" 2>/dev/null
+        wait "$pid_xvfb" 2>/dev/null
+        echo "Xvfb, attempt $tentativo, did not answer:" >&2
+        cat "$registro" >&2
     done
-    [[ -s $numero ]] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-    DISPLAY=":$(head -n1 "$numero")"
-    export DISPLAY
+    echo "FAIL: Xvfb did not start" >&2
+    exit 1
 }
 
 # Starts the game through the launcher $1 from the working folder $2 and
@@ -73,8 +85,12 @@ prova_avvio() {
         echo "no table window (largest window titled Solvintra: ${larghezza}x${altezza})" >&2
         riuscito=1
     else
-        # Give the first deal and the first paint time, then make sure it lives on.
-        sleep 2
+        # Once the table is painted, the game must still be running.
+        for _ in $(seq 100); do
+            (($(timeout 5 import -window "$finestra" -format %k info: 2>/dev/null || echo 0) > 2)) &&
+                break
+            sleep 0.1
+        done
         if ! kill -0 "$pid_gioco" 2>/dev/null; then
             echo "the game died after showing its window" >&2
             riuscito=1
