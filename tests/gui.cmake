@@ -12,6 +12,7 @@ if(XVFB_RUN AND XDOTOOL AND IMPORT)
         COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
                 bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/prova_gui.sh ${CMAKE_BINARY_DIR}
                 $<TARGET_FILE:gui_piano> ${CMAKE_CURRENT_BINARY_DIR}/gui)
-    set_tests_properties(gui_solvintra PROPERTIES TIMEOUT 120)
+    # Not beside the robustness test's copies of the game (see packaging.cmake).
+    set_tests_properties(gui_solvintra PROPERTIES TIMEOUT 120 RESOURCE_LOCK server_x_e_copie)
     add_dependencies(gui_piano solvintra immagini)
 endif()
