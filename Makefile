@@ -60,7 +60,7 @@ bench: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
 	./$(BUILD)/bench/bench_core
 	./$(BUILD)/bench/trascinamento/bench_trascinamento
-	xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" env QT_QPA_PLATFORM=xcb \
 		./$(BUILD)/bench/trascinamento/bench_trascinamento
 	./$(BUILD)/bench/avvio/misura_avvio
 

@@ -133,9 +133,10 @@ double Mediana(std::vector<double> valori) {
 // Xvfb on a display it chooses itself; nothing when it cannot start.
 std::optional<std::pair<TFiglio, std::string>> AvviaXvfb() {
     try {
-        // Room for the window at scale 2.
+        // Room for the window at scale 2; no reset between the runs, which
+        // could drop a run that connects while the server resets.
         TFiglio xvfb = Avvia({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "2048x1600x24",
-                              "-nolisten", "tcp"},
+                              "-nolisten", "tcp", "-noreset"},
                              Ambiente({}));
         std::string numero;
         char c = 0;

@@ -25,11 +25,14 @@ sbaglio() {
 
 # A private X server; -displayfd lets it pick a free display number itself.
 # Ready once it answers a client; one that ends first is started again.
+# -noreset: by default the server resets when its last client leaves, and
+# drops a client that connects during the reset, such as the game started
+# right after the readiness probe.
 avvia_display() {
     local numero="$cartella_prova/display" registro="$cartella_prova/xvfb.txt" tentativo
     for tentativo in 1 2 3; do
         : >"$numero"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" 2>>"$registro" &
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numero" 2>>"$registro" &
         pid_xvfb=$!
         for _ in $(seq 100); do
             if [[ -s $numero ]] && DISPLAY=":$(head -n1 "$numero")" xdpyinfo >/dev/null 2>&1; then
