@@ -55,7 +55,7 @@ private:
     enum class TVerdetto { Ignoto, Persa, Vinta };
     TVerdetto Vincibile(TTavolo tavolo);
 
-    static constexpr int PassiMassimi = 64; // positions of the relaxed game per question
+    static constexpr int PassiMassimi = 256; // positions of the relaxed game per question
 
     std::unordered_map<TImpronta, bool, THash> esiti;
     int passi = 0;

@@ -111,18 +111,26 @@ void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo)
             !TStato::Angolo(m.da) && stato.Coperta(m.da) >= 0 && stato.Base(m.da) == m.carta;
         return scopre ? ClasseScopre : ClasseAltra;
     };
-    const auto primo = mosse.begin() + static_cast<std::ptrdiff_t>(inizio);
-    std::stable_sort(primo, mosse.end(),
-                     [&](const TMossa& x, const TMossa& y) { return classe(x) < classe(y); });
+    // A counting sort, stable, with no allocation once the scratch has grown.
+    appoggio.assign(mosse.begin() + static_cast<std::ptrdiff_t>(inizio), mosse.end());
+    std::array<std::size_t, Classi + 1> limite{};
+    for (const TMossa& m : appoggio) {
+        ++limite[classe(m) + 1];
+    }
+    limite[0] = inizio;
+    for (int c = 1; c <= Classi; ++c) {
+        limite[c] += limite[c - 1];
+    }
+    std::array<std::size_t, Classi> posto{limite[0], limite[1], limite[2]};
+    for (const TMossa& m : appoggio) {
+        mosse[posto[classe(m)]++] = m;
+    }
     if (tentativo == 0) {
         return;
     }
-    auto da = primo;
     for (int c = 0; c < Classi; ++c) {
-        const auto a =
-            std::find_if(da, mosse.end(), [&](const TMossa& m) { return classe(m) > c; });
-        std::shuffle(da, a, mescolatore);
-        da = a;
+        std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
+                     mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);
     }
 }
 

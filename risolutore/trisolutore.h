@@ -60,6 +60,7 @@ private:
     TRilassato rilassato;
     std::vector<TMossa> iniziali; // turns made before the search
     std::vector<TMossa> mosse;
+    std::vector<TMossa> appoggio; // scratch of Ordina
     std::vector<TLivello> pila;
     std::mt19937 mescolatore;
     std::uint64_t posizioni = 0;

@@ -47,6 +47,7 @@ TStato TStato::DaPartita(const TPartita& partita) {
         for (std::int16_t k = 1; k <= pozzo.NumeroCarte; ++k) {
             const TDatiCarta* carta = pozzo.Carta(k);
             if (carta->Coperta) {
+                stato.vuoti &= ~(1u << p);
                 stato.coperta[p] = static_cast<std::int8_t>(carta->numero);
                 stato.ScriviPozzo(carta->numero, p);
                 stato.ScriviCoperta(carta->numero, true);
@@ -78,7 +79,27 @@ void TStato::ScriviCoperta(int carta, bool giu) {
         giu ? chiave.parole[UltimaParola] | bit : chiave.parole[UltimaParola] & ~bit;
 }
 
+void TStato::Smarca(int p) {
+    const std::uint32_t resto = ~(1u << p);
+    if (const int c = cima[p]; c >= 0) {
+        perSeme[Seme(c)] &= resto;
+        perValore[Valore(c) - 1] &= resto;
+    }
+    vuoti &= resto;
+}
+
+void TStato::Marca(int p) {
+    const std::uint32_t bit = 1u << p;
+    if (const int c = cima[p]; c >= 0) {
+        perSeme[Seme(c)] |= bit;
+        perValore[Valore(c) - 1] |= bit;
+    } else if (coperta[p] < 0) {
+        vuoti |= bit;
+    }
+}
+
 void TStato::Posa(int carta, int p) {
+    Smarca(p);
     if (Angolo(p)) {
         ++suiAngoli;
         if (Valore(carta) == 1) {
@@ -90,9 +111,11 @@ void TStato::Posa(int carta, int p) {
     }
     cima[p] = static_cast<std::int8_t>(carta);
     ScriviPozzo(carta, p);
+    Marca(p);
 }
 
 void TStato::Togli(int carta, int p) {
+    Smarca(p);
     if (Angolo(p)) {
         --suiAngoli;
         if (Valore(carta) == 1) {
@@ -106,13 +129,16 @@ void TStato::Togli(int carta, int p) {
     } else {
         cima[p] = static_cast<std::int8_t>(carta + 1);
     }
+    Marca(p);
 }
 
 void TStato::Esegui(const TMossa& mossa) {
     if (mossa.scopri) {
+        Smarca(mossa.a);
         coperta[mossa.a] = -1;
         base[mossa.a] = cima[mossa.a] = mossa.carta;
         ScriviCoperta(mossa.carta, false);
+        Marca(mossa.a);
         return;
     }
     Togli(mossa.carta, mossa.da);
@@ -121,9 +147,11 @@ void TStato::Esegui(const TMossa& mossa) {
 
 void TStato::Annulla(const TMossa& mossa) {
     if (mossa.scopri) {
+        Smarca(mossa.a);
         coperta[mossa.a] = mossa.carta;
         base[mossa.a] = cima[mossa.a] = -1;
         ScriviCoperta(mossa.carta, true);
+        Marca(mossa.a);
         return;
     }
     Togli(mossa.carta, mossa.a);
@@ -131,14 +159,7 @@ void TStato::Annulla(const TMossa& mossa) {
 }
 
 std::uint32_t TStato::Transitabili(int carta) const {
-    std::uint32_t aperti = 0;
-    for (int p = 0; p < Pozzi; ++p) {
-        const int c = cima[p];
-        const bool passa =
-            c < 0 ? coperta[p] < 0 : Seme(c) == Seme(carta) || Valore(c) == Valore(carta);
-        aperti |= std::uint32_t(passa) << p;
-    }
-    return aperti;
+    return perSeme[Seme(carta)] | perValore[Valore(carta) - 1] | vuoti;
 }
 
 bool TStato::EsistePercorso(int carta, int meta) const {

@@ -61,6 +61,9 @@ private:
 
     void Posa(int carta, int p);
     void Togli(int carta, int p);
+    // Takes pile p out of the masks below, or puts it back as it now is.
+    void Smarca(int p);
+    void Marca(int p);
     void ScriviPozzo(int carta, int p);
     void ScriviCoperta(int carta, bool coperta);
     std::uint32_t Transitabili(int carta) const;
@@ -70,6 +73,11 @@ private:
     std::array<std::int8_t, Pozzi> base{};
     std::array<std::int8_t, Pozzi> cima{};
     std::array<std::int8_t, Carte> pozzo{};
+    // The piles a card may pass over, kept as moves are made: by the suit and
+    // by the value of their top card, and the empty ones.
+    std::array<std::uint32_t, 4> perSeme{};
+    std::array<std::uint32_t, ValoriPerSeme> perValore{};
+    std::uint32_t vuoti = TuttiPozzi;
     int angoliAperti = 0;
     int suiAngoli = 0;
     TChiave chiave;
