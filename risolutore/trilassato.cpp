@@ -5,15 +5,64 @@
 namespace {
 
 constexpr int Dieci = TStato::ValoriPerSeme;
+constexpr int CampiPerParola = 5;
+constexpr int BitCampo = 12;
+constexpr int BitCarta = 6;
+constexpr std::uint64_t Occupato = std::uint64_t{1} << 63;
+constexpr std::uint64_t Vincente = std::uint64_t{1} << 62;
+constexpr std::uint64_t Segni = Occupato | Vincente;
+
+std::size_t Dispersione(const std::array<std::uint64_t, 8>& impronta) {
+    std::uint64_t h = 0;
+    for (const std::uint64_t parola : impronta) {
+        h = (h ^ parola) * 0x9e3779b97f4a7c15ull;
+        h ^= h >> 31;
+    }
+    return static_cast<std::size_t>(h);
+}
 
 } // namespace
 
-std::size_t TRilassato::THash::operator()(const TImpronta& impronta) const {
-    std::uint64_t h = 0;
-    for (const std::uint32_t pozzo : impronta) {
-        h = (h ^ pozzo) * 0x9e3779b97f4a7c15ull;
+void TRilassato::Svuota() {
+    // A deal that needed many answers does not make the next ones pay for them.
+    if (esiti.size() != PostiIniziali) {
+        esiti.assign(PostiIniziali, TImpronta{});
+    } else {
+        std::fill(esiti.begin(), esiti.end(), TImpronta{});
     }
-    return static_cast<std::size_t>(h ^ (h >> 29));
+    note = 0;
+}
+
+TRilassato::TImpronta& TRilassato::Posto(const TImpronta& impronta) {
+    const std::size_t maschera = esiti.size() - 1;
+    for (std::size_t i = Dispersione(impronta) & maschera;; i = (i + 1) & maschera) {
+        TImpronta& posto = esiti[i];
+        if ((posto[0] & Occupato) == 0 ||
+            ((posto[0] & ~Segni) == impronta[0] &&
+             std::equal(posto.begin() + 1, posto.end(), impronta.begin() + 1))) {
+            return posto;
+        }
+    }
+}
+
+void TRilassato::Annota(TImpronta& posto, const TImpronta& impronta, bool vinta) {
+    posto = impronta;
+    posto[0] |= Occupato | (vinta ? Vincente : 0);
+    if (2 * ++note > esiti.size()) {
+        Ingrandisci();
+    }
+}
+
+void TRilassato::Ingrandisci() {
+    std::vector<TImpronta> vecchi(2 * esiti.size());
+    vecchi.swap(esiti);
+    for (const TImpronta& voce : vecchi) {
+        if ((voce[0] & Occupato) != 0) {
+            TImpronta impronta = voce;
+            impronta[0] &= ~Segni;
+            Posto(impronta) = voce;
+        }
+    }
 }
 
 bool TRilassato::PuoNuocere(const TStato& stato, const TMossa& mossa) {
@@ -60,8 +109,8 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
         return TVerdetto::Vinta;
     }
     const TImpronta impronta = tavolo.Impronta();
-    if (const auto nota = esiti.find(impronta); nota != esiti.end()) {
-        return nota->second ? TVerdetto::Vinta : TVerdetto::Persa;
+    if (const std::uint64_t nota = Posto(impronta)[0]; (nota & Occupato) != 0) {
+        return (nota & Vincente) != 0 ? TVerdetto::Vinta : TVerdetto::Persa;
     }
     if (++passi > PassiMassimi) {
         return TVerdetto::Ignoto;
@@ -75,7 +124,8 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
         }
     }
     if (verdetto != TVerdetto::Ignoto) {
-        esiti.emplace(impronta, verdetto == TVerdetto::Vinta);
+        // Looked up again: the search below may have moved the table.
+        Annota(Posto(impronta), impronta, verdetto == TVerdetto::Vinta);
     }
     return verdetto;
 }
@@ -166,9 +216,11 @@ bool TRilassato::TTavolo::LiberaDieci(int i) {
 TRilassato::TImpronta TRilassato::TTavolo::Impronta() const {
     TImpronta impronta{};
     for (int i = 0; i < PozziTavolo; ++i) {
-        impronta[i] = std::uint32_t(std::uint8_t(coperta[i])) << 16 |
-                      std::uint32_t(std::uint8_t(base[i])) << 8 | std::uint8_t(cima[i]);
+        if (cima[i] >= 0) {
+            const std::uint64_t campo = std::uint64_t(cima[i] + 1) | std::uint64_t(coperta[i] + 1)
+                                                                         << BitCarta;
+            impronta[base[i] / CampiPerParola] |= campo << (base[i] % CampiPerParola * BitCampo);
+        }
     }
-    std::sort(impronta.begin(), impronta.end());
     return impronta;
 }

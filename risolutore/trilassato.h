@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 // The game without the path rule. Every real move is a move here too, so a
 // position lost here is lost for real. Where a pile lies stops mattering, and
@@ -21,16 +21,16 @@ public:
     // others leave it won, so the test can be skipped after them.
     static bool PuoNuocere(const TStato& stato, const TMossa& mossa);
     // Forgets the answers: a new deal.
-    void Svuota() { esiti.clear(); }
-    std::size_t Note() const { return esiti.size(); }
+    void Svuota();
 
 private:
     static constexpr int PozziTavolo = 20;
     static constexpr int Semi = 4;
-    using TImpronta = std::array<std::uint32_t, PozziTavolo>;
-    struct THash {
-        std::size_t operator()(const TImpronta& impronta) const;
-    };
+    // A position of the relaxed game, exactly: for each card at the bottom of
+    // a run, the run's top card and the face-down card under it, 12 bits at
+    // the card's place. The rest follows: every other pile is empty, and the
+    // cards in no run and not face down are on the corners.
+    using TImpronta = std::array<std::uint64_t, 8>;
 
     // Per table pile: the face-down card and the run from its bottom to its top.
     struct TTavolo {
@@ -48,7 +48,7 @@ private:
         void Copri(int i, int carta); // `carta` becomes the top of pile i
         void Libera(int i);
         bool LiberaDieci(int i);
-        TImpronta Impronta() const; // the piles in a fixed order
+        TImpronta Impronta() const;
     };
 
     // Ignoto: the search of the relaxed game gave up, so nothing is pruned.
@@ -57,6 +57,14 @@ private:
 
     static constexpr int PassiMassimi = 256; // positions of the relaxed game per question
 
-    std::unordered_map<TImpronta, bool, THash> esiti;
+    // The answers of this deal, in open addressing: the slot of a position,
+    // either holding it or free.
+    TImpronta& Posto(const TImpronta& impronta);
+    void Annota(TImpronta& posto, const TImpronta& impronta, bool vinta);
+    void Ingrandisci();
+
+    static constexpr std::size_t PostiIniziali = 4096;
+    std::vector<TImpronta> esiti = std::vector<TImpronta>(PostiIniziali); // flags in the first word
+    std::size_t note = 0;
     int passi = 0;
 };
