@@ -179,7 +179,9 @@ void TestRisolutore::risposteControllate() {
 }
 
 // On positions reached by random play, turns and moves back from the
-// corners included, the solver and the engine allow exactly the same steps.
+// corners included, the solver and the engine allow exactly the same steps:
+// both from the solver's table read afresh from the game and from one that
+// has followed the game step by step.
 void TestRisolutore::stesseMosseLegali() {
     std::mt19937_64 caso(SemeCasuale);
     TVistaMuta vista;
@@ -187,21 +189,28 @@ void TestRisolutore::stesseMosseLegali() {
     for (int partita = 0; partita < PartiteCasuali; ++partita) {
         TPartita gioco(vista, TCasuale::DaSeme(caso()));
         gioco.Distribuisci(true);
+        TStato seguito = TStato::DaPartita(gioco);
         for (int passo = 0; passo < PassiCasuali; ++passo) {
             const auto motore = MosseMotore(gioco);
-            const auto risolutore = MosseRisolutore(TStato::DaPartita(gioco));
             ++posizioni;
-            if (motore != risolutore) {
-                QFAIL(qPrintable(QStringLiteral("game %1 step %2: engine %3, solver %4")
-                                     .arg(partita)
-                                     .arg(passo)
-                                     .arg(Testo(motore), Testo(risolutore))));
+            for (const auto& risolutore :
+                 {MosseRisolutore(TStato::DaPartita(gioco)), MosseRisolutore(seguito)}) {
+                if (motore != risolutore) {
+                    QFAIL(qPrintable(QStringLiteral("game %1 step %2: engine %3, solver %4")
+                                         .arg(partita)
+                                         .arg(passo)
+                                         .arg(Testo(motore), Testo(risolutore))));
+                }
             }
             if (motore.empty()) {
                 break;
             }
             const auto [carta, pozzo] = motore[caso() % motore.size()];
-            if (gioco.Carte[carta].Coperta) {
+            const bool scopri = gioco.Carte[carta].Coperta;
+            seguito.Esegui({static_cast<std::int8_t>(carta),
+                            static_cast<std::int8_t>(seguito.PozzoDi(carta)),
+                            static_cast<std::int8_t>(pozzo), scopri});
+            if (scopri) {
                 gioco.ScopriCarta(static_cast<std::int16_t>(carta));
             } else {
                 gioco.MuoviCarta(static_cast<std::int16_t>(carta),
