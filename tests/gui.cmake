@@ -15,7 +15,6 @@ if(XVFB_RUN AND XDOTOOL AND IMPORT)
     # -noreset: the script's short-lived clients (the plan, xdotool) would
     # otherwise reset the server as each leaves, dropping the game if it
     # connects at that moment.
-    # Not beside the robustness test's copies of the game (see packaging.cmake).
-    set_tests_properties(gui_solvintra PROPERTIES TIMEOUT 120 RESOURCE_LOCK server_x_e_copie)
+    set_tests_properties(gui_solvintra PROPERTIES TIMEOUT 120)
     add_dependencies(gui_piano solvintra immagini)
 endif()

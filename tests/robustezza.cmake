@@ -21,7 +21,7 @@ target_compile_definitions(tst_robustezza PRIVATE
     SOLVINTRA_IMMAGINI="${CMAKE_BINARY_DIR}/Immagini"
     SOLVINTRA_SONDA="${CMAKE_BINARY_DIR}/sonda"
     SOLVINTRA_TEMPORANEI="${CMAKE_CURRENT_BINARY_DIR}")
-set_tests_properties(tst_robustezza PROPERTIES TIMEOUT 900 RESOURCE_LOCK server_x_e_copie)
+set_tests_properties(tst_robustezza PROPERTIES TIMEOUT 900)
 
 # Every input the fuzzer ever kept, replayed through the same checks with
 # this build's compiler and sanitizers.
