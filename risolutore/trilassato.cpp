@@ -1,6 +1,7 @@
 #include "trilassato.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -130,20 +131,22 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
     return verdetto;
 }
 
+// Piles are looked at again only when a move may have unlocked them. The forced
+// moves never take one another's chance away, so the order does not change
+// where they lead.
 void TRilassato::TTavolo::GiocaForzate() {
-    bool mosso = true;
-    while (mosso) {
-        mosso = false;
-        for (int i = 0; i < PozziTavolo; ++i) {
-            while (GiocaForzata(i)) {
-                mosso = true;
-            }
+    std::uint32_t daVedere = (1u << PozziTavolo) - 1;
+    while (daVedere != 0) {
+        const int i = std::countr_zero(daVedere);
+        daVedere &= daVedere - 1;
+        while (GiocaForzata(i, daVedere)) {
         }
     }
 }
 
-bool TRilassato::TTavolo::GiocaForzata(int i) {
-    if (cima[i] < 0) {
+bool TRilassato::TTavolo::GiocaForzata(int i, std::uint32_t& sbloccati) {
+    const int carta = cima[i];
+    if (carta < 0) {
         if (coperta[i] < 0) {
             return false;
         }
@@ -152,7 +155,20 @@ bool TRilassato::TTavolo::GiocaForzata(int i) {
         coperta[i] = -1;
         return true;
     }
-    return MandaAdAngolo(i) || Accoda(i, false);
+    // To a corner, the next card of the suit may follow; onto a run, the card below.
+    if (MandaAdAngolo(i)) {
+        if (TStato::Valore(carta) < Dieci) {
+            sbloccati |= 1u << pozzoDi[carta + 1];
+        }
+        return true;
+    }
+    if (Accoda(i, false)) {
+        if (TStato::Valore(carta) > 1) {
+            sbloccati |= 1u << pozzoDi[carta - 1];
+        }
+        return true;
+    }
+    return false;
 }
 
 bool TRilassato::TTavolo::MandaAdAngolo(int i) {

@@ -42,7 +42,8 @@ private:
         int suiAngoli = 0;
 
         void GiocaForzate();
-        bool GiocaForzata(int i); // one forced move from pile i
+        // One forced move from pile i, adding to `sbloccati` the piles it may unlock.
+        bool GiocaForzata(int i, std::uint32_t& sbloccati);
         bool MandaAdAngolo(int i);
         bool Accoda(int i, bool ancheSolitaria);
         void Copri(int i, int carta); // `carta` becomes the top of pile i
