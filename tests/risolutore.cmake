@@ -11,4 +11,10 @@ if(TARGET risolutore)
         SOLVINTRA_DATI="${CMAKE_CURRENT_SOURCE_DIR}/dati"
         SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
     add_dependencies(tst_risolutore solvintra-risolvi)
+
+    # The study's unwinnable answers given to the plain search (docs/winnability.md):
+    #   conferma_impossibili 2000000 1000 < studio.csv
+    add_executable(conferma_impossibili risolutore/conferma.cpp risolutore/tricercapiana.cpp)
+    target_link_libraries(conferma_impossibili PRIVATE risolutore)
+    solvintra_flags(conferma_impossibili)
 endif()
