@@ -23,26 +23,24 @@ sbaglio() {
     fallito=1
 }
 
-# A private X server; -displayfd lets it pick a free display number itself.
-# Ready once it answers a client; one that ends first is started again.
+# A private X server; -displayfd lets it pick a free display number itself
+# and writes it, through a pipe read with a deadline, once it listens. Ready
+# once it also answers a client; one that ends first is started again.
 # -noreset: by default the server resets when its last client leaves, and
 # drops a client that connects during the reset, such as the game started
 # right after the readiness probe.
 avvia_display() {
-    local numero="$cartella_prova/display" registro="$cartella_prova/xvfb.txt" tentativo
+    local tubo="$cartella_prova/display" registro="$cartella_prova/xvfb.txt" tentativo numero
     for tentativo in 1 2 3; do
-        : >"$numero"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numero" 2>>"$registro" &
+        rm -f "$tubo"
+        mkfifo "$tubo"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tubo" 2>>"$registro" &
         pid_xvfb=$!
-        for _ in $(seq 100); do
-            if [[ -s $numero ]] && DISPLAY=":$(head -n1 "$numero")" xdpyinfo >/dev/null 2>&1; then
-                DISPLAY=":$(head -n1 "$numero")"
-                export DISPLAY
-                return 0
-            fi
-            kill -0 "$pid_xvfb" 2>/dev/null || break
-            sleep 0.1
-        done
+        if read -r -t 10 numero <"$tubo" && DISPLAY=":$numero" xdpyinfo >/dev/null 2>&1; then
+            DISPLAY=":$numero"
+            export DISPLAY
+            return 0
+        fi
         kill "$pid_xvfb" 2>/dev/null
         wait "$pid_xvfb" 2>/dev/null
         echo "Xvfb, attempt $tentativo, did not answer:" >&2
@@ -88,11 +86,12 @@ prova_avvio() {
         echo "no table window (largest window titled Solvintra: ${larghezza}x${altezza})" >&2
         riuscito=1
     else
-        # Once the table is painted, the game must still be running.
-        for _ in $(seq 100); do
-            (($(timeout 5 import -window "$finestra" -format %k info: 2>/dev/null || echo 0) > 2)) &&
-                break
-            sleep 0.1
+        # Once the table is painted (more than two colours), the game must
+        # still be running. Each look takes a screenshot, so no pause between.
+        local limite=$((SECONDS + 10))
+        until (($(timeout 5 import -window "$finestra" -format %k info: 2>/dev/null || echo 0) > 2)) ||
+            ((SECONDS > limite)); do
+            :
         done
         if ! kill -0 "$pid_gioco" 2>/dev/null; then
             echo "the game died after showing its window" >&2
