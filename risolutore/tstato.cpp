@@ -3,6 +3,8 @@
 #include "tpartita.h"
 #include "tvistamuta.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int CartePerParola = 12;
@@ -156,6 +158,27 @@ void TStato::Annulla(const TMossa& mossa) {
     }
     Togli(mossa.carta, mossa.a);
     Posa(mossa.carta, mossa.da);
+}
+
+void TStato::RimescolaCoperte(std::mt19937_64& caso) {
+    std::array<std::int8_t, Pozzi> posti{};
+    std::array<std::int8_t, Pozzi> carte{};
+    std::size_t quante = 0;
+    for (int p = 0; p < Pozzi; ++p) {
+        if (coperta[p] >= 0) {
+            posti[quante] = static_cast<std::int8_t>(p);
+            carte[quante++] = coperta[p];
+        }
+    }
+    // Sorted first, so that the guess hangs on which cards are hidden, never on where.
+    const auto fine = carte.begin() + static_cast<std::ptrdiff_t>(quante);
+    std::sort(carte.begin(), fine);
+    std::shuffle(carte.begin(), fine, caso);
+    // Face down, a card is neither a top nor an empty place: the masks stay as they are.
+    for (std::size_t i = 0; i < quante; ++i) {
+        coperta[posti[i]] = carte[i];
+        ScriviPozzo(carte[i], posti[i]);
+    }
 }
 
 std::uint32_t TStato::Transitabili(int carta) const {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 class TPartita;
@@ -41,11 +42,16 @@ public:
     void MosseDi(int carta, std::vector<TMossa>& mosse) const;
     bool EsistePercorso(int carta, int meta) const;
 
+    // Deals the face-down cards again at random among their places: a guess
+    // of someone who sees only the face-up ones.
+    void RimescolaCoperte(std::mt19937_64& caso);
+
     // Carries out a legal step; the same step given to Annulla takes it back.
     void Esegui(const TMossa& mossa);
     void Annulla(const TMossa& mossa);
 
     bool Vinta() const { return suiAngoli == Carte; }
+    int SuiAngoli() const { return suiAngoli; }
     int AngoloCorrente() const { return angoliAperti; }
     const TChiave& Chiave() const { return chiave; }
 

@@ -7,9 +7,9 @@
 #include <chrono>
 
 TStudio::TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
-                 bool soluzioni)
+                 bool soluzioni, bool cieco)
     : primo(primo), ultimo(ultimo), numeroFili(std::max(fili, 1u)), limiti(limiti),
-      soluzioni(soluzioni), prossimo(primo) {}
+      soluzioni(soluzioni), cieco(cieco), prossimo(primo) {}
 
 TStudio::~TStudio() {
     Ferma();
@@ -42,13 +42,15 @@ void TStudio::Lavora() {
     TLimiti propri = limiti;
     propri.fermo = &fermo;
     TRisolutore risolutore(propri);
+    TCieco giocatore(propri);
     while (!fermo) {
         const std::uint64_t seme = prossimo++;
         if (seme > ultimo || seme < primo) {
             break;
         }
         const auto inizio = std::chrono::steady_clock::now();
-        const TRisposta risposta = risolutore.Risolvi(TStato::DaSeme(seme));
+        const TStato stato = TStato::DaSeme(seme);
+        const TRisposta risposta = cieco ? giocatore.Gioca(stato) : risolutore.Risolvi(stato);
         const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
         if (fermo) {
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tcieco.h"
 #include "trisolutore.h"
 
 #include <atomic>
@@ -21,13 +22,14 @@ struct TRiga {
     std::string soluzione; // TSequenza, when asked for
 };
 
-// Many deals on several threads: each thread takes the next seed, solves it,
-// has the game replay a win, and hands back its row. Knows seeds, threads and figures, not the
+// Many deals on several threads: each thread takes the next seed, solves it
+// (or plays it as TCieco, who cannot see the face-down cards), has the game
+// replay a win, and hands back its row. Knows seeds, threads and figures, not the
 // game.
 class TStudio {
 public:
     TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
-            bool soluzioni = false);
+            bool soluzioni = false, bool cieco = false);
     ~TStudio();
     TStudio(const TStudio&) = delete;
     TStudio& operator=(const TStudio&) = delete;
@@ -54,6 +56,7 @@ private:
     const unsigned numeroFili;
     const TLimiti limiti;
     const bool soluzioni;
+    const bool cieco;
     std::atomic<std::uint64_t> prossimo;
     std::atomic<std::uint64_t> decise{0};
     std::atomic<std::uint64_t> posizioni{0};

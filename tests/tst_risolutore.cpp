@@ -1,4 +1,5 @@
 #include "invarianti.h"
+#include "tcieco.h"
 #include "tpartita.h"
 #include "tricercapiana.h"
 #include "trisolutore.h"
@@ -24,13 +25,15 @@ constexpr int PartiteCasuali = 400;
 constexpr int PassiCasuali = 120;
 constexpr std::uint64_t SemeCasuale = 20261207;
 constexpr std::uint64_t LimitePiano = 100'000;
+constexpr std::uint64_t LimiteIpotesi = 4'000;
 constexpr int AttesaProcesso = 30000; // ms, a deadline, never a pause
 
 using TCoppia = std::pair<int, int>; // card, target pile (the card's own pile: turn it up)
 
 // Carries out the steps as a player's drag or click would, checking every
-// rule after each; throws TViolazione at the first that breaks.
-void Rigioca(std::uint64_t seme, const std::vector<TMossa>& mosse) {
+// rule after each; throws TViolazione at the first that breaks, or when the
+// game does not end won or not as `vinta` says.
+void Rigioca(std::uint64_t seme, const std::vector<TMossa>& mosse, bool vinta = true) {
     TVistaControllata vista;
     vista.registra = false;
     TPartita partita(vista, TCasuale::DaSeme(seme));
@@ -52,7 +55,7 @@ void Rigioca(std::uint64_t seme, const std::vector<TMossa>& mosse) {
         VerificaRegole(partita);
     }
     partita.ControllaVittoria();
-    Pretendi(partita.Vinta() && vista.vittorie == 1, "the game ends won");
+    Pretendi(partita.Vinta() == vinta && vista.vittorie == int(vinta), "the game ends as told");
 }
 
 // The engine's answer: every pick-up and drop it allows, and every turn.
@@ -118,6 +121,8 @@ private slots:
     void ingressoSbagliato_data();
     void ingressoSbagliato();
     void interruzioneScriveIlDeciso();
+    void ciecoGiocaSoloIlVisibile_data();
+    void ciecoGiocaSoloIlVisibile();
 };
 
 // Whole won games, kept as data, replayed through the engine.
@@ -293,6 +298,7 @@ void TestRisolutore::ingressoSbagliato_data() {
     QTest::newRow("negative") << QStringList{"-5"};
     QTest::newRow("no threads") << QStringList{"-j", "0", "1-2"};
     QTest::newRow("option without value") << QStringList{"1-2", "-o"};
+    QTest::newRow("flag given a value") << QStringList{"--cieco=8", "1-2"};
     QTest::newRow("unwritable output") << QStringList{"1-2", "-o", "nessuna/cartella/x.csv"};
 }
 
@@ -341,6 +347,48 @@ void TestRisolutore::interruzioneScriveIlDeciso() {
     QCOMPARE(righe.first(), QByteArray("partita,esito,posizioni,tentativi,passi,secondi"));
     QVERIFY(righe.at(1).startsWith("0,vinta,"));
     QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"studio.csv"});
+}
+
+// The blind player's games are real games, won only where the solver wins
+// too, and its play does not hang on where the face-down cards lie: with them
+// dealt otherwise among the same places, it makes the same moves until it
+// turns one up.
+void TestRisolutore::ciecoGiocaSoloIlVisibile_data() {
+    QTest::addColumn<quint64>("seme");
+    QTest::addColumn<bool>("vinta");
+    QTest::newRow("deal 1, lost") << quint64(1) << false;
+    QTest::newRow("deal 17, won") << quint64(17) << true;
+    QTest::newRow("deal 9, won") << quint64(9) << true;
+    QTest::newRow("deal 12, lost") << quint64(12) << false;
+}
+
+void TestRisolutore::ciecoGiocaSoloIlVisibile() {
+    QFETCH(quint64, seme);
+    QFETCH(bool, vinta);
+    TLimiti limiti;
+    limiti.posizioni = LimiteIpotesi;
+    const TStato stato = TStato::DaSeme(seme);
+    const TRisposta partita = TCieco(limiti).Gioca(stato);
+    QCOMPARE(partita.esito, vinta ? TEsito::Vinta : TEsito::Impossibile);
+    try {
+        Rigioca(seme, partita.mosse, vinta);
+    } catch (const TViolazione& e) {
+        QFAIL(e.what());
+    }
+    QVERIFY(!vinta || TRisolutore().Risolvi(stato).esito == TEsito::Vinta);
+
+    TStato altra = stato;
+    std::mt19937_64 caso(seme);
+    altra.RimescolaCoperte(caso);
+    QVERIFY(!(altra.Chiave() == stato.Chiave()));
+    const TRisposta altrove = TCieco(limiti).Gioca(altra);
+    const auto prima = [](const std::vector<TMossa>& mosse) {
+        return std::find_if(mosse.begin(), mosse.end(), [](const TMossa& m) { return m.scopri; });
+    };
+    const auto svolta = prima(partita.mosse);
+    QVERIFY(svolta != partita.mosse.end());
+    QVERIFY(std::equal(partita.mosse.begin(), svolta, altrove.mosse.begin(), prima(altrove.mosse)));
+    QCOMPARE(prima(altrove.mosse)->a, svolta->a);
 }
 
 QTEST_GUILESS_MAIN(TestRisolutore)

@@ -1,5 +1,6 @@
 // solvintra-risolvi: solves one deal and shows its moves, or a range of deals
 // on every core as a table of figures.
+#include "tcieco.h"
 #include "topzioni.h"
 #include "tstampa.h"
 #include "tstudio.h"
@@ -30,12 +31,13 @@ void SuInterruzione(int) {
     std::signal(SIGINT, SIG_DFL); // a second Ctrl+C ends at once
 }
 
-const char* NomeEsito(TEsito esito) {
+// A deal the blind player gives up is only lost by it, not proved unwinnable.
+const char* NomeEsito(TEsito esito, bool cieco) {
     switch (esito) {
     case TEsito::Vinta:
         return "vinta";
     case TEsito::Impossibile:
-        return "impossibile";
+        return cieco ? "persa" : "impossibile";
     case TEsito::Ignota:
         break;
     }
@@ -49,8 +51,8 @@ int Errore(const std::string& messaggio) {
 
 int RisolviUna(const TOpzioni& opzioni) {
     const TStato stato = TStato::DaSeme(opzioni.primo);
-    TRisolutore risolutore(opzioni.limiti);
-    const TRisposta risposta = risolutore.Risolvi(stato);
+    const TRisposta risposta = opzioni.cieco ? TCieco(opzioni.limiti).Gioca(stato)
+                                             : TRisolutore(opzioni.limiti).Risolvi(stato);
     std::printf("Partita %llu\n\n%s\n", static_cast<unsigned long long>(opzioni.primo),
                 TStampa::Tavolo(stato).c_str());
     if (risposta.esito == TEsito::Vinta && !RigiocaVinta(opzioni.primo, risposta.mosse)) {
@@ -63,7 +65,13 @@ int RisolviUna(const TOpzioni& opzioni) {
                     TStampa::Passi(risposta.mosse).c_str());
         break;
     case TEsito::Impossibile:
-        std::printf("Impossibile: nessuna sequenza di mosse la vince.\n");
+        if (opzioni.cieco) {
+            std::printf("Persa dopo %zu passi: nessuna ipotesi sulle carte coperte si vince "
+                        "più.\n%s",
+                        risposta.mosse.size(), TStampa::Passi(risposta.mosse).c_str());
+        } else {
+            std::printf("Impossibile: nessuna sequenza di mosse la vince.\n");
+        }
         break;
     case TEsito::Ignota:
         std::printf("Ignota: %llu posizioni non sono bastate a deciderla.\n",
@@ -90,7 +98,20 @@ void MostraAvanzamento(const TStudio& studio, std::chrono::steady_clock::time_po
                  restano % 60);
 }
 
-void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint64_t richieste) {
+void ScriviRiepilogoCieco(std::FILE* file, std::uint64_t giocate, std::uint64_t vinte,
+                          std::uint64_t richieste) {
+    const TIntervallo intervallo = IntervalloWilson(vinte, giocate);
+    std::fprintf(
+        file,
+        "# giocate %llu di %llu: vinte %llu, perse %llu\n"
+        "# vinte %.4f %% (95 %% Wilson: %.4f - %.4f %%)\n",
+        static_cast<unsigned long long>(giocate), static_cast<unsigned long long>(richieste),
+        static_cast<unsigned long long>(vinte), static_cast<unsigned long long>(giocate - vinte),
+        giocate ? 100.0 * vinte / giocate : 0.0, 100 * intervallo.basso, 100 * intervallo.alto);
+}
+
+void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint64_t richieste,
+                     bool cieco) {
     std::uint64_t vinte = 0;
     std::uint64_t ignote = 0;
     for (const TRiga& riga : righe) {
@@ -98,6 +119,10 @@ void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint
         ignote += riga.esito == TEsito::Ignota;
     }
     const std::uint64_t n = righe.size();
+    if (cieco) {
+        ScriviRiepilogoCieco(file, n, vinte, richieste);
+        return;
+    }
     const TIntervallo perse = IntervalloWilson(vinte, n);
     const TIntervallo vincenti = IntervalloWilson(vinte + ignote, n);
     std::fprintf(file,
@@ -120,7 +145,8 @@ int Studia(const TOpzioni& opzioni) {
     std::signal(SIGINT, SuInterruzione);
     const unsigned fili =
         opzioni.fili ? opzioni.fili : std::max(1u, std::thread::hardware_concurrency());
-    TStudio studio(opzioni.primo, opzioni.ultimo, fili, opzioni.limiti, opzioni.soluzioni);
+    TStudio studio(opzioni.primo, opzioni.ultimo, fili, opzioni.limiti, opzioni.soluzioni,
+                   opzioni.cieco);
     const auto inizio = std::chrono::steady_clock::now();
     studio.Avvia();
     while (!studio.Finito()) {
@@ -139,14 +165,15 @@ int Studia(const TOpzioni& opzioni) {
                  opzioni.soluzioni ? ",soluzione" : "");
     for (const TRiga& riga : righe) {
         std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f%s%s\n",
-                     static_cast<unsigned long long>(riga.seme), NomeEsito(riga.esito),
+                     static_cast<unsigned long long>(riga.seme),
+                     NomeEsito(riga.esito, opzioni.cieco),
                      static_cast<unsigned long long>(riga.posizioni), riga.tentativi, riga.passi,
                      riga.secondi, opzioni.soluzioni ? "," : "", riga.soluzione.c_str());
     }
     if (!uscita.Chiudi(errore)) {
         return Errore(errore);
     }
-    ScriviRiepilogo(stdout, righe, studio.Totale());
+    ScriviRiepilogo(stdout, righe, studio.Totale(), opzioni.cieco);
     if (studio.Smentite() > 0) {
         std::fprintf(stderr, "solvintra-risolvi: %llu vincite non rigiocate dal gioco\n",
                      static_cast<unsigned long long>(studio.Smentite()));

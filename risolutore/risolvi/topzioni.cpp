@@ -9,6 +9,9 @@ namespace {
 
 constexpr int OpzionePrimo = 1000;
 constexpr int OpzioneSoluzioni = 1001;
+constexpr int OpzioneCieco = 1002;
+// A guess of the face-down cards is solved again before every move: it gets far fewer.
+constexpr std::uint64_t PosizioniIpotesi = 4'000;
 constexpr std::uint64_t MassimoFili = 1024;
 
 std::uint64_t Numero(std::string_view testo, const char* cosa) {
@@ -52,6 +55,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"posizioni", required_argument, nullptr, 'p'},
         {"primo-tentativo", required_argument, nullptr, OpzionePrimo},
         {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
+        {"cieco", no_argument, nullptr, OpzioneCieco},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -60,6 +64,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
     opterr = 0; // the messages are ours, on one line
     optind = 1;
     int scelta = 0;
+    bool posizioniDate = false;
     while ((scelta = getopt_long(argc, argv, ":o:j:p:hV", lunghe, nullptr)) != -1) {
         switch (scelta) {
         case 'o':
@@ -78,12 +83,16 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         }
         case 'p':
             opzioni.limiti.posizioni = Positivo(optarg, "limite di posizioni");
+            posizioniDate = true;
             break;
         case OpzionePrimo:
             opzioni.limiti.primoTentativo = Positivo(optarg, "primo tentativo");
             break;
         case OpzioneSoluzioni:
             opzioni.soluzioni = true;
+            break;
+        case OpzioneCieco:
+            opzioni.cieco = true;
             break;
         case 'h':
             opzioni.aiuto = true;
@@ -104,6 +113,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
                                                    : "una sola partita o un solo intervallo");
     }
     LeggiPartite(opzioni, argv[optind]);
+    if (opzioni.cieco && !posizioniDate) {
+        opzioni.limiti.posizioni = PosizioniIpotesi;
+    }
     return opzioni;
 }
 
@@ -123,12 +135,17 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            standard output
   -j, --fili=N             usa N fili (predefinito: tutti i processori)
   -p, --posizioni=N        posizioni al massimo per partita, poi la partita
-                           resta ignota (predefinito: 16000000)
+                           resta ignota (predefinito: 16000000; con --cieco,
+                           per ipotesi: 4000)
       --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
                            tentativo ne ha il doppio (predefinito: 2000)
       --soluzioni          aggiunge a ogni riga la vincita in breve: due
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
+      --cieco              gioca le partite come chi non vede le carte
+                           coperte: prima di ogni mossa immagina 8 volte dove
+                           siano e fa la mossa dopo la quale si vincono più
+                           ipotesi; si arrende quando non se ne vince nessuna
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 

@@ -15,6 +15,7 @@ struct TOpzioni {
     unsigned fili = 0;       // 0: every core
     TLimiti limiti;
     bool soluzioni = false; // a CSV column with each win, short
+    bool cieco = false;     // played by TCieco rather than solved
     bool aiuto = false;
     bool versione = false;
 

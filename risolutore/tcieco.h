@@ -1,0 +1,48 @@
+#pragma once
+
+#include "trisolutore.h"
+
+#include <array>
+#include <optional>
+#include <random>
+#include <set>
+
+// A player who sees only the face-up cards. Before each move it guesses, a
+// few times over, where the face-down cards lie, and makes the move after
+// which most guesses can still be won, each solved as if every card were
+// known. It never brings back a table it has already had, and it gives up
+// when no move leaves a guess that can be won, or when many moves in a row
+// have neither turned a card up nor put more cards on the corners than ever. Its wins are real wins
+// and its losses only its own, so its share of wins is a lower bound for a player who cannot see
+// through the backs.
+class TCieco {
+public:
+    static constexpr int Ipotesi = 8; // guesses before each move
+    static constexpr int MosseSenzaProgresso = 50;
+
+    // `perIpotesi`: how far the search of one guess may go, and the stop flag.
+    explicit TCieco(TLimiti perIpotesi);
+
+    // Plays the deal to its end. `esito`: Vinta, Impossibile when it gave up,
+    // Ignota when stopped. `mosse`: the steps it made; `posizioni` and
+    // `tentativi`: the positions and the guesses of all its searches.
+    TRisposta Gioca(TStato tavolo);
+
+private:
+    using TImpronta = std::array<std::uint64_t, 4>;
+
+    std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
+    // How many guesses can be won after the move.
+    int Vinte(const TMossa& mossa, TRisposta& conto);
+    bool PortaAltrove(const TStato& tavolo, const TMossa& mossa) const;
+    void Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi);
+    void ScopriSola(TStato& tavolo, int p, std::vector<TMossa>& passi);
+    bool Fermato() const;
+
+    TRisolutore risolutore;
+    const std::atomic<bool>* fermo;
+    std::mt19937_64 caso;
+    std::set<TImpronta> avute; // the tables it has had, each after its turns
+    std::vector<TStato> ipotesi;
+    std::vector<TMossa> mosse;
+};
