@@ -60,7 +60,7 @@ std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
     std::optional<TMossa> scelta;
     int migliore = 0;
     for (const TMossa& mossa : mosse) {
-        const int vinte = Vinte(mossa, conto);
+        const int vinte = Vinte(mossa, migliore, conto);
         if (vinte > migliore) {
             scelta = mossa;
             migliore = vinte;
@@ -72,9 +72,13 @@ std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
     return scelta;
 }
 
-int TCieco::Vinte(const TMossa& mossa, TRisposta& conto) {
+int TCieco::Vinte(const TMossa& mossa, int daBattere, TRisposta& conto) {
     int vinte = 0;
+    int restano = Ipotesi;
     for (const TStato& congettura : ipotesi) {
+        if (vinte + restano-- <= daBattere) {
+            break;
+        }
         TStato dopo = congettura;
         dopo.Esegui(mossa);
         const TRisposta risposta = risolutore.Risolvi(dopo);

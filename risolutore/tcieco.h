@@ -17,7 +17,7 @@
 // through the backs.
 class TCieco {
 public:
-    static constexpr int Ipotesi = 8; // guesses before each move
+    static constexpr int Ipotesi = 16; // guesses before each move
     static constexpr int MosseSenzaProgresso = 50;
 
     // `perIpotesi`: how far the search of one guess may go, and the stop flag.
@@ -32,8 +32,9 @@ private:
     using TImpronta = std::array<std::uint64_t, 4>;
 
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
-    // How many guesses can be won after the move.
-    int Vinte(const TMossa& mossa, TRisposta& conto);
+    // How many guesses can be won after the move, counted only while it may
+    // still beat `daBattere`.
+    int Vinte(const TMossa& mossa, int daBattere, TRisposta& conto);
     bool PortaAltrove(const TStato& tavolo, const TMossa& mossa) const;
     void Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi);
     void ScopriSola(TStato& tavolo, int p, std::vector<TMossa>& passi);

@@ -143,7 +143,7 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
       --cieco              gioca le partite come chi non vede le carte
-                           coperte: prima di ogni mossa immagina 8 volte dove
+                           coperte: prima di ogni mossa immagina 16 volte dove
                            siano e fa la mossa dopo la quale si vincono più
                            ipotesi; si arrende quando non se ne vince nessuna
   -h, --help               mostra questo aiuto ed esce
