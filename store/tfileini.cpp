@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -46,8 +47,11 @@ std::optional<QByteArray> TestoDi(const QString& percorso) {
         ::close(descrittore);
         return std::nullopt;
     }
-    const QByteArray testo = file.read(MassimoByte + 1);
-    if (file.error() != QFileDevice::NoError || testo.size() > MassimoByte) {
+    // A buffer of the file's size, not of the largest we take: one byte more
+    // shows a file too large, or one that grew while it was read.
+    const qint64 misura = std::min(file.size(), MassimoByte);
+    const QByteArray testo = file.read(misura + 1);
+    if (file.error() != QFileDevice::NoError || testo.size() > misura) {
         return std::nullopt;
     }
     return testo;
@@ -73,9 +77,11 @@ std::optional<QByteArray> NomeSezione(const QByteArray& riga) {
     return testo.mid(1, testo.size() - 2).trimmed();
 }
 
-QByteArray ChiaveDi(const QByteArray& riga) {
+// The key of an entry; nothing for a line without '=', which holds no value
+// even for the empty key.
+std::optional<QByteArray> ChiaveDi(const QByteArray& riga) {
     const qsizetype uguale = riga.indexOf(Uguale);
-    return uguale < 0 ? QByteArray() : riga.left(uguale).trimmed();
+    return uguale < 0 ? std::nullopt : std::optional(riga.left(uguale).trimmed());
 }
 
 QByteArray ValoreDi(const QByteArray& riga) {

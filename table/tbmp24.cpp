@@ -45,6 +45,9 @@ struct Righe {
     qint64 numero = 0;
     qint64 passo = 0; // bytes a row, padded to 4
     qint64 inizio = 0;
+    // Where the info header says it ends: rows that start before it overlap
+    // it, and Qt's reader takes them from elsewhere.
+    qint64 fineIntestazione = 0;
     std::uint16_t bit = 0;
     bool compresse = true;
 };
@@ -63,6 +66,8 @@ std::optional<Righe> LeggiIntestazione(const QByteArray& dati) {
     righe.bit = Campo<std::uint16_t>(dati, BitPerPixel);
     righe.passo = (qint64(righe.larghezza) * righe.bit + 31) / 32 * 4;
     righe.inizio = Campo<std::uint32_t>(dati, InizioPixel);
+    righe.fineIntestazione =
+        MisuraIntestazione + qint64(Campo<std::uint32_t>(dati, MisuraIntestazione));
     righe.compresse = Campo<std::uint32_t>(dati, Compressione) != 0;
     return righe;
 }
@@ -86,7 +91,7 @@ bool TBmp24::Incompleto(const QByteArray& dati) {
 QImage TBmp24::Leggi(const QByteArray& dati) {
     const std::optional<Righe> righe = LeggiIntestazione(dati);
     if (!righe || righe->bit != 24 || righe->compresse || righe->larghezza <= 0 ||
-        righe->numero == 0 || righe->inizio < FineIntestazione ||
+        righe->numero == 0 || righe->inizio < righe->fineIntestazione ||
         OltreLaFine(*righe, dati.size())) {
         return {};
     }
