@@ -46,13 +46,14 @@ test-sanitize: deps
 FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-# libFuzzer on the engine; a crash input lands in fuzz/regressioni/ and is
-# replayed by every later run.
+# libFuzzer on the engine, the settings file and the pictures, side by side; a
+# crash input lands in that target's regressioni/ and is replayed by every
+# later run.
 fuzz: deps
 	@cmake -S fuzz -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ \
 		-DSOLVINTRA_FUZZ_SECONDI=$(FUZZ_SECONDS) >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS)
-	cd $(FUZZ) && ctest --output-on-failure
+	cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)
 
 # The figures of docs/performance.md: the engine, one drag move, start-up.
 bench: deps

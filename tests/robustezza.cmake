@@ -23,10 +23,17 @@ target_compile_definitions(tst_robustezza PRIVATE
     SOLVINTRA_TEMPORANEI="${CMAKE_CURRENT_BINARY_DIR}")
 set_tests_properties(tst_robustezza PROPERTIES TIMEOUT 900)
 
-# Every input the fuzzer ever kept, replayed through the same checks with
+# Every input the fuzzers ever kept, replayed through the same checks with
 # this build's compiler and sanitizers.
 set(FUZZ ${CMAKE_SOURCE_DIR}/fuzz)
-add_executable(ripeti_fuzz ${FUZZ}/ripeti.cpp ${FUZZ}/partita_fuzz.cpp)
-target_link_libraries(ripeti_fuzz PRIVATE prova_core)
-solvintra_flags(ripeti_fuzz)
-add_test(NAME regressioni_fuzz COMMAND ripeti_fuzz ${FUZZ}/regressioni ${FUZZ}/corpus)
+function(ripeti_regressioni eseguibile prova sorgente libreria cartella)
+    add_executable(${eseguibile} ${FUZZ}/ripeti.cpp ${sorgente})
+    target_link_libraries(${eseguibile} PRIVATE ${libreria})
+    solvintra_flags(${eseguibile})
+    add_test(NAME ${prova} COMMAND ${eseguibile} ${cartella}/regressioni ${cartella}/corpus)
+endfunction()
+ripeti_regressioni(ripeti_fuzz regressioni_fuzz ${FUZZ}/partita_fuzz.cpp prova_core ${FUZZ})
+ripeti_regressioni(ripeti_impostazioni regressioni_impostazioni
+                   ${FUZZ}/impostazioni/impostazioni_fuzz.cpp store ${FUZZ}/impostazioni)
+ripeti_regressioni(ripeti_bmp24 regressioni_bmp24 ${FUZZ}/bmp24/bmp24_fuzz.cpp table
+                   ${FUZZ}/bmp24)
