@@ -66,6 +66,7 @@ std::optional<Righe> LeggiIntestazione(const QByteArray& dati) {
     righe.bit = Campo<std::uint16_t>(dati, BitPerPixel);
     righe.passo = (qint64(righe.larghezza) * righe.bit + 31) / 32 * 4;
     righe.inizio = Campo<std::uint32_t>(dati, InizioPixel);
+    // The info header begins with its own size.
     righe.fineIntestazione =
         MisuraIntestazione + qint64(Campo<std::uint32_t>(dati, MisuraIntestazione));
     righe.compresse = Campo<std::uint32_t>(dati, Compressione) != 0;
