@@ -32,17 +32,15 @@ endfunction()
 solvintra_flag_debian(CPPFLAGS preprocessore)
 solvintra_flag_debian(CXXFLAGS compilatore)
 solvintra_flag_debian(LDFLAGS collegatore)
-# Two features that Debian 12's dpkg-buildflags does not know yet and Debian
-# 13's gives by default, and that hardening-check looks for: each when the
-# compiler has it for this processor.
+# Stack-clash protection, which Debian 12's dpkg-buildflags does not give yet
+# and Debian 13's does, when the compiler has it. Not control-flow protection:
+# Debian 12's own start files (Scrt1.o, crti.o) lack its marking, so no
+# program linked here can carry it.
 include(CheckCXXCompilerFlag)
-foreach(flag -fstack-clash-protection -fcf-protection)
-    string(MAKE_C_IDENTIFIER "SOLVINTRA_HA${flag}" disponibile)
-    check_cxx_compiler_flag(${flag} ${disponibile})
-    if(${disponibile} AND NOT flag IN_LIST compilatore)
-        list(APPEND compilatore ${flag})
-    endif()
-endforeach()
+check_cxx_compiler_flag(-fstack-clash-protection SOLVINTRA_HA_STACK_CLASH)
+if(SOLVINTRA_HA_STACK_CLASH AND NOT "-fstack-clash-protection" IN_LIST compilatore)
+    list(APPEND compilatore -fstack-clash-protection)
+endif()
 # The more specific path last, which the compiler tries first: a build folder
 # inside the sources is named by its own mapping.
 set(SOLVINTRA_INDURIMENTO_COMPILA ${preprocessore} ${compilatore}
