@@ -31,14 +31,16 @@ impacchetta() {
 }
 
 # The sources as they are now, with their times, copied to $1, so that a
-# build there rebuilds only what changed since the last copy.
+# build there rebuilds only what changed since the last copy. The folder $2
+# inside the sources, where the first build is, is neither copied nor cleared.
 copia_sorgenti() {
-    local copia=$1
-    rm -rf "$copia"
+    local copia=$1 escluso=$2
     mkdir -p "$copia"
+    find "$copia" -mindepth 1 -maxdepth 1 ! -name "${escluso%%/*}" -exec rm -rf {} +
     (cd "$sorgenti" && git ls-files -z --cached --others --exclude-standard |
-        while IFS= read -r -d '' file; do [[ -e $file ]] && printf '%s\0' "$file"; done |
-        xargs -0 cp -p --parents -t "$copia")
+        while IFS= read -r -d '' file; do
+            [[ -e $file && $file != "$escluso"/* ]] && printf '%s\0' "$file"
+        done | xargs -0 cp -p --parents -t "$copia")
 }
 
 # Builds the package again from a copy of the sources at another path, with
@@ -51,14 +53,22 @@ controlla_riproducibile() {
         echo "not a git checkout: reproducibility not checked" >&2
         return
     fi
-    local copia="$riprova/sorgenti" albero="$riprova/build" secondo="$cartella_prova/secondo"
-    local maschera=0002 zona=Etc/GMT-14 epoca tipo generatore
+    # The second build folder lies in the copy where the first lies in the
+    # sources, as in a clone elsewhere built the same way: the compiler may be
+    # given paths relative to the build folder (a compiler cache does that).
+    local copia="$riprova/sorgenti" relativo=build albero secondo="$cartella_prova/secondo"
+    [[ $build == "$sorgenti"/* ]] && relativo=${build#"$sorgenti"/}
+    albero="$copia/$relativo"
+    local maschera=0002 zona=Etc/GMT-14 epoca tipo generatore compilatore lanciatore
     [[ $(umask) == 0002 ]] && maschera=0022
     [[ $(date +%z) == +1[34]* ]] && zona=Etc/GMT+12
     epoca=$(dpkg-parsechangelog -l "$sorgenti/packaging/changelog" -S Timestamp)
-    tipo=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
-    generatore=$(sed -n 's/^CMAKE_GENERATOR:[A-Z]*=//p' "$build/CMakeCache.txt")
-    copia_sorgenti "$copia" || { sbaglio "could not copy the sources"; return; }
+    valore() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+    tipo=$(valore CMAKE_BUILD_TYPE)
+    generatore=$(valore CMAKE_GENERATOR)
+    compilatore=$(valore CMAKE_CXX_COMPILER)
+    lanciatore=$(valore CMAKE_CXX_COMPILER_LAUNCHER)
+    copia_sorgenti "$copia" "$relativo" || { sbaglio "could not copy the sources"; return; }
     (
         umask "$maschera"
         export TZ=$zona
@@ -69,6 +79,7 @@ controlla_riproducibile() {
         fi
         [[ -f $albero/CMakeCache.txt ]] ||
             cmake -S "$copia" -B "$albero" -G "$generatore" -DCMAKE_BUILD_TYPE="$tipo" \
+                -DCMAKE_CXX_COMPILER="$compilatore" -DCMAKE_CXX_COMPILER_LAUNCHER="$lanciatore" \
                 -DSOLVINTRA_BENCH=OFF >"$cartella_prova/configura.txt" 2>&1 ||
             { cat "$cartella_prova/configura.txt" >&2; exit 1; }
         cmake --build "$albero" -j "$(nproc)" --target solvintra solvintra-risolvi \
@@ -80,6 +91,10 @@ controlla_riproducibile() {
     altro=$(ls "$secondo"/*.deb)
     if ! cmp "$deb" "$altro"; then
         sbaglio "built again (umask $maschera, TZ=$zona) the package differs:"
+        # A compiler cache may hand the compiler paths relative to the build
+        # folder, which no path mapping can undo: both builds must have used
+        # the cache in the same way.
+        [[ -n $lanciatore ]] && echo "(both builds through $lanciatore, with the same settings?)" >&2
         diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$altro") | head -20 >&2
         dpkg-deb -x "$deb" "$cartella_prova/primo-x"
         dpkg-deb -x "$altro" "$cartella_prova/secondo-x"
