@@ -245,6 +245,11 @@ for programma in solvintra solvintra-risolvi; do
     hardening-check --nocfprotection "$radice/usr/lib/solvintra/$programma" >"$cartella_prova/indurimento.txt" 2>&1 ||
         { cat "$cartella_prova/indurimento.txt" >&2; sbaglio "hardening-check $programma"; }
 done
+# The same check must say no to a program linked without them, or it proves nothing.
+printf 'int main() { return 0; }\n' >"$cartella_prova/nudo.cpp"
+c++ -O2 -Wl,-z,norelro -Wl,-z,lazy "$cartella_prova/nudo.cpp" -o "$cartella_prova/nudo" &&
+    hardening-check --nocfprotection "$cartella_prova/nudo" >/dev/null 2>&1 &&
+    sbaglio "hardening-check passes even a program linked without relro and immediate binding"
 
 controlla_riproducibile
 
