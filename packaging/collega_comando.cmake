@@ -13,7 +13,13 @@ else()
 endif()
 set(comando "${cartella_comandi}/${solvintra_comando}")
 set(destinazione "../${solvintra_cartella}/${solvintra_comando}")
-file(MAKE_DIRECTORY "${cartella_comandi}")
+# A folder made here gets the same mode under any umask; one that is there
+# already is the system's, and is left as it is.
+if(NOT EXISTS "${cartella_comandi}")
+    file(MAKE_DIRECTORY "${cartella_comandi}")
+    file(CHMOD "${cartella_comandi}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+                                                        GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+endif()
 message(STATUS "Installing: ${comando} -> ${destinazione}")
 file(CREATE_LINK "${destinazione}" "${comando}" SYMBOLIC)
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${comando}")

@@ -9,7 +9,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils
   fonts-liberation2
   clang libclang-rt-dev
-  desktop-file-utils appstream dpkg-dev ninja-build
+  desktop-file-utils appstream dpkg-dev ninja-build devscripts
   lintian man-db groff-base bsdextrautils
 )
 

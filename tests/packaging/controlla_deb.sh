@@ -2,21 +2,112 @@
 # Builds the Debian package aside from the build folder's own, checks its
 # control fields and contents and has lintian judge it, installs it into a
 # scratch root and checks that the command, the manual page and the menu entry
-# are where the system looks for them, and starts the game from there.
-# Usage: controlla_deb.sh BUILD_DIR VERSION
+# are where the system looks for them, and starts the game from there. Unless
+# the build is sanitized, also checks Debian's hardening and that the package
+# is reproducible: the same sources built again elsewhere, in other ways, in
+# the folder RIPROVA (kept, so that a later run rebuilds only what changed),
+# must give the same bytes.
+# Usage: controlla_deb.sh BUILD_DIR VERSION SOURCE_DIR SANITIZED(0|1) RIPROVA
 set -uo pipefail
 build=$1
 versione=$2
+sorgenti=$3
+sanitizzata=$4
+riprova=$5
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/comune.sh"
 
-# Packs the tree as built, like every other test uses it: make package would
-# first rebuild it, which is not this check's business. cpack runs a build
-# step only for generators with a "preinstall" target, and Ninja has none.
-printf 'include("%s/CPackConfig.cmake")\nset(CPACK_CMAKE_GENERATOR Ninja)\n' "$build" \
-    >"$cartella_prova/CPackConfig.cmake"
-cpack --config "$cartella_prova/CPackConfig.cmake" -B "$cartella_prova/pacchetto" \
-    >"$cartella_prova/cpack.txt" 2>&1 || { cat "$cartella_prova/cpack.txt" >&2; exit 1; }
+# Packs the tree as built in the folder $1 into the folder $2, like every
+# other test uses it: make package would first rebuild it, which is not this
+# check's business. cpack runs a build step only for generators with a
+# "preinstall" target, and Ninja has none.
+impacchetta() {
+    local albero=$1 uscita=$2
+    mkdir -p "$uscita"
+    printf 'include("%s/CPackConfig.cmake")\nset(CPACK_CMAKE_GENERATOR Ninja)\n' "$albero" \
+        >"$uscita/CPackConfig.cmake"
+    cpack --config "$uscita/CPackConfig.cmake" -B "$uscita" >"$uscita/cpack.txt" 2>&1 ||
+        { cat "$uscita/cpack.txt" >&2; exit 1; }
+}
+
+# The sources as they are now, with their times, copied to $1, so that a
+# build there rebuilds only what changed since the last copy. The folder $2
+# inside the sources, where the first build is, is neither copied nor cleared.
+copia_sorgenti() {
+    local copia=$1 escluso=$2
+    mkdir -p "$copia"
+    find "$copia" -mindepth 1 -maxdepth 1 ! -name "${escluso%%/*}" -exec rm -rf {} +
+    (cd "$sorgenti" && git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do
+            [[ -e $file && $file != "$escluso"/* ]] && printf '%s\0' "$file"
+        done | xargs -0 cp -p --parents -t "$copia")
+}
+
+# Builds the package again from a copy of the sources at another path, with
+# the first build's type and generator, under the other of the two usual
+# umasks, in a time zone far from the caller's, at another time of day, and
+# with SOURCE_DATE_EPOCH unset if the caller set it to the changelog's date,
+# set to that date if the caller left it unset. Every byte must be the same.
+controlla_riproducibile() {
+    if ! git -C "$sorgenti" rev-parse 2>/dev/null; then
+        echo "not a git checkout: reproducibility not checked" >&2
+        return
+    fi
+    # The second build folder lies in the copy where the first lies in the
+    # sources, as in a clone elsewhere built the same way: the compiler may be
+    # given paths relative to the build folder (a compiler cache does that).
+    local copia="$riprova/sorgenti" relativo=build albero secondo="$cartella_prova/secondo"
+    [[ $build == "$sorgenti"/* ]] && relativo=${build#"$sorgenti"/}
+    albero="$copia/$relativo"
+    local maschera=0002 zona=Etc/GMT-14 epoca tipo generatore compilatore lanciatore
+    [[ $(umask) == 0002 ]] && maschera=0022
+    [[ $(date +%z) == +1[34]* ]] && zona=Etc/GMT+12
+    epoca=$(dpkg-parsechangelog -l "$sorgenti/packaging/changelog" -S Timestamp)
+    valore() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+    tipo=$(valore CMAKE_BUILD_TYPE)
+    generatore=$(valore CMAKE_GENERATOR)
+    compilatore=$(valore CMAKE_CXX_COMPILER)
+    lanciatore=$(valore CMAKE_CXX_COMPILER_LAUNCHER)
+    copia_sorgenti "$copia" "$relativo" || { sbaglio "could not copy the sources"; return; }
+    (
+        umask "$maschera"
+        export TZ=$zona
+        if [[ ${SOURCE_DATE_EPOCH:-} == "$epoca" ]]; then
+            unset SOURCE_DATE_EPOCH
+        elif [[ ! -v SOURCE_DATE_EPOCH ]]; then
+            export SOURCE_DATE_EPOCH=$epoca
+        fi
+        [[ -f $albero/CMakeCache.txt ]] ||
+            cmake -S "$copia" -B "$albero" -G "$generatore" -DCMAKE_BUILD_TYPE="$tipo" \
+                -DCMAKE_CXX_COMPILER="$compilatore" -DCMAKE_CXX_COMPILER_LAUNCHER="$lanciatore" \
+                -DSOLVINTRA_BENCH=OFF >"$cartella_prova/configura.txt" 2>&1 ||
+            { cat "$cartella_prova/configura.txt" >&2; exit 1; }
+        cmake --build "$albero" -j "$(nproc)" --target solvintra solvintra-risolvi \
+            >"$cartella_prova/costruisci.txt" 2>&1 || { cat "$cartella_prova/costruisci.txt" >&2; exit 1; }
+        impacchetta "$albero" "$secondo"
+    ) || { sbaglio "the second build failed"; return; }
+
+    local altro
+    altro=$(ls "$secondo"/*.deb)
+    if ! cmp "$deb" "$altro"; then
+        sbaglio "built again (umask $maschera, TZ=$zona) the package differs:"
+        # A compiler cache may hand the compiler paths relative to the build
+        # folder, which no path mapping can undo: both builds must have used
+        # the cache in the same way.
+        [[ -n $lanciatore ]] && echo "(both builds through $lanciatore, with the same settings?)" >&2
+        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$altro") | head -20 >&2
+        dpkg-deb -x "$deb" "$cartella_prova/primo-x"
+        dpkg-deb -x "$altro" "$cartella_prova/secondo-x"
+        diff -rq "$cartella_prova/primo-x" "$cartella_prova/secondo-x" | head -20 >&2
+    fi
+    # The same comparison must notice a package dated a day later, or it
+    # proves nothing.
+    SOURCE_DATE_EPOCH=$((epoca + 86400)) impacchetta "$albero" "$cartella_prova/dopo"
+    cmp -s "$deb" "$(ls "$cartella_prova"/dopo/*.deb)" &&
+        sbaglio "a package dated a day later has the same bytes"
+}
+
+impacchetta "$build" "$cartella_prova/pacchetto"
 deb=$(ls "$cartella_prova"/pacchetto/*.deb)
 [[ $(basename "$deb") == solvintra_${versione}_$(dpkg --print-architecture).deb ]] ||
     sbaglio "unexpected package file $(basename "$deb")"
@@ -31,7 +122,22 @@ dipendenze=" $(campo Depends | sed -E 's/\([^)]*\)//g; s/[,|]/ /g' | xargs) "
 for dipendenza in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     [[ $dipendenze == *" $dipendenza "* ]] || sbaglio "Depends lacks $dipendenza: $(campo Depends)"
 done
-[[ $(campo Recommends) == *fonts-liberation2* ]] || sbaglio "Recommends: $(campo Recommends)"
+consigliati=" $(campo Recommends | sed -E 's/\([^)]*\)//g; s/[,|]/ /g' | xargs) "
+for consigliato in fonts-liberation2 qt6-translations-l10n qt6-wayland; do
+    [[ $consigliati == *" $consigliato "* ]] || sbaglio "Recommends lacks $consigliato: $(campo Recommends)"
+done
+# The project has no public home yet, and no address may be made up for it.
+campo Homepage | grep . && sbaglio "Homepage: $(campo Homepage)"
+
+# The same modes under any umask: folders rwxr-xr-x, programs rwxr-xr-x, any
+# other file rw-r--r--, all owned by root; the package's own members rw-r--r--.
+dpkg-deb -c "$deb" | awk '
+    $1 ~ /^d/ && $1 != "drwxr-xr-x" { print "folder", $1, $6 }
+    $1 ~ /^-/ && $1 != "-rw-r--r--" && !($1 == "-rwxr-xr-x" && $6 ~ /\/lib\/solvintra\/solvintra(-risolvi)?$/) { print "file", $1, $6 }
+    $2 != "root/root" { print "owner", $2, $6 }' >"$cartella_prova/modi.txt"
+[[ -s $cartella_prova/modi.txt ]] && sbaglio "modes in the package: $(head -5 "$cartella_prova/modi.txt")"
+ar tv "$deb" | awk '$1 != "rw-r--r--" { print }' >"$cartella_prova/membri.txt"
+[[ -s $cartella_prova/membri.txt ]] && sbaglio "members of the package: $(cat "$cartella_prova/membri.txt")"
 
 # Every file the game and the desktop need, and nothing else beside them.
 dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' | sed 's|/$||' |
@@ -60,9 +166,14 @@ apt-get install --simulate --no-install-recommends "$deb" >"$cartella_prova/apt.
     { cat "$cartella_prova/apt.txt" >&2; sbaglio "apt cannot install the package"; }
 
 # Debian's own checker: any error or warning fails, the same options as by hand
-# (README). Its notes (I:) and pedantic remarks (P:) are left to judgement.
-lintian --fail-on error,warning "$deb" >"$cartella_prova/lintian.txt" 2>&1 ||
+# (README). Of its notes (I:) and pedantic remarks (P:) only those on
+# hardening and unneeded sections fail; the others are left to judgement.
+lintian -E -I --pedantic --fail-on error,warning "$deb" >"$cartella_prova/lintian.txt" 2>&1 ||
     { grep -v '^running with root privileges' "$cartella_prova/lintian.txt" >&2; sbaglio "lintian"; }
+if ((!sanitizzata)); then
+    grep -E '^[A-Z]: [^ ]+: (hardening-|binary-has-unneeded-section)' "$cartella_prova/lintian.txt" >&2 &&
+        sbaglio "lintian finds the programs not hardened or not stripped"
+fi
 
 # Installed by dpkg itself into an empty root, where nothing is installed: the
 # dependencies are this system's, which apt has just found complete.
@@ -109,9 +220,38 @@ printf '.TH SOLVINTRA 6\n.SH NAME\nsolvintra \\- x\n.NONESISTE\n' >"$cartella_pr
 [[ -n $(avvisi_man "$cartella_prova/rotta.6") ]] ||
     sbaglio "man -l gives no warning even for an undefined macro"
 
+# No address of a host the project does not have, in any file a desktop or
+# a software centre reads.
+for letto in usr/share/metainfo/org.example.solvintra.metainfo.xml \
+    usr/share/applications/org.example.solvintra.desktop; do
+    grep -Eo '[a-z]+://[^<" ]*' "$radice/$letto" && sbaglio "$letto names an address"
+done
+appstreamcli validate --pedantic --strict "$radice/usr/share/metainfo/org.example.solvintra.metainfo.xml" \
+    >"$cartella_prova/appstream.txt" 2>&1 || { cat "$cartella_prova/appstream.txt" >&2; sbaglio "appstreamcli"; }
+
 avvia_display
 prova_avvio "$radice/usr/games/solvintra" "$cartella_prova/altrove" ||
     sbaglio "the packaged game did not show its table"
+
+if ((sanitizzata)); then
+    ((fallito == 0)) && echo "package $(basename "$deb") checked (sanitized: not for hardening)"
+    exit "$fallito"
+fi
+
+# Debian's hardening, as hardening-check sees it, in both programs: all it
+# looks for but control-flow protection, which no program linked on Debian 12
+# can carry (its start files lack the marking).
+for programma in solvintra solvintra-risolvi; do
+    hardening-check --nocfprotection "$radice/usr/lib/solvintra/$programma" >"$cartella_prova/indurimento.txt" 2>&1 ||
+        { cat "$cartella_prova/indurimento.txt" >&2; sbaglio "hardening-check $programma"; }
+done
+# The same check must say no to a program linked without them, or it proves nothing.
+printf 'int main() { return 0; }\n' >"$cartella_prova/nudo.cpp"
+c++ -O2 -Wl,-z,norelro -Wl,-z,lazy "$cartella_prova/nudo.cpp" -o "$cartella_prova/nudo" &&
+    hardening-check --nocfprotection "$cartella_prova/nudo" >/dev/null 2>&1 &&
+    sbaglio "hardening-check passes even a program linked without relro and immediate binding"
+
+controlla_riproducibile
 
 ((fallito == 0)) && echo "package $(basename "$deb") checked"
 exit "$fallito"
