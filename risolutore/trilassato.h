@@ -24,8 +24,8 @@ public:
     void Svuota();
 
 private:
-    static constexpr int PozziTavolo = 20;
-    static constexpr int Semi = 4;
+    static constexpr int PozziTavolo = TStato::PozziTavolo;
+    static constexpr int Semi = TStato::Semi;
     // A position of the relaxed game, exactly: for each card at the bottom of
     // a run, the run's top card and the face-down card under it, 12 bits at
     // the card's place. The rest follows: every other pile is empty, and the

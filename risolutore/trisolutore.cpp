@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int Classi = 3; // to a corner, uncovering a face-down card, the rest
-constexpr int ClasseAngolo = 0;
-constexpr int ClasseScopre = 1;
-constexpr int ClasseAltra = 2;
 constexpr std::uint32_t SemeMescolatore = 20261207;
 constexpr std::uint64_t Controllo = 4096; // positions between looks at the stop flag
 
@@ -49,13 +45,11 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
     mosse.clear();
     pila.clear();
     pila.push_back({});
-    // A lone face-down card is turned up at once: that can only open ways.
     iniziali.clear();
     for (int p = 0; p < TStato::Pozzi; ++p) {
-        if (stato.Cima(p) < 0 && stato.Coperta(p) >= 0) {
-            const auto pozzo = static_cast<std::int8_t>(p);
-            iniziali.push_back({static_cast<std::int8_t>(stato.Coperta(p)), pozzo, pozzo, true});
-            stato.Esegui(iniziali.back());
+        if (const auto scoperta = stato.Scoperta(p)) {
+            iniziali.push_back(*scoperta);
+            stato.Esegui(*scoperta);
         }
     }
     if (!Apri(stato, tentativo, true)) {
@@ -103,32 +97,25 @@ bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
 }
 
 void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo) {
-    auto classe = [&stato](const TMossa& m) {
-        if (TStato::Angolo(m.a)) {
-            return ClasseAngolo;
-        }
-        const bool scopre =
-            !TStato::Angolo(m.da) && stato.Coperta(m.da) >= 0 && stato.Base(m.da) == m.carta;
-        return scopre ? ClasseScopre : ClasseAltra;
-    };
+    const auto classe = [&stato](const TMossa& m) { return stato.Classe(m); };
     // A counting sort, stable, with no allocation once the scratch has grown.
     appoggio.assign(mosse.begin() + static_cast<std::ptrdiff_t>(inizio), mosse.end());
-    std::array<std::size_t, Classi + 1> limite{};
+    std::array<std::size_t, TStato::Classi + 1> limite{};
     for (const TMossa& m : appoggio) {
         ++limite[classe(m) + 1];
     }
     limite[0] = inizio;
-    for (int c = 1; c <= Classi; ++c) {
+    for (int c = 1; c <= TStato::Classi; ++c) {
         limite[c] += limite[c - 1];
     }
-    std::array<std::size_t, Classi> posto{limite[0], limite[1], limite[2]};
+    std::array<std::size_t, TStato::Classi> posto{limite[0], limite[1], limite[2]};
     for (const TMossa& m : appoggio) {
         mosse[posto[classe(m)]++] = m;
     }
     if (tentativo == 0) {
         return;
     }
-    for (int c = 0; c < Classi; ++c) {
+    for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);
     }
@@ -138,10 +125,8 @@ void TRisolutore::Scendi(TStato& stato, const TMossa& mossa) {
     TLivello livello;
     livello.arrivo = mossa;
     stato.Esegui(mossa);
-    const int lasciato = mossa.da;
-    if (!TStato::Angolo(lasciato) && stato.Cima(lasciato) < 0 && stato.Coperta(lasciato) >= 0) {
-        livello.scoperta = {static_cast<std::int8_t>(stato.Coperta(lasciato)), mossa.da, mossa.da,
-                            true};
+    if (const auto scoperta = stato.Scoperta(mossa.da)) {
+        livello.scoperta = *scoperta;
         stato.Esegui(livello.scoperta);
     }
     livello.inizio = livello.prossima = mosse.size();
