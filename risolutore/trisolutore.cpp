@@ -18,6 +18,7 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     TRisposta risposta;
     mescolatore.seed(SemeMescolatore);
     rilassato.Svuota();
+    visti.Svuota();
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
     while (risposta.posizioni < limiti.posizioni && !Fermato()) {
         quota = std::min(quota, limiti.posizioni - risposta.posizioni);
@@ -44,6 +45,8 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
     visti.Prepara(quota);
     mosse.clear();
     pila.clear();
+    aperte.clear();
+    numeri = 0;
     pila.push_back({});
     iniziali.clear();
     for (int p = 0; p < TStato::Pozzi; ++p) {
@@ -58,6 +61,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
     while (!pila.empty()) {
         TLivello& livello = pila.back();
         if (livello.prossima == mosse.size()) {
+            Chiudi();
             Risali(stato);
             continue;
         }
@@ -67,7 +71,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
         if (stato.Vinta()) {
             return TFine::Vinta;
         }
-        if (visti.Quante() >= quota || (posizioni % Controllo == 0 && Fermato())) {
+        if (posizioni >= quota || (posizioni % Controllo == 0 && Fermato())) {
             return TFine::Interrotta;
         }
         if (!Apri(stato, tentativo, prova)) {
@@ -82,15 +86,26 @@ bool TRisolutore::Fermato() const {
 }
 
 bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
-    if (!visti.Inserisci(stato.Chiave())) {
+    TLivello& livello = pila.back();
+    const auto [posto, nuova] = visti.Inserisci(stato.Chiave());
+    if (!nuova) {
+        livello.minimo = visti.Valore(posto);
         return false;
     }
     ++posizioni;
-    if (stato.Vinta() || (prova && rilassato.Perduta(stato))) {
+    if (stato.Vinta()) {
         return false;
     }
+    if (prova && rilassato.Perduta(stato)) {
+        visti.Valore(posto) = TVisti::Persa;
+        return false;
+    }
+    livello.posto = posto;
+    livello.numero = livello.minimo = numeri++;
+    visti.Valore(posto) = livello.numero;
+    aperte.push_back(posto);
     const std::size_t inizio = mosse.size();
-    pila.back().inizio = pila.back().prossima = inizio;
+    livello.inizio = livello.prossima = inizio;
     stato.MosseLegali(mosse);
     Ordina(stato, inizio, tentativo);
     return true;
@@ -133,8 +148,26 @@ void TRisolutore::Scendi(TStato& stato, const TMossa& mossa) {
     pila.push_back(livello);
 }
 
+void TRisolutore::Chiudi() {
+    TLivello& livello = pila.back();
+    if (livello.minimo != livello.numero) {
+        return;
+    }
+    std::size_t posto = 0;
+    do {
+        posto = aperte.back();
+        aperte.pop_back();
+        visti.Valore(posto) = TVisti::Persa;
+    } while (posto != livello.posto);
+    livello.minimo = TVisti::Persa;
+}
+
 void TRisolutore::Risali(TStato& stato) {
     const TLivello& livello = pila.back();
+    if (pila.size() > 1) {
+        TLivello& sopra = pila[pila.size() - 2];
+        sopra.minimo = std::min(sopra.minimo, livello.minimo);
+    }
     if (livello.scoperta.scopri) {
         stato.Annulla(livello.scoperta);
     }

@@ -33,6 +33,7 @@ constexpr int PartiteFinali = 100;
 constexpr int ProveFinali = 6;
 constexpr std::uint64_t LimiteFinale = 20'000;
 constexpr int ConfermeMinime = 100;
+constexpr int DeciseMinime = 300;
 
 using TCoppia = std::pair<int, int>; // card, target pile (the card's own pile: turn it up)
 
@@ -151,6 +152,7 @@ private slots:
     void fermatoOLimitatoNonDecide_data();
     void fermatoOLimitatoNonDecide();
     void perdutaSoloSePersa();
+    void stessaRispostaDellaPiana();
 };
 
 // Whole won games, kept as data, replayed through the engine.
@@ -476,6 +478,34 @@ void TestRisolutore::perdutaSoloSePersa() {
         }
     }
     QVERIFY2(confermate >= ConfermeMinime, qPrintable(QString::number(confermate)));
+}
+
+// The solver, restarted after every handful of positions so that each attempt
+// leans on what the ones before it proved lost, gives the plain search's
+// answer on every position near the end of a game that the plain search decides.
+void TestRisolutore::stessaRispostaDellaPiana() {
+    std::mt19937_64 caso(SemeCasuale + 1);
+    TLimiti limiti;
+    limiti.primoTentativo = 1;
+    TRisolutore risolutore(limiti);
+    int decise = 0;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            TRicercaPiana piana(LimiteFinale);
+            const TRicercaPiana::TEsito attesa = piana.Esplora(stato);
+            if (attesa == TRicercaPiana::TEsito::Ignota) {
+                continue;
+            }
+            const TRisposta risposta = risolutore.Risolvi(stato);
+            const bool vinta = attesa == TRicercaPiana::TEsito::Vinta;
+            QVERIFY2(risposta.esito == (vinta ? TEsito::Vinta : TEsito::Impossibile),
+                     qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
+            ++decise;
+        }
+    }
+    QVERIFY2(decise >= DeciseMinime, qPrintable(QString::number(decise)));
 }
 
 QTEST_GUILESS_MAIN(TestRisolutore)
