@@ -1,5 +1,7 @@
 #include "tvisti.h"
 
+#include <algorithm>
+
 namespace {
 
 // At most two thirds full, so probes stay short.
@@ -15,7 +17,13 @@ std::size_t Impronta(const TStato::TChiave& chiave) {
     h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
     h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
     h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
-    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull >> 20);
+    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
+}
+
+// The impronta scaled to a slot among `posti`: a multiplication, not a division.
+std::size_t Posto(std::size_t impronta, std::size_t posti) {
+    __extension__ using TDoppia = unsigned __int128;
+    return static_cast<std::size_t>(static_cast<TDoppia>(impronta) * posti >> 64);
 }
 
 } // namespace
@@ -27,27 +35,28 @@ void TVisti::Svuota() {
 }
 
 void TVisti::Prepara(std::size_t nuove) {
-    std::vector<TStato::TChiave> vecchia;
-    std::vector<std::uint32_t> vecchiValori;
-    vecchia.swap(tavola);
-    vecchiValori.swap(valori);
-    std::size_t perse = 0;
-    for (const std::uint32_t valore : vecchiValori) {
-        perse += valore == Persa;
+    // The lost ones are set aside before the old table goes, so that the two
+    // tables never take memory at once.
+    std::vector<TStato::TChiave> perse;
+    perse.reserve(static_cast<std::size_t>(std::count(valori.begin(), valori.end(), Persa)));
+    for (std::size_t i = 0; i < tavola.size(); ++i) {
+        if (valori[i] == Persa && !Libera(tavola[i])) {
+            perse.push_back(tavola[i]);
+        }
     }
-    const std::size_t posti = (perse + nuove) * Riempimento / 2 + 2;
+    Svuota();
+    tavola.shrink_to_fit();
+    valori.shrink_to_fit();
+    const std::size_t posti = (perse.size() + nuove) * Riempimento / 2 + 2;
     tavola.assign(posti, TStato::TChiave{});
     valori.assign(posti, 0);
-    quante = 0;
-    for (std::size_t i = 0; i < vecchia.size(); ++i) {
-        if (vecchiValori[i] == Persa && !Libera(vecchia[i])) {
-            valori[Inserisci(vecchia[i]).first] = Persa;
-        }
+    for (const TStato::TChiave& chiave : perse) {
+        valori[Inserisci(chiave).first] = Persa;
     }
 }
 
 std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiave& chiave) {
-    for (std::size_t i = Impronta(chiave) % tavola.size();;
+    for (std::size_t i = Posto(Impronta(chiave), tavola.size());;
          i = i + 1 == tavola.size() ? 0 : i + 1) {
         TStato::TChiave& posto = tavola[i];
         if (Libera(posto)) {
