@@ -34,12 +34,23 @@ void TVisti::Svuota() {
     quante = 0;
 }
 
+std::size_t TVisti::Byte(std::size_t posti) {
+    return posti * (sizeof(TStato::TChiave) + sizeof(std::uint32_t));
+}
+
 void TVisti::Prepara(std::size_t nuove) {
+    auto quantePerse = static_cast<std::size_t>(std::count(valori.begin(), valori.end(), Persa));
     // The lost ones are set aside before the old table goes, so that the two
-    // tables never take memory at once.
+    // tables never take memory at once; when even that would pass the
+    // budget, they are forgotten: the search only prunes less.
+    const std::size_t accanto = quantePerse * sizeof(TStato::TChiave);
+    if (std::max(Byte(tavola.size()), Byte(Posti(quantePerse + nuove))) + accanto >
+        MemoriaMassima) {
+        quantePerse = 0;
+    }
     std::vector<TStato::TChiave> perse;
-    perse.reserve(static_cast<std::size_t>(std::count(valori.begin(), valori.end(), Persa)));
-    for (std::size_t i = 0; i < tavola.size(); ++i) {
+    perse.reserve(quantePerse);
+    for (std::size_t i = 0; i < tavola.size() && perse.size() < quantePerse; ++i) {
         if (valori[i] == Persa && !Libera(tavola[i])) {
             perse.push_back(tavola[i]);
         }
@@ -47,12 +58,16 @@ void TVisti::Prepara(std::size_t nuove) {
     Svuota();
     tavola.shrink_to_fit();
     valori.shrink_to_fit();
-    const std::size_t posti = (perse.size() + nuove) * Riempimento / 2 + 2;
+    const std::size_t posti = Posti(perse.size() + nuove);
     tavola.assign(posti, TStato::TChiave{});
     valori.assign(posti, 0);
     for (const TStato::TChiave& chiave : perse) {
         valori[Inserisci(chiave).first] = Persa;
     }
+}
+
+std::size_t TVisti::Posti(std::size_t posizioni) {
+    return posizioni * Riempimento / 2 + 2;
 }
 
 std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiave& chiave) {

@@ -15,6 +15,8 @@
 class TVisti {
 public:
     static constexpr std::uint32_t Persa = UINT32_MAX;
+    // What the set may take, at its largest, to keep the lost positions.
+    static constexpr std::size_t MemoriaMassima = std::size_t{900} << 20;
 
     // Forgets every position: a new deal.
     void Svuota();
@@ -26,6 +28,9 @@ public:
     std::size_t Quante() const { return quante; }
 
 private:
+    static std::size_t Posti(std::size_t posizioni);
+    static std::size_t Byte(std::size_t posti);
+
     std::vector<TStato::TChiave> tavola;
     std::vector<std::uint32_t> valori;
     std::size_t quante = 0;
