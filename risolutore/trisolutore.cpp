@@ -7,7 +7,25 @@
 
 namespace {
 
-constexpr std::uint32_t SemeMescolatore = 20261207;
+constexpr std::uint64_t PassoTentativo = 0x9e3779b97f4a7c15ull;
+
+// A small generator for the shuffles (splitmix64).
+class TMescolatore {
+public:
+    using result_type = std::uint64_t;
+    explicit TMescolatore(std::uint64_t seme) : stato(seme) {}
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return UINT64_MAX; }
+    result_type operator()() {
+        std::uint64_t z = (stato += PassoTentativo);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+        return z ^ (z >> 31);
+    }
+
+private:
+    std::uint64_t stato;
+};
 constexpr std::uint64_t Controllo = 4096; // positions between looks at the stop flag
 
 } // namespace
@@ -16,7 +34,6 @@ TRisolutore::TRisolutore(TLimiti limiti) : limiti(limiti) {}
 
 TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     TRisposta risposta;
-    mescolatore.seed(SemeMescolatore);
     rilassato.Svuota();
     visti.Svuota();
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
@@ -130,6 +147,10 @@ void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo)
     if (tentativo == 0) {
         return;
     }
+    // The order hangs on the position and the attempt alone, not on what the
+    // attempt met before: an attempt that skips positions proved lost meets
+    // the others in the same order as it would without skipping.
+    TMescolatore mescolatore(TVisti::Impronta(stato.Chiave()) ^ tentativo * PassoTentativo);
     for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);

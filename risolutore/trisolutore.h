@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <random>
 #include <vector>
 
 enum class TEsito { Vinta, Impossibile, Ignota };
@@ -80,6 +79,5 @@ private:
     std::vector<TLivello> pila;
     std::vector<std::size_t> aperte; // the unproved positions entered, in order
     std::uint32_t numeri = 0;
-    std::mt19937 mescolatore;
     std::uint64_t posizioni = 0;
 };

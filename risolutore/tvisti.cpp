@@ -12,14 +12,6 @@ bool Libera(const TStato::TChiave& chiave) {
     return chiave.parole[0] == 0;
 }
 
-std::size_t Impronta(const TStato::TChiave& chiave) {
-    std::uint64_t h = chiave.parole[0];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
-    h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
-    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
-}
-
 // The impronta scaled to a slot among `posti`: a multiplication, not a division.
 std::size_t Posto(std::size_t impronta, std::size_t posti) {
     __extension__ using TDoppia = unsigned __int128;
@@ -27,6 +19,14 @@ std::size_t Posto(std::size_t impronta, std::size_t posti) {
 }
 
 } // namespace
+
+std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
+    std::uint64_t h = chiave.parole[0];
+    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
+    h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
+    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
+    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
+}
 
 void TVisti::Svuota() {
     tavola.clear();

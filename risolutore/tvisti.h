@@ -18,6 +18,8 @@ public:
     // What the set may take, at its largest, to keep the lost positions.
     static constexpr std::size_t MemoriaMassima = std::size_t{900} << 20;
 
+    // A well-mixed number of the position.
+    static std::size_t Impronta(const TStato::TChiave& chiave);
     // Forgets every position: a new deal.
     void Svuota();
     // Forgets all but the positions proved lost, and makes room for `nuove` more.
