@@ -30,16 +30,16 @@ std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
 
 void TVisti::Svuota() {
     tavola.clear();
-    valori.clear();
     quante = 0;
 }
 
 std::size_t TVisti::Byte(std::size_t posti) {
-    return posti * (sizeof(TStato::TChiave) + sizeof(std::uint32_t));
+    return posti * sizeof(TPosto);
 }
 
 void TVisti::Prepara(std::size_t nuove) {
-    auto quantePerse = static_cast<std::size_t>(std::count(valori.begin(), valori.end(), Persa));
+    auto quantePerse = static_cast<std::size_t>(std::count_if(
+        tavola.begin(), tavola.end(), [](const TPosto& posto) { return posto.valore == Persa; }));
     // The lost ones are set aside before the old table goes, so that the two
     // tables never take memory at once; when even that would pass the
     // budget, they are forgotten: the search only prunes less.
@@ -51,18 +51,16 @@ void TVisti::Prepara(std::size_t nuove) {
     std::vector<TStato::TChiave> perse;
     perse.reserve(quantePerse);
     for (std::size_t i = 0; i < tavola.size() && perse.size() < quantePerse; ++i) {
-        if (valori[i] == Persa && !Libera(tavola[i])) {
-            perse.push_back(tavola[i]);
+        if (tavola[i].valore == Persa && !Libera(tavola[i].chiave)) {
+            perse.push_back(tavola[i].chiave);
         }
     }
     Svuota();
     tavola.shrink_to_fit();
-    valori.shrink_to_fit();
     const std::size_t posti = Posti(perse.size() + nuove);
-    tavola.assign(posti, TStato::TChiave{});
-    valori.assign(posti, 0);
+    tavola.assign(posti, TPosto{});
     for (const TStato::TChiave& chiave : perse) {
-        valori[Inserisci(chiave).first] = Persa;
+        Valore(Inserisci(chiave).first) = Persa;
     }
 }
 
@@ -73,7 +71,7 @@ std::size_t TVisti::Posti(std::size_t posizioni) {
 std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiave& chiave) {
     for (std::size_t i = Posto(Impronta(chiave), tavola.size());;
          i = i + 1 == tavola.size() ? 0 : i + 1) {
-        TStato::TChiave& posto = tavola[i];
+        TStato::TChiave& posto = tavola[i].chiave;
         if (Libera(posto)) {
             posto = chiave;
             ++quante;

@@ -26,14 +26,19 @@ public:
     void Prepara(std::size_t nuove);
     // The place of the position, and whether it was not there yet.
     std::pair<std::size_t, bool> Inserisci(const TStato::TChiave& chiave);
-    std::uint32_t& Valore(std::size_t posto) { return valori[posto]; }
+    std::uint32_t& Valore(std::size_t posto) { return tavola[posto].valore; }
     std::size_t Quante() const { return quante; }
 
 private:
     static std::size_t Posti(std::size_t posizioni);
     static std::size_t Byte(std::size_t posti);
 
-    std::vector<TStato::TChiave> tavola;
-    std::vector<std::uint32_t> valori;
+    // A position beside its number, so that one look at memory finds both.
+    struct TPosto {
+        TStato::TChiave chiave;
+        std::uint32_t valore = 0;
+    };
+
+    std::vector<TPosto> tavola;
     std::size_t quante = 0;
 };
