@@ -26,6 +26,11 @@ TRisposta TCieco::Gioca(TStato tavolo) {
         }
         const std::optional<TMossa> mossa =
             ferme < MosseSenzaProgresso ? Scegli(tavolo, risposta) : std::nullopt;
+        // Stopped while choosing, or no guess decided within the limit: it
+        // knows nothing, so it has given up nothing.
+        if (Fermato() || (!mossa && provate > 0 && decise == 0)) {
+            return risposta;
+        }
         if (!mossa) {
             risposta.esito = TEsito::Impossibile;
             return risposta;
@@ -46,13 +51,11 @@ std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
     mosse.clear();
     tavolo.MosseLegali(mosse);
     std::erase_if(mosse, [&](const TMossa& m) { return !PortaAltrove(tavolo, m); });
-    // Moves to a corner first, then those that uncover a card: the first of
-    // the best is made.
-    const auto altre = std::stable_partition(mosse.begin(), mosse.end(),
-                                             [](const TMossa& m) { return TStato::Angolo(m.a); });
-    std::stable_partition(altre, mosse.end(), [&tavolo](const TMossa& m) {
-        return tavolo.Coperta(m.da) >= 0 && tavolo.Base(m.da) == m.carta;
+    // In the solver's order of classes: the first of the best is made.
+    std::stable_sort(mosse.begin(), mosse.end(), [&tavolo](const TMossa& a, const TMossa& b) {
+        return tavolo.Classe(a) < tavolo.Classe(b);
     });
+    provate = decise = 0;
     ipotesi.assign(Ipotesi, tavolo);
     for (TStato& congettura : ipotesi) {
         congettura.RimescolaCoperte(caso);
@@ -84,6 +87,8 @@ int TCieco::Vinte(const TMossa& mossa, int daBattere, TRisposta& conto) {
         const TRisposta risposta = risolutore.Risolvi(dopo);
         conto.posizioni += risposta.posizioni;
         ++conto.tentativi;
+        ++provate;
+        decise += risposta.esito != TEsito::Ignota;
         vinte += risposta.esito == TEsito::Vinta;
     }
     return vinte;
@@ -106,12 +111,10 @@ void TCieco::Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi
 }
 
 void TCieco::ScopriSola(TStato& tavolo, int p, std::vector<TMossa>& passi) {
-    if (TStato::Angolo(p) || tavolo.Cima(p) >= 0 || tavolo.Coperta(p) < 0) {
-        return;
+    if (const auto scoperta = tavolo.Scoperta(p)) {
+        passi.push_back(*scoperta);
+        tavolo.Esegui(*scoperta);
     }
-    const auto pozzo = static_cast<std::int8_t>(p);
-    passi.push_back({static_cast<std::int8_t>(tavolo.Coperta(p)), pozzo, pozzo, true});
-    tavolo.Esegui(passi.back());
 }
 
 bool TCieco::Fermato() const {

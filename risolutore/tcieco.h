@@ -24,8 +24,8 @@ public:
     explicit TCieco(TLimiti perIpotesi);
 
     // Plays the deal to its end. `esito`: Vinta, Impossibile when it gave up,
-    // Ignota when stopped. `mosse`: the steps it made; `posizioni` and
-    // `tentativi`: the positions and the guesses of all its searches.
+    // Ignota when stopped or when its limit was too small to decide a guess. `mosse`: the steps it
+    // made; `posizioni` and `tentativi`: the positions and the guesses of all its searches.
     TRisposta Gioca(TStato tavolo);
 
 private:
@@ -46,4 +46,7 @@ private:
     std::set<TImpronta> avute; // the tables it has had, each after its turns
     std::vector<TStato> ipotesi;
     std::vector<TMossa> mosse;
+    // The guesses the last choice solved, and those decided within the limit.
+    int provate = 0;
+    int decise = 0;
 };

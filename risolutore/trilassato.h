@@ -6,9 +6,17 @@
 #include <cstdint>
 #include <vector>
 
-// The game without the path rule. Every real move is a move here too, so a
-// position lost here is lost for real. Where a pile lies stops mattering, and
-// most moves become forced: a card going to its corner, turning up a lone
+// The game without the path rule, where a card on its corner stays there and
+// where a pile lies stops mattering. It has fewer moves than the real game (none
+// off a corner, no ten from one empty pile to another), yet a position lost
+// here is lost for real: take any real win and drop every move a card makes
+// after it first reaches its corner, and every move of a ten between empty
+// piles. What is left is a win here. A card still to reach its corner finds
+// the same pile under it and the same card to join, since the cards dropped
+// from the table are lower ones of its suit, which reached their corner first;
+// an empty place stays empty, and no move needs a path.
+//
+// Here most moves are forced: a card going to its corner, turning up a lone
 // face-down card and a lone card joining a run of two or more never hurt. Only
 // a lone card joining another lone card (which then can no longer move) and a
 // ten leaving a face-down card for an empty pile are choices. Every move is a
@@ -18,14 +26,15 @@ public:
     // True when not even the game without paths can be won from here.
     bool Perduta(const TStato& stato);
     // Whether the move, about to be made, can lose a won relaxed game: the
-    // others leave it won, so the test can be skipped after them.
+    // others are forced moves here, or a ten between empty piles, which
+    // changes nothing here, so the test can be skipped after them.
     static bool PuoNuocere(const TStato& stato, const TMossa& mossa);
     // Forgets the answers: a new deal.
     void Svuota();
 
 private:
-    static constexpr int PozziTavolo = 20;
-    static constexpr int Semi = 4;
+    static constexpr int PozziTavolo = TStato::PozziTavolo;
+    static constexpr int Semi = TStato::Semi;
     // A position of the relaxed game, exactly: for each card at the bottom of
     // a run, the run's top card and the face-down card under it, 12 bits at
     // the card's place. The rest follows: every other pile is empty, and the

@@ -7,11 +7,25 @@
 
 namespace {
 
-constexpr int Classi = 3; // to a corner, uncovering a face-down card, the rest
-constexpr int ClasseAngolo = 0;
-constexpr int ClasseScopre = 1;
-constexpr int ClasseAltra = 2;
-constexpr std::uint32_t SemeMescolatore = 20261207;
+constexpr std::uint64_t PassoTentativo = 0x9e3779b97f4a7c15ull;
+
+// A small generator for the shuffles (splitmix64).
+class TMescolatore {
+public:
+    using result_type = std::uint64_t;
+    explicit TMescolatore(std::uint64_t seme) : stato(seme) {}
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return UINT64_MAX; }
+    result_type operator()() {
+        std::uint64_t z = (stato += PassoTentativo);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+        return z ^ (z >> 31);
+    }
+
+private:
+    std::uint64_t stato;
+};
 constexpr std::uint64_t Controllo = 4096; // positions between looks at the stop flag
 
 } // namespace
@@ -20,8 +34,8 @@ TRisolutore::TRisolutore(TLimiti limiti) : limiti(limiti) {}
 
 TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     TRisposta risposta;
-    mescolatore.seed(SemeMescolatore);
     rilassato.Svuota();
+    visti.Svuota();
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
     while (risposta.posizioni < limiti.posizioni && !Fermato()) {
         quota = std::min(quota, limiti.posizioni - risposta.posizioni);
@@ -48,14 +62,14 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
     visti.Prepara(quota);
     mosse.clear();
     pila.clear();
+    aperte.clear();
+    numeri = 0;
     pila.push_back({});
-    // A lone face-down card is turned up at once: that can only open ways.
     iniziali.clear();
     for (int p = 0; p < TStato::Pozzi; ++p) {
-        if (stato.Cima(p) < 0 && stato.Coperta(p) >= 0) {
-            const auto pozzo = static_cast<std::int8_t>(p);
-            iniziali.push_back({static_cast<std::int8_t>(stato.Coperta(p)), pozzo, pozzo, true});
-            stato.Esegui(iniziali.back());
+        if (const auto scoperta = stato.Scoperta(p)) {
+            iniziali.push_back(*scoperta);
+            stato.Esegui(*scoperta);
         }
     }
     if (!Apri(stato, tentativo, true)) {
@@ -64,6 +78,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
     while (!pila.empty()) {
         TLivello& livello = pila.back();
         if (livello.prossima == mosse.size()) {
+            Chiudi();
             Risali(stato);
             continue;
         }
@@ -73,7 +88,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
         if (stato.Vinta()) {
             return TFine::Vinta;
         }
-        if (visti.Quante() >= quota || (posizioni % Controllo == 0 && Fermato())) {
+        if (posizioni >= quota || (posizioni % Controllo == 0 && Fermato())) {
             return TFine::Interrotta;
         }
         if (!Apri(stato, tentativo, prova)) {
@@ -88,47 +103,55 @@ bool TRisolutore::Fermato() const {
 }
 
 bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
-    if (!visti.Inserisci(stato.Chiave())) {
+    TLivello& livello = pila.back();
+    const auto [posto, nuova] = visti.Inserisci(stato.Chiave());
+    if (!nuova) {
+        livello.minimo = visti.Valore(posto);
         return false;
     }
     ++posizioni;
-    if (stato.Vinta() || (prova && rilassato.Perduta(stato))) {
+    if (stato.Vinta()) {
         return false;
     }
+    if (prova && rilassato.Perduta(stato)) {
+        visti.Valore(posto) = TVisti::Persa;
+        return false;
+    }
+    livello.posto = posto;
+    livello.numero = livello.minimo = numeri++;
+    visti.Valore(posto) = livello.numero;
+    aperte.push_back(posto);
     const std::size_t inizio = mosse.size();
-    pila.back().inizio = pila.back().prossima = inizio;
+    livello.inizio = livello.prossima = inizio;
     stato.MosseLegali(mosse);
     Ordina(stato, inizio, tentativo);
     return true;
 }
 
 void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo) {
-    auto classe = [&stato](const TMossa& m) {
-        if (TStato::Angolo(m.a)) {
-            return ClasseAngolo;
-        }
-        const bool scopre =
-            !TStato::Angolo(m.da) && stato.Coperta(m.da) >= 0 && stato.Base(m.da) == m.carta;
-        return scopre ? ClasseScopre : ClasseAltra;
-    };
+    const auto classe = [&stato](const TMossa& m) { return stato.Classe(m); };
     // A counting sort, stable, with no allocation once the scratch has grown.
     appoggio.assign(mosse.begin() + static_cast<std::ptrdiff_t>(inizio), mosse.end());
-    std::array<std::size_t, Classi + 1> limite{};
+    std::array<std::size_t, TStato::Classi + 1> limite{};
     for (const TMossa& m : appoggio) {
         ++limite[classe(m) + 1];
     }
     limite[0] = inizio;
-    for (int c = 1; c <= Classi; ++c) {
+    for (int c = 1; c <= TStato::Classi; ++c) {
         limite[c] += limite[c - 1];
     }
-    std::array<std::size_t, Classi> posto{limite[0], limite[1], limite[2]};
+    std::array<std::size_t, TStato::Classi> posto{limite[0], limite[1], limite[2]};
     for (const TMossa& m : appoggio) {
         mosse[posto[classe(m)]++] = m;
     }
     if (tentativo == 0) {
         return;
     }
-    for (int c = 0; c < Classi; ++c) {
+    // The order hangs on the position and the attempt alone, not on what the
+    // attempt met before: an attempt that skips positions proved lost meets
+    // the others in the same order as it would without skipping.
+    TMescolatore mescolatore(TVisti::Impronta(stato.Chiave()) ^ tentativo * PassoTentativo);
+    for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);
     }
@@ -138,18 +161,34 @@ void TRisolutore::Scendi(TStato& stato, const TMossa& mossa) {
     TLivello livello;
     livello.arrivo = mossa;
     stato.Esegui(mossa);
-    const int lasciato = mossa.da;
-    if (!TStato::Angolo(lasciato) && stato.Cima(lasciato) < 0 && stato.Coperta(lasciato) >= 0) {
-        livello.scoperta = {static_cast<std::int8_t>(stato.Coperta(lasciato)), mossa.da, mossa.da,
-                            true};
+    if (const auto scoperta = stato.Scoperta(mossa.da)) {
+        livello.scoperta = *scoperta;
         stato.Esegui(livello.scoperta);
     }
     livello.inizio = livello.prossima = mosse.size();
     pila.push_back(livello);
 }
 
+void TRisolutore::Chiudi() {
+    TLivello& livello = pila.back();
+    if (livello.minimo != livello.numero) {
+        return;
+    }
+    std::size_t posto = 0;
+    do {
+        posto = aperte.back();
+        aperte.pop_back();
+        visti.Valore(posto) = TVisti::Persa;
+    } while (posto != livello.posto);
+    livello.minimo = TVisti::Persa;
+}
+
 void TRisolutore::Risali(TStato& stato) {
     const TLivello& livello = pila.back();
+    if (pila.size() > 1) {
+        TLivello& sopra = pila[pila.size() - 2];
+        sopra.minimo = std::min(sopra.minimo, livello.minimo);
+    }
     if (livello.scoperta.scopri) {
         stato.Annulla(livello.scoperta);
     }

@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <random>
 #include <vector>
 
 enum class TEsito { Vinta, Impossibile, Ignota };
@@ -28,8 +27,17 @@ struct TRisposta {
 
 // Depth-first search with a set of seen positions. Each attempt that runs out
 // of its quota starts again with the moves in a new order within their
-// classes and twice the quota; an attempt that ends without running out
-// has seen every position reachable, so its answer is final.
+// classes and twice the quota, and skips the positions an earlier attempt
+// proved lost; an attempt that ends without running out has seen every
+// position reachable, so its answer is final.
+//
+// A position is proved lost when every position reachable from it has been
+// searched, and none wins. A search cut short where it meets a position on its
+// own path, or one that depends on such a one, proves nothing yet: the
+// positions are numbered as they are entered, each remembers the lowest number
+// it met that is still unproved (as Tarjan's strongly connected components
+// do), and a position that met none lower than its own, once searched, is
+// proved lost together with every unproved position entered after it.
 class TRisolutore {
 public:
     explicit TRisolutore(TLimiti limiti = {});
@@ -43,6 +51,10 @@ private:
         std::size_t prossima = 0; // the next one to try
         TMossa arrivo;            // the move that led here
         TMossa scoperta;          // the turn that followed it, if any
+        std::size_t posto = 0;    // its place in `visti`
+        std::uint32_t numero = 0; // its number in the order of the attempt
+        // The lowest number of an unproved position met from here; Persa: none.
+        std::uint32_t minimo = TVisti::Persa;
     };
 
     TFine Tenta(TStato& stato, std::uint64_t quota, int tentativo);
@@ -51,6 +63,9 @@ private:
     bool Apri(TStato& stato, int tentativo, bool prova);
     void Ordina(const TStato& stato, std::size_t inizio, int tentativo);
     void Scendi(TStato& stato, const TMossa& mossa);
+    // Leaves a position: a searched one proves lost what it can, and each
+    // tells the one above what it met.
+    void Chiudi();
     void Risali(TStato& stato);
     void Soluzione(std::vector<TMossa>& passi) const;
     bool Fermato() const;
@@ -62,6 +77,7 @@ private:
     std::vector<TMossa> mosse;
     std::vector<TMossa> appoggio; // scratch of Ordina
     std::vector<TLivello> pila;
-    std::mt19937 mescolatore;
+    std::vector<std::size_t> aperte; // the unproved positions entered, in order
+    std::uint32_t numeri = 0;
     std::uint64_t posizioni = 0;
 };

@@ -11,14 +11,19 @@ constexpr int CartePerParola = 12;
 constexpr int BitPozzo = 5;
 constexpr int PrimoBitCoperta = 20; // in the last word, after its four cards
 constexpr int UltimaParola = 3;
-constexpr std::uint32_t Colonna0 = 1u | 1u << 8 | 1u << 16;
-constexpr std::uint32_t Colonna7 = Colonna0 << 7;
-constexpr int Righe = 8; // piles per row
+constexpr std::uint32_t PrimaColonna = [] {
+    std::uint32_t colonna = 0;
+    for (int r = 0; r < TStato::Righe; ++r) {
+        colonna |= 1u << (r * TStato::Colonne);
+    }
+    return colonna;
+}();
+constexpr std::uint32_t UltimaColonna = PrimaColonna << (TStato::Colonne - 1);
 
 // The piles that touch any pile of `m`, and `m` itself.
 std::uint32_t Intorno(std::uint32_t m) {
-    const std::uint32_t riga = m | (m & ~Colonna7) << 1 | (m & ~Colonna0) >> 1;
-    return (riga | riga << Righe | riga >> Righe) & TStato::TuttiPozzi;
+    const std::uint32_t riga = m | (m & ~UltimaColonna) << 1 | (m & ~PrimaColonna) >> 1;
+    return (riga | riga << TStato::Colonne | riga >> TStato::Colonne) & TStato::TuttiPozzi;
 }
 
 // Grows the region reached from `da` through passable piles until it touches `meta`.
@@ -200,8 +205,8 @@ void TStato::AggiungiMossa(int carta, int meta, bool serveStrada,
 
 void TStato::MosseDi(int carta, std::vector<TMossa>& mosse) const {
     const int valore = Valore(carta);
-    if (valore == 1 && angoliAperti < static_cast<int>(Angoli.size())) {
-        AggiungiMossa(carta, Angoli[angoliAperti], false, mosse);
+    if (valore == 1 && angoliAperti < NumeroAngoli) {
+        AggiungiMossa(carta, TPartita::Angoli[angoliAperti], false, mosse);
     }
     if (valore == ValoriPerSeme) {
         for (int p = 0; p < Pozzi; ++p) {
@@ -229,9 +234,8 @@ void TStato::MosseLegali(std::vector<TMossa>& mosse) const {
     for (int p = 0; p < Pozzi; ++p) {
         const int c = cima[p];
         if (c < 0) {
-            if (coperta[p] >= 0) {
-                mosse.push_back(
-                    {coperta[p], static_cast<std::int8_t>(p), static_cast<std::int8_t>(p), true});
+            if (const auto scoperta = Scoperta(p)) {
+                mosse.push_back(*scoperta);
             }
             continue;
         }
@@ -241,4 +245,20 @@ void TStato::MosseLegali(std::vector<TMossa>& mosse) const {
         }
         MosseDi(c, mosse);
     }
+}
+
+int TStato::Classe(const TMossa& mossa) const {
+    if (Angolo(mossa.a)) {
+        return ClasseAngolo;
+    }
+    const bool scopre = coperta[mossa.da] >= 0 && base[mossa.da] == mossa.carta;
+    return scopre ? ClasseScopre : ClasseAltra;
+}
+
+std::optional<TMossa> TStato::Scoperta(int p) const {
+    if (cima[p] >= 0 || coperta[p] < 0) {
+        return std::nullopt;
+    }
+    const auto pozzo = static_cast<std::int8_t>(p);
+    return TMossa{coperta[p], pozzo, pozzo, true};
 }

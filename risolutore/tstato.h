@@ -1,13 +1,13 @@
 #pragma once
 
 #include "tmossa.h"
+#include "tpartita.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <vector>
-
-class TPartita;
 
 // The table as the solver sees it, every card known. A table pile is at most
 // one face-down card under a run of one suit falling by one; a corner is a run
@@ -15,11 +15,22 @@ class TPartita;
 // under card n in a table run, card n - 1 under it on a corner.
 class TStato {
 public:
-    static constexpr int Carte = 40;
-    static constexpr int Pozzi = 24;
+    static constexpr int Carte = NumeroCarteMazzo;
+    static constexpr int Pozzi = NumeroPozzi;
     static constexpr int ValoriPerSeme = 10;
-    static constexpr std::array<std::int8_t, 4> Angoli{0, 7, 23, 16};
+    static constexpr int Semi = Carte / ValoriPerSeme;
+    static constexpr int PozziTavolo = Pozzi - NumeroAngoli;
+    // The piles lie in rows of eight, numbered along each row.
+    static constexpr int Colonne = 8;
+    static constexpr int Righe = Pozzi / Colonne;
     static constexpr std::uint32_t TuttiPozzi = (1u << Pozzi) - 1;
+
+    // The order the searches try moves in: to a corner, uncovering a face-down
+    // card, the rest.
+    static constexpr int Classi = 3;
+    static constexpr int ClasseAngolo = 0;
+    static constexpr int ClasseScopre = 1;
+    static constexpr int ClasseAltra = 2;
 
     // The exact position: every card's pile and every face-down flag, packed.
     struct TChiave {
@@ -35,6 +46,11 @@ public:
     static constexpr int Seme(int carta) { return carta / ValoriPerSeme; }
     static constexpr int Valore(int carta) { return carta % ValoriPerSeme + 1; }
     static bool Angolo(int p) { return ((1u << p) & MascheraAngoli) != 0; }
+
+    int Classe(const TMossa& mossa) const;
+    // Turning up the lone face-down card of pile p, when it has one: that can
+    // only open ways, so every search makes it at once.
+    std::optional<TMossa> Scoperta(int p) const;
 
     // Every legal step, moves and turns, in no particular order.
     void MosseLegali(std::vector<TMossa>& mosse) const;
@@ -63,7 +79,13 @@ public:
     int PozzoDi(int carta) const { return pozzo[carta]; }
 
 private:
-    static constexpr std::uint32_t MascheraAngoli = 1u | 1u << 7 | 1u << 16 | 1u << 23;
+    static constexpr std::uint32_t MascheraAngoli = [] {
+        std::uint32_t maschera = 0;
+        for (const std::int16_t p : TPartita::Angoli) {
+            maschera |= 1u << p;
+        }
+        return maschera;
+    }();
 
     void Posa(int carta, int p);
     void Togli(int carta, int p);

@@ -1,47 +1,84 @@
 #include "tvisti.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace {
+
+// At most two thirds full, so probes stay short.
+constexpr std::size_t Riempimento = 3; // slots per two positions
 
 // No position has all of cards 0..11 on pile 0, so a zero first word marks a free slot.
 bool Libera(const TStato::TChiave& chiave) {
     return chiave.parole[0] == 0;
 }
 
-std::size_t Impronta(const TStato::TChiave& chiave) {
-    std::uint64_t h = chiave.parole[0];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
-    h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
-    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull >> 20);
+// The impronta scaled to a slot among `posti`: a multiplication, not a division.
+std::size_t Posto(std::size_t impronta, std::size_t posti) {
+    __extension__ using TDoppia = unsigned __int128;
+    return static_cast<std::size_t>(static_cast<TDoppia>(impronta) * posti >> 64);
 }
 
 } // namespace
 
-void TVisti::Prepara(std::size_t posizioni) {
-    // At most half full, so probes stay short.
-    const std::size_t posti = std::bit_ceil(2 * posizioni + 2);
-    if (tavola.size() != posti) {
-        tavola.assign(posti, TStato::TChiave{});
-    } else {
-        std::fill(tavola.begin(), tavola.end(), TStato::TChiave{});
-    }
-    maschera = posti - 1;
+std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
+    std::uint64_t h = chiave.parole[0];
+    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
+    h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
+    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
+    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
+}
+
+void TVisti::Svuota() {
+    tavola.clear();
     quante = 0;
 }
 
-bool TVisti::Inserisci(const TStato::TChiave& chiave) {
-    for (std::size_t i = Impronta(chiave) & maschera;; i = (i + 1) & maschera) {
-        TStato::TChiave& posto = tavola[i];
+std::size_t TVisti::Byte(std::size_t posti) {
+    return posti * sizeof(TPosto);
+}
+
+void TVisti::Prepara(std::size_t nuove) {
+    auto quantePerse = static_cast<std::size_t>(std::count_if(
+        tavola.begin(), tavola.end(), [](const TPosto& posto) { return posto.valore == Persa; }));
+    // The lost ones are set aside before the old table goes, so that the two
+    // tables never take memory at once; when even that would pass the
+    // budget, they are forgotten: the search only prunes less.
+    const std::size_t accanto = quantePerse * sizeof(TStato::TChiave);
+    if (std::max(Byte(tavola.size()), Byte(Posti(quantePerse + nuove))) + accanto >
+        MemoriaMassima) {
+        quantePerse = 0;
+    }
+    std::vector<TStato::TChiave> perse;
+    perse.reserve(quantePerse);
+    for (std::size_t i = 0; i < tavola.size() && perse.size() < quantePerse; ++i) {
+        if (tavola[i].valore == Persa && !Libera(tavola[i].chiave)) {
+            perse.push_back(tavola[i].chiave);
+        }
+    }
+    Svuota();
+    tavola.shrink_to_fit();
+    const std::size_t posti = Posti(perse.size() + nuove);
+    tavola.assign(posti, TPosto{});
+    for (const TStato::TChiave& chiave : perse) {
+        Valore(Inserisci(chiave).first) = Persa;
+    }
+}
+
+std::size_t TVisti::Posti(std::size_t posizioni) {
+    return posizioni * Riempimento / 2 + 2;
+}
+
+std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiave& chiave) {
+    for (std::size_t i = Posto(Impronta(chiave), tavola.size());;
+         i = i + 1 == tavola.size() ? 0 : i + 1) {
+        TStato::TChiave& posto = tavola[i].chiave;
         if (Libera(posto)) {
             posto = chiave;
             ++quante;
-            return true;
+            return {i, true};
         }
         if (posto == chiave) {
-            return false;
+            return {i, false};
         }
     }
 }

@@ -3,20 +3,42 @@
 #include "tstato.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
-// The positions one search has already entered, kept exactly: a position is
-// never taken for another, so a search that runs out of positions proves.
+// The positions the search has entered, kept exactly: a position is never
+// taken for another, so a search that runs out of positions proves. Each holds
+// a number: its place in the order of the attempt that entered it, or Persa
+// once that attempt has proved no win can be reached from it. Only those
+// proved lost outlive their attempt.
 class TVisti {
 public:
-    // Empties the set and makes room for `quante` positions.
-    void Prepara(std::size_t quante);
-    // True when the position was not there yet.
-    bool Inserisci(const TStato::TChiave& chiave);
+    static constexpr std::uint32_t Persa = UINT32_MAX;
+    // What the set may take, at its largest, to keep the lost positions.
+    static constexpr std::size_t MemoriaMassima = std::size_t{900} << 20;
+
+    // A well-mixed number of the position.
+    static std::size_t Impronta(const TStato::TChiave& chiave);
+    // Forgets every position: a new deal.
+    void Svuota();
+    // Forgets all but the positions proved lost, and makes room for `nuove` more.
+    void Prepara(std::size_t nuove);
+    // The place of the position, and whether it was not there yet.
+    std::pair<std::size_t, bool> Inserisci(const TStato::TChiave& chiave);
+    std::uint32_t& Valore(std::size_t posto) { return tavola[posto].valore; }
     std::size_t Quante() const { return quante; }
 
 private:
-    std::vector<TStato::TChiave> tavola;
-    std::size_t maschera = 0;
+    static std::size_t Posti(std::size_t posizioni);
+    static std::size_t Byte(std::size_t posti);
+
+    // A position beside its number, so that one look at memory finds both.
+    struct TPosto {
+        TStato::TChiave chiave;
+        std::uint32_t valore = 0;
+    };
+
+    std::vector<TPosto> tavola;
     std::size_t quante = 0;
 };

@@ -5,8 +5,10 @@ if(TARGET risolutore)
         SOURCES
             tst_risolutore.cpp
             risolutore/tricercapiana.cpp
+            ${PROJECT_SOURCE_DIR}/risolutore/risolvi/wilson.cpp
         LIBS risolutore prova_core Qt6::Test)
-    target_include_directories(tst_risolutore PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/risolutore)
+    target_include_directories(tst_risolutore PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/risolutore
+        ${PROJECT_SOURCE_DIR}/risolutore/risolvi)
     target_compile_definitions(tst_risolutore PRIVATE
         SOLVINTRA_DATI="${CMAKE_CURRENT_SOURCE_DIR}/dati"
         SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")

@@ -2,6 +2,7 @@
 #include "tcieco.h"
 #include "tpartita.h"
 #include "tricercapiana.h"
+#include "trilassato.h"
 #include "trisolutore.h"
 #include "tsequenza.h"
 #include "tviolazione.h"
@@ -27,6 +28,12 @@ constexpr std::uint64_t SemeCasuale = 20261207;
 constexpr std::uint64_t LimitePiano = 100'000;
 constexpr std::uint64_t LimiteIpotesi = 4'000;
 constexpr int AttesaProcesso = 30000; // ms, a deadline, never a pause
+// Positions near the end of random games, small enough for the plain search.
+constexpr int PartiteFinali = 100;
+constexpr int ProveFinali = 6;
+constexpr std::uint64_t LimiteFinale = 20'000;
+constexpr int ConfermeMinime = 100;
+constexpr int DeciseMinime = 300;
 
 using TCoppia = std::pair<int, int>; // card, target pile (the card's own pile: turn it up)
 
@@ -56,6 +63,25 @@ void Rigioca(std::uint64_t seme, const std::vector<TMossa>& mosse, bool vinta = 
     }
     partita.ControllaVittoria();
     Pretendi(partita.Vinta() == vinta && vista.vittorie == int(vinta), "the game ends as told");
+}
+
+// Random play that prefers the corners, so that it gets near the end of a
+// game, and stops after `passi` steps or where no step is left.
+TStato GiocaACaso(std::uint64_t seme, int passi, std::mt19937_64& caso) {
+    TStato stato = TStato::DaSeme(seme);
+    std::vector<TMossa> mosse;
+    for (int passo = 0; passo < passi; ++passo) {
+        mosse.clear();
+        stato.MosseLegali(mosse);
+        if (mosse.empty()) {
+            break;
+        }
+        const auto angolo = std::find_if(mosse.begin(), mosse.end(),
+                                         [](const TMossa& m) { return TStato::Angolo(m.a); });
+        const bool versoAngolo = angolo != mosse.end() && caso() % 4 != 0;
+        stato.Esegui(versoAngolo ? *angolo : mosse[caso() % mosse.size()]);
+    }
+    return stato;
 }
 
 // The engine's answer: every pick-up and drop it allows, and every turn.
@@ -123,6 +149,10 @@ private slots:
     void interruzioneScriveIlDeciso();
     void ciecoGiocaSoloIlVisibile_data();
     void ciecoGiocaSoloIlVisibile();
+    void fermatoOLimitatoNonDecide_data();
+    void fermatoOLimitatoNonDecide();
+    void perdutaSoloSePersa();
+    void stessaRispostaDellaPiana();
 };
 
 // Whole won games, kept as data, replayed through the engine.
@@ -389,6 +419,93 @@ void TestRisolutore::ciecoGiocaSoloIlVisibile() {
     QVERIFY(svolta != partita.mosse.end());
     QVERIFY(std::equal(partita.mosse.begin(), svolta, altrove.mosse.begin(), prima(altrove.mosse)));
     QCOMPARE(prima(altrove.mosse)->a, svolta->a);
+}
+
+// A search stopped, or given too few positions to decide anything, proves
+// nothing: neither the solver nor the blind player may call the deal lost.
+void TestRisolutore::fermatoOLimitatoNonDecide_data() {
+    QTest::addColumn<bool>("cieco");
+    QTest::addColumn<bool>("fermo");
+    QTest::addColumn<quint64>("posizioni");
+    QTest::addColumn<quint64>("seme");
+    QTest::newRow("solver stopped, unwinnable deal")
+        << false << true << quint64(16'000'000) << quint64(28);
+    QTest::newRow("solver given 1 position, unwinnable deal")
+        << false << false << quint64(1) << quint64(28);
+    QTest::newRow("solver given 1 position, won deal")
+        << false << false << quint64(1) << quint64(0);
+    QTest::newRow("blind stopped, lost deal") << true << true << quint64(4'000) << quint64(18);
+    QTest::newRow("blind given 1 position a guess, won deal")
+        << true << false << quint64(1) << quint64(5);
+}
+
+void TestRisolutore::fermatoOLimitatoNonDecide() {
+    QFETCH(bool, cieco);
+    QFETCH(bool, fermo);
+    QFETCH(quint64, posizioni);
+    QFETCH(quint64, seme);
+    const std::atomic<bool> bandiera{fermo};
+    TLimiti limiti;
+    limiti.posizioni = posizioni;
+    limiti.primoTentativo = std::min<std::uint64_t>(posizioni, limiti.primoTentativo);
+    limiti.fermo = &bandiera;
+    const TStato stato = TStato::DaSeme(seme);
+    const TRisposta risposta =
+        cieco ? TCieco(limiti).Gioca(stato) : TRisolutore(limiti).Risolvi(stato);
+    QCOMPARE(risposta.esito, TEsito::Ignota);
+}
+
+// Wherever the dead-position test says lost, the plain search, which knows
+// nothing of it, finds no win; checked on positions near the end of random
+// games, where the plain search can see the whole tree.
+void TestRisolutore::perdutaSoloSePersa() {
+    std::mt19937_64 caso(SemeCasuale);
+    TRilassato rilassato;
+    int confermate = 0;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        rilassato.Svuota();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            if (!rilassato.Perduta(stato)) {
+                continue;
+            }
+            TRicercaPiana piana(LimiteFinale);
+            const TRicercaPiana::TEsito esito = piana.Esplora(stato);
+            QVERIFY2(esito != TRicercaPiana::TEsito::Vinta,
+                     qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
+            confermate += esito == TRicercaPiana::TEsito::Impossibile;
+        }
+    }
+    QVERIFY2(confermate >= ConfermeMinime, qPrintable(QString::number(confermate)));
+}
+
+// The solver, restarted after every handful of positions so that each attempt
+// leans on what the ones before it proved lost, gives the plain search's
+// answer on every position near the end of a game that the plain search decides.
+void TestRisolutore::stessaRispostaDellaPiana() {
+    std::mt19937_64 caso(SemeCasuale + 1);
+    TLimiti limiti;
+    limiti.primoTentativo = 1;
+    TRisolutore risolutore(limiti);
+    int decise = 0;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            TRicercaPiana piana(LimiteFinale);
+            const TRicercaPiana::TEsito attesa = piana.Esplora(stato);
+            if (attesa == TRicercaPiana::TEsito::Ignota) {
+                continue;
+            }
+            const TRisposta risposta = risolutore.Risolvi(stato);
+            const bool vinta = attesa == TRicercaPiana::TEsito::Vinta;
+            QVERIFY2(risposta.esito == (vinta ? TEsito::Vinta : TEsito::Impossibile),
+                     qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
+            ++decise;
+        }
+    }
+    QVERIFY2(decise >= DeciseMinime, qPrintable(QString::number(decise)));
 }
 
 QTEST_GUILESS_MAIN(TestRisolutore)

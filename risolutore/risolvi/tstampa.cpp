@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int Colonne = 8;
-constexpr int Righe = 3;
+constexpr int Colonne = TStato::Colonne;
+constexpr int Righe = TStato::Righe;
 constexpr int LarghezzaCella = 14;
 constexpr std::array<const char*, 4> NomiSemi{"coppe", "denari", "spade", "bastoni"};
 constexpr std::array<char, 4> SigleSemi{'C', 'D', 'S', 'B'};
