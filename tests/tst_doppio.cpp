@@ -9,6 +9,7 @@
 #include "coordinate.h"
 #include "tcarta.h"
 #include "timmagini.h"
+#include "tscala.h"
 #include "ttavolo.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@
 namespace {
 
 constexpr QSize Carta(LarghezzaCarta, AltezzaCarta);
-constexpr int Doppia = TImmagini::ScalaDoppia;
+constexpr int Doppia = TScala::Doppia;
 constexpr QRgb Rosso = qRgb(255, 0, 0);
 
 QString Cartella() {
@@ -384,8 +385,9 @@ void TestDoppio::cursoreELogo() {
     carta->Moving(true);
     const QCursor mano = carta->cursor();
     QCOMPARE(mano.shape(), Qt::BitmapCursor);
-    // The hot spot in the 2x picture's pixels, as X11 takes it: (12, 10) of the 1x hand.
-    QCOMPARE(mano.hotSpot(), QPoint(24, 20));
+    // (12, 10) of the 1x hand, counted as this platform counts it.
+    QCOMPARE(mano.hotSpot(),
+             TScala::PuntoCaldo(QPoint(12, 10), Doppia, QGuiApplication::platformName()));
     QCOMPARE(mano.pixmap().devicePixelRatio(), qreal(Doppia));
     QCOMPARE(mano.pixmap().deviceIndependentSize(), QSizeF(32, 32));
     carta->Moving(false);
