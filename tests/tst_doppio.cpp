@@ -268,6 +268,7 @@ void TestDoppio::doppiaIllegibile_data() {
     QTest::newRow("the back deleted") << "Xx@2x.bmp" << QByteArray();
     QTest::newRow("the mask deleted") << "mask@2x.bmp" << QByteArray();
     QTest::newRow("the cloth spoilt") << "tavolo@2x.jpg" << QByteArray("not a picture");
+    QTest::newRow("the cloth at 1x size") << "tavolo@2x.jpg" << QByteArray("tavolo.jpg");
 }
 
 void TestDoppio::doppiaIllegibile() {
@@ -277,7 +278,7 @@ void TestDoppio::doppiaIllegibile() {
     const QTemporaryDir dove;
     const QString cartella = Copia(dove, [&](const QDir& copia) {
         QFile::remove(copia.filePath(file));
-        if (contenuto.endsWith(".bmp")) {
+        if (contenuto.endsWith(".bmp") || contenuto.endsWith(".jpg")) {
             QFile::copy(copia.filePath(QString::fromLatin1(contenuto)), copia.filePath(file));
         } else if (!contenuto.isEmpty()) {
             Scrivi(copia.filePath(file), contenuto);
