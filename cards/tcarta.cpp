@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <tuple>
 
@@ -272,8 +273,8 @@ const QCursor& TCarta::CursoreMano(int scala) {
     // Built once per density and never freed: a cursor must not outlive the
     // application object. Each density's hand holds the card at the same
     // logical point, as the platform counts it.
-    static std::map<int, const QCursor*> mani;
-    const QCursor*& mano = mani[scala];
+    static std::array<const QCursor*, TScala::Doppia> mani{};
+    const QCursor*& mano = mani.at(scala - 1);
     if (mano == nullptr) {
         const QPixmap immagine = TScala::Risorsa(QStringLiteral("mano"), scala);
         const QPoint presa =
