@@ -23,7 +23,9 @@ done
 schermo=:$((90 + RANDOM % 100))
 Xvfb "$schermo" -screen 0 2048x1600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+osservatore=
+trap 'kill $osservatore $xvfb 2>/dev/null' EXIT
+trap 'exit 1' INT TERM
 for _ in $(seq 100); do xdpyinfo -display "$schermo" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY=$schermo QT_SCALE_FACTOR=$scala GDK_SCALE=$scala QT_QPA_PLATFORM=xcb
 
@@ -34,7 +36,7 @@ misura() {
     tubo=$(mktemp -u)
     mkfifo "$tubo"
     stdbuf -oL xev -root -event substructure -event property >"$tubo" &
-    local osservatore=$!
+    osservatore=$!
     exec 3<"$tubo"
     # The watcher listens once it reports a change of the root's properties.
     local pronto=
@@ -53,6 +55,7 @@ misura() {
     done
     mappata=$EPOCHREALTIME
     kill "$osservatore"
+    osservatore=
     exec 3<&-
     # The program started by time is its only child: end it, then time reports.
     kill $(pgrep -P "$programma") 2>/dev/null || true
