@@ -1,4 +1,5 @@
 #include "tcarta.h"
+#include "tscala.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -6,14 +7,12 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <tuple>
 
 namespace {
 
-// Above a device pixel ratio of 1 a card is drawn from a picture of twice the
-// density, whatever the ratio, and scaled smoothly from there.
-constexpr int ScalaDoppia = 2;
 // Pictures drawn for a ratio above 1 are kept for so many pictures, masks and
 // colours: the game has 43, the tests try a few more.
 constexpr std::size_t ScontornateMassime = 64;
@@ -90,11 +89,11 @@ int Copertura(QRgb pixel, QRgb colore, bool sfumata) {
     return std::clamp(copertura, 1, 255);
 }
 
-// Twice the picture's logical size: a 1x picture blown up pixel by pixel, so
-// what lies outside its mask never bleeds into its edge.
-QImage Doppia(const QPixmap& figura, QImage::Format formato) {
+// The picture's pixels at twice its logical size: a 1x picture blown up pixel
+// by pixel, so what lies outside its mask never bleeds into its edge.
+QImage PixelDoppi(const QPixmap& figura, QImage::Format formato) {
     QImage immagine = figura.toImage().convertToFormat(formato);
-    const QSize doppia = Logica(figura) * ScalaDoppia;
+    const QSize doppia = Logica(figura) * TScala::Doppia;
     if (immagine.size() != doppia) {
         immagine = immagine.scaled(doppia, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
@@ -109,7 +108,7 @@ const QImage& Alfa(const QPixmap& forma, QRgb colore) {
     static QRgb coloreChiave = 0;
     static QImage alfa;
     if (forma.cacheKey() != chiave || colore != coloreChiave) {
-        const QImage pixel = Doppia(forma, QImage::Format_ARGB32);
+        const QImage pixel = PixelDoppi(forma, QImage::Format_ARGB32);
         const bool sfumata = forma.devicePixelRatio() > 1;
         alfa = QImage(pixel.size(), QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < pixel.height(); ++y) {
@@ -127,13 +126,13 @@ const QImage& Alfa(const QPixmap& forma, QRgb colore) {
 
 // The picture at twice the density with the mask's coverage as its alpha.
 QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
-    QImage carta = Doppia(figura, QImage::Format_ARGB32_Premultiplied);
+    QImage carta = PixelDoppi(figura, QImage::Format_ARGB32_Premultiplied);
     if (!forma.isNull()) {
         QPainter pittore(&carta);
         pittore.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         pittore.drawImage(0, 0, Alfa(forma, colore));
     }
-    carta.setDevicePixelRatio(ScalaDoppia);
+    carta.setDevicePixelRatio(TScala::Doppia);
     return carta;
 }
 
@@ -159,11 +158,6 @@ TCarta::TCarta(TDatiCarta& dati, QWidget* parent) : QWidget(parent), dati(dati) 
 WId TCarta::hWnd() const {
     // Asking winId() would turn the card into a native window; a plain child has none.
     return internalWinId();
-}
-
-quintptr TCarta::hdc() const {
-    // Qt paints through QPainter and has no drawing-context handle to give.
-    return 0;
 }
 
 QPixmap TCarta::Picture() const {
@@ -196,8 +190,10 @@ void TCarta::setMaskColor(const QColor& Value) {
 }
 
 void TCarta::Moving(bool Value) {
+    // The hand of the density the card is shown at now: the window may have
+    // moved to a screen of another scale since the last grab.
     if (Value)
-        setCursor(CursoreMano());
+        setCursor(CursoreMano(TScala::Per(devicePixelRatioF())));
     else
         unsetCursor();
 }
@@ -273,18 +269,18 @@ void TCarta::Ridimensiona() {
     update();
 }
 
-const QCursor& TCarta::CursoreMano() {
-    // Built once and never freed: a cursor must not outlive the application object.
-    // Above a ratio of 1 the 2x hand, its hot spot in the same logical place:
-    // the X11 platform takes the hot spot in the picture's own pixels.
-    static const QCursor* const mano = [] {
-        const int scala = qGuiApp->devicePixelRatio() > 1 ? ScalaDoppia : 1;
-        QPixmap immagine(scala > 1 ? QStringLiteral(":/immagini/mano@2x.png")
-                                   : QStringLiteral(":/immagini/mano.png"));
-        immagine.setDevicePixelRatio(scala);
-        const QPoint presa = PuntoCaldoMano * scala;
-        return immagine.isNull() ? new QCursor(Qt::ClosedHandCursor)
+const QCursor& TCarta::CursoreMano(int scala) {
+    // Built once per density and never freed: a cursor must not outlive the
+    // application object. Each density's hand holds the card at the same
+    // logical point, as the platform counts it.
+    static std::array<const QCursor*, TScala::Doppia> mani{};
+    const QCursor*& mano = mani.at(scala - 1);
+    if (mano == nullptr) {
+        const QPixmap immagine = TScala::Risorsa(QStringLiteral("mano"), scala);
+        const QPoint presa =
+            TScala::PuntoCaldo(PuntoCaldoMano, scala, QGuiApplication::platformName());
+        mano = immagine.isNull() ? new QCursor(Qt::ClosedHandCursor)
                                  : new QCursor(immagine, presa.x(), presa.y());
-    }();
+    }
     return *mano;
 }

@@ -27,7 +27,6 @@ public:
     QPixmap PictureDietro; // the back, shown while the card is face down
 
     WId hWnd() const;
-    quintptr hdc() const;
     QPixmap Picture() const;
     void setPicture(const QPixmap& Value);
     QPixmap PictureMask() const;
@@ -60,7 +59,7 @@ private:
     void ApplicaMaschera();
     // Gives the control its face picture's size, whatever its parent asked for.
     void Ridimensiona();
-    static const QCursor& CursoreMano();
+    static const QCursor& CursoreMano(int scala);
 
     TDatiCarta& dati;
     QPixmap faccia;

@@ -10,6 +10,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
+    // The installed desktop file's id: docks and task switchers match the
+    // window to its name and icon by it (the app_id on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.solvintra"));
     TTraduzioni::Installa(applicazione);
 
     TImmagini immagini(TImmagini::CartellaPredefinita());

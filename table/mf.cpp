@@ -8,6 +8,7 @@
 #include "ticonafinestra.h"
 #include "timmagini.h"
 #include "tmessaggi.h"
+#include "tscala.h"
 #include "tstatistiche.h"
 #include "ttavolo.h"
 #include "vinto.h"
@@ -52,10 +53,8 @@ MF::MF(const TImmagini& immagini, TCasuale casuale, QWidget* parent)
     resize(LarghezzaIniziale, AltezzaIniziale + menuBar()->sizeHint().height());
 
     MargineAlto = MargineIniziale;
-    tavolo->ImpostaSfondo(immagini.Tavolo.isNull()
-                              ? QPixmap(QStringLiteral(":/immagini/sfondo.jpg"))
-                              : immagini.Tavolo);
-    CreaCarte(immagini);
+    CreaCarte();
+    MostraImmagini(immagini);
     partita.CartaAttiva = -1;
     partita.Distribuisci(true);
 
@@ -112,20 +111,39 @@ void MF::createMenus() {
     mnuHelpMenu->addAction(mnuHelp);
 }
 
-void MF::CreaCarte(const TImmagini& immagini) {
+void MF::CreaCarte() {
     // The mark is made first, so the cards dealt onto its corner lie above it.
     segnaposto = new TCarta(datiSegnaposto, tavolo);
     for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
-        TCarta* carta = new TCarta(partita.Carte[n], tavolo);
-        carte[n] = carta;
-        // The face goes last: it takes the mask and gives the card its size.
-        carta->setPictureMask(immagini.Maschera);
-        carta->PictureDietro = immagini.Dorso;
-        carta->setPicture(immagini.Facce[n]);
+        carte[n] = new TCarta(partita.Carte[n], tavolo);
         CollegaCarta(n);
+    }
+}
+
+void MF::MostraImmagini(const TImmagini& immagini) {
+    scala = immagini.Scala();
+    tavolo->ImpostaSfondo(immagini.Tavolo.isNull()
+                              ? QPixmap(QStringLiteral(":/immagini/sfondo.jpg"))
+                              : immagini.Tavolo);
+    // The face goes last: it takes the mask and gives the card its size.
+    for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
+        carte[n]->setPictureMask(immagini.Maschera);
+        carte[n]->PictureDietro = immagini.Dorso;
+        carte[n]->setPicture(immagini.Facce[n]);
     }
     segnaposto->setPictureMask(immagini.Maschera);
     segnaposto->setPicture(immagini.Posto);
+}
+
+void MF::AdattaAlRapporto(qreal rapporto) {
+    if (TScala::Per(rapporto) == scala) {
+        return;
+    }
+    // Pictures that cannot be read again now leave those on screen.
+    TImmagini immagini(cartellaImmagini, rapporto);
+    if (immagini.Carica()) {
+        MostraImmagini(immagini);
+    }
 }
 
 void MF::CollegaCarta(std::int16_t n) {
@@ -177,12 +195,17 @@ void MF::AbilitaRicomincia(bool abilitato) {
 }
 
 void MF::MostraVittoria() {
+    vittoriaInMostra = true;
     Vinto vinto(this);
     vinto.exec();
+    vittoriaInMostra = false;
 }
 
 void MF::ContaVittoria() {
-    TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    if (!vittoriaContata) {
+        TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+    }
+    vittoriaContata = false;
 }
 
 // ---- Pointer gestures ----
@@ -270,6 +293,13 @@ void MF::MostraInformazioni() {
 
 // ---- Window ----
 
+bool MF::event(QEvent* event) {
+    if (TScala::CambiaRapporto(event)) {
+        AdattaAlRapporto(devicePixelRatioF());
+    }
+    return QMainWindow::event(event);
+}
+
 void MF::closeEvent(QCloseEvent* event) {
     if (ConfermaAbbandono()) {
         event->accept();
@@ -279,6 +309,15 @@ void MF::closeEvent(QCloseEvent* event) {
 }
 
 bool MF::ConfermaFineSessione() {
+    // A won game is no longer in progress, though its window is still open:
+    // it counts as won now, as the session may end before that window closes.
+    if (vittoriaInMostra) {
+        if (!vittoriaContata) {
+            TStatistiche::IncrementaStatistica(TStatistiche::Vinte);
+            vittoriaContata = true;
+        }
+        return true;
+    }
     if (!ConfermaAbbandono()) {
         return false;
     }

@@ -40,6 +40,10 @@ public:
     // is counted and over, so a logout cancelled later leaves nothing to ask.
     bool ConfermaFineSessione();
 
+    // Shows the pictures of the density for the device pixel ratio, read
+    // again from the picture folder when it changes; the layout stays.
+    void AdattaAlRapporto(qreal rapporto);
+
     // What the game reports for the screen.
     void PosizionaCarta(std::int16_t pozzo, std::int16_t n) override;
     void MostraSegnaposto(std::int16_t pozzo) override;
@@ -50,6 +54,7 @@ public:
     void ContaVittoria() override;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -59,7 +64,8 @@ private:
                       Comando comando);
     void createActions();
     void createMenus();
-    void CreaCarte(const TImmagini& immagini);
+    void CreaCarte();
+    void MostraImmagini(const TImmagini& immagini);
     void CollegaCarta(std::int16_t n);
 
     // Pointer gestures on card n.
@@ -81,6 +87,10 @@ private:
     TPartita partita;
     TDatiCarta datiSegnaposto;
     QString cartellaImmagini;
+    int scala = 1; // the density of the pictures shown
+    // Set while the won game's window is open: the game is over, not yet counted.
+    bool vittoriaInMostra = false;
+    bool vittoriaContata = false;
     TTavolo* tavolo = nullptr;
     std::array<TCarta*, NumeroCarteMazzo> carte{};
     TCarta* segnaposto = nullptr;

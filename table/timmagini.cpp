@@ -1,5 +1,6 @@
 #include "timmagini.h"
 #include "tbmp24.h"
+#include "tscala.h"
 
 #include "coordinate.h"
 
@@ -46,8 +47,9 @@ QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
     return letta;
 }
 
-QPixmap Doppia(QImage immagine) {
-    immagine.setDevicePixelRatio(TImmagini::ScalaDoppia);
+// A picture of twice the pixels, shown at its logical size.
+QPixmap SegnaDoppia(QImage immagine) {
+    immagine.setDevicePixelRatio(TScala::Doppia);
     return QPixmap::fromImage(std::move(immagine));
 }
 
@@ -56,13 +58,17 @@ QPixmap Doppia(QImage immagine) {
 TImmagini::TImmagini(QString cartella, qreal rapporto)
     : cartella(std::move(cartella)), rapporto(rapporto) {}
 
+int TImmagini::Scala() const {
+    return TScala::Per(rapporto);
+}
+
 qreal TImmagini::RapportoSchermo() {
     return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
 QString TImmagini::NomeDoppio(const QString& nome) {
     const qsizetype punto = nome.lastIndexOf('.');
-    return nome.left(punto) + QStringLiteral("@%1x").arg(ScalaDoppia) + nome.mid(punto);
+    return nome.left(punto) + QStringLiteral("@%1x").arg(TScala::Doppia) + nome.mid(punto);
 }
 
 QString TImmagini::CartellaPredefinita() {
@@ -94,12 +100,17 @@ bool TImmagini::Carica() {
 }
 
 void TImmagini::CaricaTavolo() {
-    // A 2x cloth spares reading the 1x one.
+    // A 2x cloth spares decoding the 1x one; its size, twice the 1x one's,
+    // is read from the headers alone.
     if (rapporto > 1) {
-        QImage doppio(Percorso(NomeDoppio(NomeTavolo)));
-        if (!doppio.isNull()) {
-            Tavolo = Doppia(std::move(doppio));
-            return;
+        QImageReader doppio(Percorso(NomeDoppio(NomeTavolo)));
+        const QSize semplice = QImageReader(Percorso(NomeTavolo)).size();
+        if (semplice.isValid() && doppio.size() == semplice * TScala::Doppia) {
+            QImage letto = doppio.read();
+            if (!letto.isNull()) {
+                Tavolo = SegnaDoppia(std::move(letto));
+                return;
+            }
         }
     }
     Tavolo = QPixmap(Percorso(NomeTavolo));
@@ -131,9 +142,10 @@ void TImmagini::CaricaDoppia(const QString& nome, QPixmap& immagine) {
         return;
     }
     QString motivo;
-    QImage letta = LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * ScalaDoppia, motivo);
+    QImage letta =
+        LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * TScala::Doppia, motivo);
     if (!letta.isNull()) {
-        immagine = Doppia(std::move(letta));
+        immagine = SegnaDoppia(std::move(letta));
     }
 }
 

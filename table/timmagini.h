@@ -19,7 +19,6 @@ class QImage;
 class TImmagini {
 public:
     static constexpr std::int16_t NumeroFacce = 40;
-    static constexpr int ScalaDoppia = 2;
 
     explicit TImmagini(QString cartella, qreal rapporto = RapportoSchermo());
 
@@ -36,6 +35,8 @@ public:
     bool Carica();
     const QString& Errore() const { return errore; }
     const QString& Cartella() const { return cartella; }
+    // The density of the set asked for: 1, or 2 above a ratio of 1.
+    int Scala() const;
 
     QPixmap Tavolo; // null when "tavolo.jpg" could not be read: it is optional
     QPixmap Maschera;

@@ -39,3 +39,14 @@ add_test(NAME tst_doppio_1_5 COMMAND tst_doppio)
 get_test_property(tst_doppio ENVIRONMENT ambiente_doppio)
 list(TRANSFORM ambiente_doppio REPLACE "^QT_SCALE_FACTOR=.*" "QT_SCALE_FACTOR=1.5")
 set_tests_properties(tst_doppio_1_5 PROPERTIES ENVIRONMENT "${ambiente_doppio}")
+
+# The device pixel ratio changing at run time: two offscreen screens, of
+# ratio 1 and 2, and the window moved between them.
+solvintra_test(tst_table_scala
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_table_scala.cpp
+    LIBS tst_table_tavola store windows risorse)
+add_dependencies(tst_table_scala immagini)
+get_test_property(tst_table_scala ENVIRONMENT ambiente_scala)
+list(TRANSFORM ambiente_scala REPLACE "^QT_QPA_PLATFORM=.*"
+     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tst_table_scala.json")
+set_tests_properties(tst_table_scala PROPERTIES ENVIRONMENT "${ambiente_scala}")

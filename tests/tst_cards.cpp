@@ -1,5 +1,6 @@
 #include "tcarta.h"
 #include "tdaticarta.h"
+#include "tscala.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -154,6 +155,8 @@ private slots:
     void nessunaFinestraNativa();
     void cursore_data();
     void cursore();
+    void puntoCaldo_data();
+    void puntoCaldo();
     void figuraDoppia_data();
     void figuraDoppia();
     void doppiaSuSchermoSemplice();
@@ -541,6 +544,32 @@ void TestCarta::cursore() {
         QCOMPARE(carta.cursor().pixmap().toImage(), disegno.toImage());
         QCOMPARE(carta.cursor().hotSpot(), QPoint(12, 10));
     }
+}
+
+void TestCarta::puntoCaldo_data() {
+    // The hand must hold the card where the pointer is: X11 reads the hot spot
+    // in the picture's own pixels, Wayland in logical ones whatever the density.
+    QTest::addColumn<QString>("piattaforma");
+    QTest::addColumn<qreal>("rapporto");
+    QTest::addColumn<QPoint>("atteso");
+    QTest::newRow("X11 at 1") << "xcb" << 1.0 << QPoint(12, 10);
+    QTest::newRow("X11 at 2") << "xcb" << 2.0 << QPoint(24, 20);
+    QTest::newRow("X11 at 1.5, the 2x hand") << "xcb" << 1.5 << QPoint(24, 20);
+    QTest::newRow("Wayland at 1") << "wayland" << 1.0 << QPoint(12, 10);
+    QTest::newRow("Wayland at 2") << "wayland" << 2.0 << QPoint(12, 10);
+    QTest::newRow("Wayland at 3") << "wayland" << 3.0 << QPoint(12, 10);
+}
+
+void TestCarta::puntoCaldo() {
+    QFETCH(QString, piattaforma);
+    QFETCH(qreal, rapporto);
+    QFETCH(QPoint, atteso);
+    const int scala = TScala::Per(rapporto);
+    QCOMPARE(TScala::PuntoCaldo(QPoint(12, 10), scala, piattaforma), atteso);
+    // The hand's picture keeps its 1x logical size at either density.
+    const QPixmap mano = TScala::Risorsa(QStringLiteral("mano"), rapporto);
+    QCOMPARE(mano.devicePixelRatio(), qreal(scala));
+    QCOMPARE(mano.deviceIndependentSize(), QSizeF(32, 32));
 }
 
 void TestCarta::figuraDoppia_data() {

@@ -9,6 +9,7 @@
 #include "coordinate.h"
 #include "tcarta.h"
 #include "timmagini.h"
+#include "tscala.h"
 #include "ttavolo.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@
 namespace {
 
 constexpr QSize Carta(LarghezzaCarta, AltezzaCarta);
-constexpr int Doppia = TImmagini::ScalaDoppia;
+constexpr int Doppia = TScala::Doppia;
 constexpr QRgb Rosso = qRgb(255, 0, 0);
 
 QString Cartella() {
@@ -267,6 +268,7 @@ void TestDoppio::doppiaIllegibile_data() {
     QTest::newRow("the back deleted") << "Xx@2x.bmp" << QByteArray();
     QTest::newRow("the mask deleted") << "mask@2x.bmp" << QByteArray();
     QTest::newRow("the cloth spoilt") << "tavolo@2x.jpg" << QByteArray("not a picture");
+    QTest::newRow("the cloth at 1x size") << "tavolo@2x.jpg" << QByteArray("tavolo.jpg");
 }
 
 void TestDoppio::doppiaIllegibile() {
@@ -276,7 +278,7 @@ void TestDoppio::doppiaIllegibile() {
     const QTemporaryDir dove;
     const QString cartella = Copia(dove, [&](const QDir& copia) {
         QFile::remove(copia.filePath(file));
-        if (contenuto.endsWith(".bmp")) {
+        if (contenuto.endsWith(".bmp") || contenuto.endsWith(".jpg")) {
             QFile::copy(copia.filePath(QString::fromLatin1(contenuto)), copia.filePath(file));
         } else if (!contenuto.isEmpty()) {
             Scrivi(copia.filePath(file), contenuto);
@@ -384,8 +386,9 @@ void TestDoppio::cursoreELogo() {
     carta->Moving(true);
     const QCursor mano = carta->cursor();
     QCOMPARE(mano.shape(), Qt::BitmapCursor);
-    // The hot spot in the 2x picture's pixels, as X11 takes it: (12, 10) of the 1x hand.
-    QCOMPARE(mano.hotSpot(), QPoint(24, 20));
+    // (12, 10) of the 1x hand, counted as this platform counts it.
+    QCOMPARE(mano.hotSpot(),
+             TScala::PuntoCaldo(QPoint(12, 10), Doppia, QGuiApplication::platformName()));
     QCOMPARE(mano.pixmap().devicePixelRatio(), qreal(Doppia));
     QCOMPARE(mano.pixmap().deviceIndependentSize(), QSizeF(32, 32));
     carta->Moving(false);

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <tuple>
+
 // The edges of a run: Qt's own texts in the system's language from start-up,
 // and the end of the desktop session with a game on the table.
 class TestTableSessione : public QObject {
@@ -18,6 +20,8 @@ private slots:
     void cleanup();
     void fineSessione_data();
     void fineSessione();
+    void fineSessioneConVinto_data();
+    void fineSessioneConVinto();
     void lingua_data();
     void lingua();
 };
@@ -118,6 +122,58 @@ void TestTableSessione::fineSessione() {
     QCOMPARE(chieste, domande);
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), primaPerse + perse);
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), primaVinte);
+}
+
+void TestTableSessione::fineSessioneConVinto_data() {
+    QTest::addColumn<int>("fini"); // session ends asked while the Vinto window is open
+    QTest::newRow("no session end") << 0;
+    QTest::newRow("a session end") << 1;
+    QTest::newRow("a logout cancelled, then another") << 2;
+}
+
+// The session ends while the won game's window is open: the game is over, so
+// nothing is asked and it counts once, as won, whether the session goes on or not.
+void TestTableSessione::fineSessioneConVinto() {
+    QFETCH(int, fini);
+    auto mf = TTavolaProva::Mostra();
+    QStringList pile;
+    for (const auto& [angolo, seme, ultimo] :
+         {std::tuple{0, 'a', 10}, {7, 'b', 10}, {16, 'c', 10}, {23, 'd', 9}}) {
+        QStringList carte;
+        for (int valore = 1; valore <= ultimo; ++valore) {
+            carte << QStringLiteral("%1%2").arg(valore).arg(QLatin1Char(seme));
+        }
+        pile << QStringLiteral("%1: %2").arg(angolo).arg(carte.join(u' '));
+    }
+    TTavolaProva::Disponi(*mf, pile.join(QStringLiteral(" | ")) + QStringLiteral(" | 5: 10d"));
+    int chieste = 0;
+    TMessaggi::ImpostaRisponditore([&](const QString&) {
+        ++chieste;
+        return true;
+    });
+    const std::int16_t primaPerse = TStatistiche::LeggiStatistica(TStatistiche::Perse);
+    const std::int16_t primaVinte = TStatistiche::LeggiStatistica(TStatistiche::Vinte);
+    QList<bool> risposte;
+    bool aperta = false;
+    TTavolaProva::ChiudiModale([&](QWidget*) {
+        aperta = true;
+        for (int fine = 0; fine < fini; ++fine) {
+            risposte << mf->ConfermaFineSessione();
+        }
+    });
+    TTavolaProva::DoppioClic(*mf, 39);
+    QVERIFY(mf->Partita().Vinta());
+    QVERIFY(aperta);
+    QCOMPARE(risposte, QList<bool>(fini, true));
+    QCOMPARE(chieste, 0);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), primaVinte + 1);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), primaPerse);
+    QVERIFY(!mf->Partita().PartitaIniziata);
+    // After it nothing is in progress: a close asks nothing and counts nothing.
+    QVERIFY(mf->close());
+    QCOMPARE(chieste, 0);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), primaVinte + 1);
+    QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Perse), primaPerse);
 }
 
 void TestTableSessione::lingua_data() {

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libbenchmark-dev gnuplot-nox
   xvfb xauth xdotool imagemagick x11-utils
+  weston qt6-wayland
   fonts-liberation2
   clang libclang-rt-dev
   desktop-file-utils appstream dpkg-dev ninja-build devscripts

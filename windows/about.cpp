@@ -1,8 +1,8 @@
 #include "about.h"
 
 #include "tfinestra.h"
+#include "tscala.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 
@@ -14,7 +14,6 @@ constexpr QSize Area{334, 174};
 constexpr QColor Sfondo{255, 255, 255};
 constexpr Qt::WindowFlags Cornice = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr QPoint PosizioneLogo{16, 12};
-constexpr int ScalaDoppia = 2;
 constexpr qreal PuntiCrediti = 9.75;
 constexpr qreal PuntiAvviso = 9;
 
@@ -43,17 +42,23 @@ About::About(QWidget* genitore) : QDialog(genitore, Cornice) {
 
 // The logo lets the pointer through, so it closes the panel like the background.
 void About::CreaLogo() {
-    auto* Image1 = new QLabel(this);
+    Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    // Above a ratio of 1 the 2x logo, at the same logical size.
-    const bool doppio = qGuiApp->devicePixelRatio() > 1;
-    QPixmap logo(doppio ? QStringLiteral(":/immagini/logo@2x.png")
-                        : QStringLiteral(":/immagini/logo.png"));
-    logo.setDevicePixelRatio(doppio ? ScalaDoppia : 1);
-    Image1->setPixmap(logo);
-    Image1->adjustSize();
+    MostraLogo();
     Image1->move(PosizioneLogo);
     Image1->setMouseTracking(true);
+}
+
+void About::MostraLogo() {
+    Image1->setPixmap(TScala::Risorsa(QStringLiteral("logo"), devicePixelRatioF()));
+    Image1->adjustSize();
+}
+
+bool About::event(QEvent* evento) {
+    if (TScala::CambiaRapporto(evento)) {
+        MostraLogo();
+    }
+    return QDialog::event(evento);
 }
 
 // Over the lines of text nothing happens: a label would hand presses on to the

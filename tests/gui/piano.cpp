@@ -1,7 +1,9 @@
 // The helper of the tests under a real X server. "piano" finds a seed whose
 // deal offers a legal drag, a card to drop over no pile and a face-up ace,
 // and prints where they lie as shell assignments; "confronta" tells whether a
-// screenshot shows a card's face at a point.
+// screenshot shows a card's face at a point, and "cerca" finds where it does.
+// Both take the density of the screenshot's pixels, 1 unless given: at 2 the
+// face must be the 2x picture, which a 1x one blown up never matches.
 #include "coordinate.h"
 #include "timmagini.h"
 #include "tpartita.h"
@@ -10,7 +12,9 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPoint>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -107,29 +111,66 @@ int Piano() {
     return EXIT_FAILURE;
 }
 
-// Pixels inside the card's outline that differ from its face; a card partly
-// off the window is judged by the part that shows, which must be most of it.
-int Confronta(const QString& schermata, int X, int Y, std::int16_t carta) {
-    TImmagini immagini(qEnvironmentVariable("SOLVINTRA_IMMAGINI"));
+// A card's face and its mask in device pixels of the density `scala`.
+struct TFaccia {
+    QImage faccia;
+    QImage maschera;
+};
+
+std::optional<TFaccia> Faccia(std::int16_t carta, int scala) {
+    TImmagini immagini(qEnvironmentVariable("SOLVINTRA_IMMAGINI"), scala);
     if (!immagini.Carica()) {
         std::fprintf(stderr, "%s\n", qPrintable(immagini.Errore()));
-        return -1;
+        return std::nullopt;
     }
-    const QImage foto = QImage(schermata).convertToFormat(QImage::Format_RGB32);
-    const QImage faccia = immagini.Facce[carta].toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage maschera = immagini.Maschera.toImage().convertToFormat(QImage::Format_RGB32);
+    return TFaccia{immagini.Facce[carta].toImage().convertToFormat(QImage::Format_RGB32),
+                   immagini.Maschera.toImage().convertToFormat(QImage::Format_RGB32)};
+}
+
+// Pixels the mask covers whole that differ from the face; a card partly off
+// the window is judged by the part that shows, which must be most of it.
+// Stops counting past `bastano`.
+int Diversi(const QImage& foto, int X, int Y, const TFaccia& carta, int bastano = INT_MAX) {
     int diversi = 0;
     int visti = 0;
-    for (int y = 0; y < faccia.height(); ++y) {
-        for (int x = 0; x < faccia.width(); ++x) {
-            if (maschera.pixel(x, y) == qRgb(255, 0, 0) || !foto.valid(X + x, Y + y)) {
+    for (int y = 0; y < carta.faccia.height() && diversi <= bastano; ++y) {
+        for (int x = 0; x < carta.faccia.width(); ++x) {
+            if (carta.maschera.pixel(x, y) != qRgb(255, 255, 255) || !foto.valid(X + x, Y + y)) {
                 continue;
             }
             ++visti;
-            diversi += foto.pixel(X + x, Y + y) != faccia.pixel(x, y);
+            diversi += foto.pixel(X + x, Y + y) != carta.faccia.pixel(x, y);
         }
     }
-    return 2 * visti < faccia.width() * faccia.height() ? -1 : diversi;
+    return 2 * visti < carta.faccia.width() * carta.faccia.height() ? -1 : diversi;
+}
+
+int Confronta(const QString& schermata, int X, int Y, std::int16_t carta, int scala) {
+    const auto faccia = Faccia(carta, scala);
+    return faccia ? Diversi(QImage(schermata).convertToFormat(QImage::Format_RGB32), X * scala,
+                            Y * scala, *faccia)
+                  : -1;
+}
+
+// The top-left corner of the face in the screenshot, in its own pixels.
+std::optional<QPoint> Cerca(const QString& schermata, std::int16_t carta, int scala) {
+    const auto faccia = Faccia(carta, scala);
+    const QImage foto = QImage(schermata).convertToFormat(QImage::Format_RGB32);
+    if (!faccia) {
+        return std::nullopt;
+    }
+    // The card's middle pixel first: most places fail there at once.
+    const QPoint mezzo(faccia->faccia.width() / 2, faccia->faccia.height() / 2);
+    const QRgb centro = faccia->faccia.pixel(mezzo);
+    for (int Y = 0; Y + faccia->faccia.height() <= foto.height(); ++Y) {
+        for (int X = 0; X + faccia->faccia.width() <= foto.width(); ++X) {
+            if (foto.pixel(X + mezzo.x(), Y + mezzo.y()) == centro &&
+                Diversi(foto, X, Y, *faccia, 0) == 0) {
+                return QPoint(X, Y);
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -139,14 +180,24 @@ int main(int argc, char* argv[]) {
     if (modo == QStringLiteral("piano")) {
         return Piano();
     }
-    if (modo == QStringLiteral("confronta") && argc == 6) {
+    if (modo == QStringLiteral("confronta") && (argc == 6 || argc == 7)) {
         QGuiApplication applicazione(argc, argv);
-        const int diversi =
-            Confronta(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                      static_cast<std::int16_t>(std::atoi(argv[5])));
+        const int diversi = Confronta(
+            QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+            static_cast<std::int16_t>(std::atoi(argv[5])), argc == 7 ? std::atoi(argv[6]) : 1);
         std::printf("%d pixels differ\n", diversi);
         return diversi == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
     }
-    std::fprintf(stderr, "use: gui_piano piano | confronta SCREENSHOT X Y CARD\n");
+    if (modo == QStringLiteral("cerca") && argc == 5) {
+        QGuiApplication applicazione(argc, argv);
+        const auto dove = Cerca(QString::fromLocal8Bit(argv[2]),
+                                static_cast<std::int16_t>(std::atoi(argv[3])), std::atoi(argv[4]));
+        if (dove) {
+            std::printf("%d %d\n", dove->x(), dove->y());
+        }
+        return dove ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+    std::fprintf(stderr, "use: gui_piano piano | confronta SCREENSHOT X Y CARD [SCALE] | "
+                         "cerca SCREENSHOT CARD SCALE\n");
     return EXIT_FAILURE;
 }

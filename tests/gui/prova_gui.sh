@@ -13,23 +13,10 @@ export SOLVINTRA_IMMAGINI="$build/Immagini"
 export XDG_CONFIG_HOME="$uscita/config"
 unset QT_QPA_PLATFORM
 
-errori=0
+source "$(dirname "$0")/comune.sh"
 pid=
-fallisce() { echo "FAIL: $*"; errori=$((errori + 1)); }
-passa() { echo "PASS: $*"; }
 finisci() { [[ -n "$pid" ]] && kill "$pid" 2>/dev/null; }
 trap finisci EXIT
-
-# Runs the command again until it succeeds, for ten seconds at most: every
-# wait of this script waits on what it needs to see, never a fixed time.
-aspetta() {
-    local i
-    for i in $(seq 40); do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
 
 # The first visible window with this exact name.
 trova_finestra() {
@@ -53,24 +40,6 @@ punta() { xdotool mousemove --sync --window "$finestra" "$1" $(($2 + menu)); }
 
 foto() { import -window "$finestra" "$uscita/$1.png"; }
 
-# Card $1's face is seen at client point ($2, $3) in screenshot $4.
-vede() {
-    "$piano" confronta "$uscita/$4.png" "$2" $(($3 + menu)) "$1" >/dev/null 2>&1
-}
-
-# Takes screenshot $1, then asks the command after it about that screenshot.
-foto_e() {
-    foto "$1"
-    shift
-    "$@"
-}
-
-# Card $1's face comes to be seen at client point ($2, $3) in screenshot $4.
-mostra() { aspetta foto_e "$4" vede "$@"; }
-
-# Card $1 is seen at ($2, $3) and no longer at ($5, $6), in one screenshot $4.
-spostata() { vede "$1" "$2" "$3" "$4" && ! vede "$1" "$5" "$6" "$4"; }
-
 # The game started last has ended.
 finito() { ! kill -0 "$pid" 2>/dev/null; }
 
@@ -80,22 +49,13 @@ export SOLVINTRA_SEME=$SEME
 "$build/solvintra" & pid=$!
 finestra=$(aspetta trova_finestra Solvintra) || { echo "FAIL: the table never showed"; exit 1; }
 menu=$(aspetta altezza_menu) || { echo "FAIL: the window has no menu bar above its table"; exit 1; }
+origine_y=$menu
 mostra "$ASSO" "$ASSO_X" "$ASSO_Y" 01-dealt && passa "dealt table as planned" ||
     fallisce "the ace is not where the deal put it"
 [[ $(identify -format %wx%h "$uscita/01-dealt.png") == "984x$((711 + menu))" ]] ||
     fallisce "the window is not 984 x 711 inside"
 
-# Drag onto the legal pile: grab 30, 40 inside the card.
-punta $((MOSSA_X + 30)) $((MOSSA_Y + 40))
-xdotool mousedown 1
-for passo in 1 2 3 4; do
-    punta $((MOSSA_X + 30 + (META_X - MOSSA_X) * passo / 4)) \
-          $((MOSSA_Y + 40 + (META_Y - MOSSA_Y) * passo / 4))
-done
-xdotool mouseup 1
-aspetta foto_e 02-dragged spostata "$MOSSA" "$META_X" "$META_Y" 02-dragged "$MOSSA_X" "$MOSSA_Y" &&
-    passa "card dragged onto its pile" ||
-    fallisce "card $MOSSA is not on its new pile, or still on its old one"
+trascina_sul_pozzo
 
 # Drop over no pile: the card goes home.
 punta $((VUOTO_X + 30)) $((VUOTO_Y + 40))
@@ -107,11 +67,7 @@ xdotool mouseup 1
 mostra "$VUOTO" "$VUOTO_X" "$VUOTO_Y" 04-returned && passa "card dropped over no pile returned" ||
     fallisce "card $VUOTO did not return"
 
-# Double-click the ace: it goes to the first corner.
-punta $((ASSO_X + 34)) $((ASSO_Y + 62))
-xdotool click --repeat 2 --delay 80 1
-mostra "$ASSO" "$ANGOLO_X" "$ANGOLO_Y" 05-ace && passa "ace double-clicked to its corner" ||
-    fallisce "ace $ASSO is not on the corner"
+asso_all_angolo
 
 # Maximised: the whole screen; the grid moves down to the capped margin.
 read -r largo alto < <(xdotool getdisplaygeometry)
@@ -139,5 +95,4 @@ else
 fi
 rm -rf "$copia"
 
-echo "$((errori == 0 ? 1 : 0)) passed, $((errori == 0 ? 0 : 1)) failed"
-exit $((errori == 0 ? 0 : 1))
+esito
