@@ -4,15 +4,22 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench install package clean format
+.PHONY: all deps configure build run test check test-sanitize fuzz bench install package clean format
 
 all: build
 
 deps:
 	@bash tools/install-deps.sh
 
+# Every tree is built with Ninja; a tree left by another generator is set up
+# again rather than refused.
+CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+NUOVO_GENERATORE = grep -qsx 'CMAKE_GENERATOR:INTERNAL=Ninja' $(1)/CMakeCache.txt || \
+	rm -rf $(1)/CMakeCache.txt $(1)/CMakeFiles
+
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(call NUOVO_GENERATORE,$(BUILD))
+	@$(CONFIGURE) -S . -B $(BUILD) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -30,6 +37,13 @@ test: build
 	@$(MAKE) --no-print-directory fuzz
 	@$(MAKE) --no-print-directory test-sanitize
 
+# The quick inner loop: rebuild what changed and run the plain suite, without
+# the set-up check, the fuzzer or the sanitized build.
+check:
+	@test -f $(BUILD)/build.ninja || $(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
 ASAN ?= build-asan
 # Any report fails its test, leaks included; the one leak of a system library
 # that the tests can meet is suppressed by name in tests/lsan.supp.
@@ -38,8 +52,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 test-sanitize: deps
-	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVINTRA_SANITIZE=ON \
-		-DSOLVINTRA_BENCH=OFF >/dev/null
+	@$(call NUOVO_GENERATORE,$(ASAN))
+	@$(CONFIGURE) -S . -B $(ASAN) -DSOLVINTRA_SANITIZE=ON -DSOLVINTRA_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
@@ -56,7 +70,8 @@ fuzz: deps
 
 # The figures of docs/performance.md: the engine, one drag move, start-up.
 bench: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVINTRA_BENCH=ON >/dev/null
+	@$(call NUOVO_GENERATORE,$(BUILD))
+	@$(CONFIGURE) -S . -B $(BUILD) -DSOLVINTRA_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
 	./$(BUILD)/bench/bench_core
 	./$(BUILD)/bench/trascinamento/bench_trascinamento
