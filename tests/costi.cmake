@@ -1,5 +1,5 @@
-# What each test takes, relative to the others, from a run of the whole suite
-# with two at a time. ctest starts the costliest first, so the short tests fill
+# What each test takes, in seconds, from a run of the plain suite with two at
+# a time on a busy machine; only their order matters. ctest starts the costliest first, so the short tests fill
 # in beside the long ones instead of a long one running alone at the end; after
 # a first run ctest uses its own timings instead. A test not listed is taken to
 # cost COSTO_IGNOTO: give a new test its own figure here.
@@ -8,24 +8,24 @@
 # function so that folders outside tests/ see it too.
 function(solvintra_costi)
     set(COSTI
-        tst_packaging_deb 120
-        tst_packaging 65
-        tst_robustezza 55
-        tst_robustezza_1 50
-        tst_robustezza_2 50
-        gui_solvintra 52
-        tst_immagini 44
-        tst_doppio 35
-        tst_risolutore 25
-        tst_doppio_1_5 17
-        tst_core 16
-        misura_avvio_smoke 10
-        bench_risolutore_smoke 9
-        tst_store 7
-        tst_table 6
-        tst_table_sessione 2
-        tst_table_gioco 2
-        bench_trascinamento_smoke 2
+        tst_packaging_deb 41
+        tst_packaging 27
+        tst_robustezza 25
+        tst_robustezza_1 25
+        tst_robustezza_2 25
+        tst_immagini 23
+        gui_solvintra 22
+        tst_doppio 15
+        tst_store 9
+        tst_doppio_1_5 8
+        tst_risolutore 8
+        tst_core 5
+        tst_table 3
+        misura_avvio_smoke 3
+        bench_risolutore_smoke 3
+        tst_table_sessione 1
+        tst_table_gioco 1
+        bench_trascinamento_smoke 1
         tst_windows 1
         tst_cards 1
         regressioni_fuzz 1
