@@ -1,8 +1,9 @@
 # What each test takes, in seconds, from a run of the plain suite with two at
-# a time on a busy machine; only their order matters. ctest starts the costliest first, so the short tests fill
-# in beside the long ones instead of a long one running alone at the end; after
-# a first run ctest uses its own timings instead. A test not listed is taken to
-# cost COSTO_IGNOTO: give a new test its own figure here.
+# a time on a busy machine; only their order matters. ctest starts the
+# costliest first, so the short tests fill in beside the long ones instead of
+# a long one running alone at the end; after a first run ctest uses its own
+# timings instead. A test not listed is taken to cost COSTO_IGNOTO: give a
+# new test its own figure here.
 #
 # Gives every test of the calling folder its cost; the table lives in the
 # function so that folders outside tests/ see it too.
