@@ -19,4 +19,8 @@ if(TARGET risolutore)
     add_executable(conferma_impossibili risolutore/conferma.cpp risolutore/tricercapiana.cpp)
     target_link_libraries(conferma_impossibili PRIVATE risolutore)
     solvintra_flags(conferma_impossibili)
+    # A tool for the study, not a test: the sanitized tree builds only what its suite runs.
+    if(SOLVINTRA_SANITIZE)
+        set_target_properties(conferma_impossibili PROPERTIES EXCLUDE_FROM_ALL ON)
+    endif()
 endif()

@@ -13,7 +13,7 @@ set_target_properties(sonda PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_D
 solvintra_flags(sonda)
 
 solvintra_test(tst_robustezza
-    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_robustezza.cpp
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_robustezza.cpp ${CMAKE_CURRENT_SOURCE_DIR}/tscheggia.cpp
     LIBS table store Qt6::Test)
 add_dependencies(tst_robustezza solvintra immagini sonda)
 target_compile_definitions(tst_robustezza PRIVATE
@@ -22,6 +22,9 @@ target_compile_definitions(tst_robustezza PRIVATE
     SOLVINTRA_SONDA="${CMAKE_BINARY_DIR}/sonda"
     SOLVINTRA_TEMPORANEI="${CMAKE_CURRENT_BINARY_DIR}")
 set_tests_properties(tst_robustezza PROPERTIES TIMEOUT 900)
+# Each damaged picture starts the game once per kind of damage, some four
+# hundred starts: spread over runs that the other tests can fill in around.
+solvintra_schegge(tst_robustezza 3 FUNZIONI immagineGuasta)
 
 # Every input the fuzzers ever kept, replayed through the same checks with
 # this build's compiler and sanitizers.

@@ -2,6 +2,7 @@
 // executable, and settings files of shapes a person's disk can hold.
 #include "timmagini.h"
 #include "timpostazioni.h"
+#include "tscheggia.h"
 #include "tstatistiche.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -158,6 +160,8 @@ private slots:
     void sfondoGuasto();
     void formaImpostazioni_data();
     void formaImpostazioni();
+    void scheggia_data();
+    void scheggia();
 
 private:
     QTemporaryDir configurazione;
@@ -209,9 +213,18 @@ void TestRobustezza::immagineGuasta_data() {
 
 // Every required picture in turn: the game refuses to start, says which file,
 // and ends by itself with a failure status.
+// ctest spreads the pictures over several runs (tests/robustezza.cmake).
 void TestRobustezza::immagineGuasta() {
     QFETCH(Guasto, guasto);
-    const QStringList nomi = ImmaginiRichieste();
+    const std::optional<TScheggia> scheggia = TScheggia::LeggiAmbiente();
+    QVERIFY2(scheggia, "SOLVINTRA_SCHEGGIA is not k/n with k < n");
+    QStringList nomi;
+    const QStringList tutte = ImmaginiRichieste();
+    for (qsizetype numero = 0; numero < tutte.size(); ++numero) {
+        if (scheggia->Prende(numero)) {
+            nomi << tutte[numero];
+        }
+    }
     QStringList difetti;
     for (qsizetype primo = 0; primo < nomi.size(); primo += CopieInsieme) {
         std::vector<std::unique_ptr<TCopiaGioco>> copie;
@@ -317,6 +330,55 @@ void TestRobustezza::formaImpostazioni() {
     }).detach();
     QTRY_VERIFY2_WITH_TIMEOUT(letture->finite, "the store is stuck on the file", AttesaLetturaMs);
     QCOMPARE(letture->conteggi, (std::array{vinte, perse, vinteDopo, perse}));
+}
+
+void TestRobustezza::scheggia_data() {
+    QTest::addColumn<QByteArray>("testo");
+    QTest::addColumn<int>("indice");
+    // 0 when the text must be refused.
+    QTest::addColumn<int>("numero");
+    QTest::newRow("unset: the whole") << QByteArray() << 0 << 1;
+    QTest::newRow("the only share") << QByteArray("0/1") << 0 << 1;
+    QTest::newRow("the first of two") << QByteArray("0/2") << 0 << 2;
+    QTest::newRow("the last of four") << QByteArray("3/4") << 3 << 4;
+    QTest::newRow("more shares than pictures") << QByteArray("50/97") << 50 << 97;
+    QTest::newRow("index past the last") << QByteArray("4/4") << 0 << 0;
+    QTest::newRow("no shares") << QByteArray("0/0") << 0 << 0;
+    QTest::newRow("negative index") << QByteArray("-1/4") << 0 << 0;
+    QTest::newRow("plus sign") << QByteArray("+1/4") << 0 << 0;
+    QTest::newRow("blank") << QByteArray(" 1/4") << 0 << 0;
+    QTest::newRow("no slash") << QByteArray("1") << 0 << 0;
+    QTest::newRow("two slashes") << QByteArray("1/2/4") << 0 << 0;
+    QTest::newRow("letters") << QByteArray("a/b") << 0 << 0;
+    QTest::newRow("empty index") << QByteArray("/4") << 0 << 0;
+    QTest::newRow("past 32 bits") << QByteArray("1/4294967297") << 0 << 0;
+}
+
+// A share takes its own items, and the shares of one split take every item
+// exactly once: no picture is left out, none is started twice.
+void TestRobustezza::scheggia() {
+    QFETCH(QByteArray, testo);
+    QFETCH(int, indice);
+    QFETCH(int, numero);
+    const std::optional<TScheggia> letta = TScheggia::Leggi(testo);
+    QCOMPARE(letta.has_value(), numero > 0);
+    if (!letta) {
+        return;
+    }
+    QVERIFY(letta->Prende(indice));
+    QVERIFY(letta->Prende(indice + 3 * numero));
+    QCOMPARE(letta->Prende(indice + 1), numero == 1);
+    const qsizetype elementi = 3 * numero + 7;
+    std::vector<int> prese(elementi, 0);
+    for (int altra = 0; altra < numero; ++altra) {
+        const auto parte =
+            TScheggia::Leggi(QByteArray::number(altra) + '/' + QByteArray::number(numero));
+        QVERIFY(parte);
+        for (qsizetype elemento = 0; elemento < elementi; ++elemento) {
+            prese[elemento] += parte->Prende(elemento);
+        }
+    }
+    QCOMPARE(prese, std::vector<int>(elementi, 1));
 }
 
 QTEST_GUILESS_MAIN(TestRobustezza)
