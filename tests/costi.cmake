@@ -15,7 +15,9 @@ function(solvintra_costi)
         tst_robustezza_1 25
         tst_robustezza_2 25
         tst_immagini 23
+        wayland_solvintra_2 25
         gui_solvintra 22
+        wayland_solvintra_1 12
         tst_doppio 15
         tst_store 9
         tst_doppio_1_5 8
@@ -30,6 +32,9 @@ function(solvintra_costi)
         tst_windows 1
         tst_cards 1
         regressioni_fuzz 1
+        regressioni_impostazioni 1
+        regressioni_bmp24 1
+        tst_table_scala 1
         bench_core_smoke 1)
     set(COSTO_IGNOTO 10)
 
