@@ -26,7 +26,12 @@ xvfb=$!
 osservatore=
 trap 'kill $osservatore $xvfb 2>/dev/null' EXIT
 trap 'exit 1' INT TERM
-for _ in $(seq 100); do xdpyinfo -display "$schermo" >/dev/null 2>&1 && break; sleep 0.1; done
+pronto=
+for _ in $(seq 100); do
+    xdpyinfo -display "$schermo" >/dev/null 2>&1 && pronto=1 && break
+    sleep 0.1
+done
+[[ -n $pronto ]] || { echo "Xvfb did not answer on $schermo" >&2; exit 1; }
 export DISPLAY=$schermo QT_SCALE_FACTOR=$scala GDK_SCALE=$scala QT_QPA_PLATFORM=xcb
 
 # One run: "ms MiB" on stdout. The watcher is connected before the start.
