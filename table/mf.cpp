@@ -123,7 +123,7 @@ void MF::CreaCarte() {
 void MF::MostraImmagini(const TImmagini& immagini) {
     scala = immagini.Scala();
     tavolo->ImpostaSfondo(immagini.Tavolo.isNull()
-                              ? QPixmap(QStringLiteral(":/immagini/sfondo.jpg"))
+                              ? TPanno(QPixmap(QStringLiteral(":/immagini/sfondo.jpg")))
                               : immagini.Tavolo);
     // The face goes last: it takes the mask and gives the card its size.
     for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {

@@ -15,6 +15,9 @@
 namespace {
 
 const QString NomeTavolo = QStringLiteral("tavolo.jpg");
+const QString NomeTrama = QStringLiteral("trama.jpg");
+// The size of the game's own cloth: the tile of its weave stands in for no other.
+constexpr QSize MisuraTavolo(1024, 768);
 
 // The picture in the file at `percorso`, which must be `misura` pixels; a null
 // picture and the reason when it cannot be used. The game's own pictures take
@@ -100,20 +103,15 @@ bool TImmagini::Carica() {
 }
 
 void TImmagini::CaricaTavolo() {
-    // A 2x cloth spares decoding the 1x one; its size, twice the 1x one's,
-    // is read from the headers alone.
-    if (rapporto > 1) {
-        QImageReader doppio(Percorso(NomeDoppio(NomeTavolo)));
-        const QSize semplice = QImageReader(Percorso(NomeTavolo)).size();
-        if (semplice.isValid() && doppio.size() == semplice * TScala::Doppia) {
-            QImage letto = doppio.read();
-            if (!letto.isNull()) {
-                Tavolo = SegnaDoppia(std::move(letto));
-                return;
-            }
+    // The tile spares decoding the 1x cloth, whose size is read from its header alone.
+    if (rapporto > 1 && QImageReader(Percorso(NomeTavolo)).size() == MisuraTavolo) {
+        QImage trama = QImageReader(Percorso(NomeDoppio(NomeTrama))).read();
+        if (!trama.isNull()) {
+            Tavolo = TPanno(SegnaDoppia(std::move(trama)), MisuraTavolo);
+            return;
         }
     }
-    Tavolo = QPixmap(Percorso(NomeTavolo));
+    Tavolo = TPanno(QPixmap(Percorso(NomeTavolo)));
 }
 
 bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tpanno.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -11,11 +13,12 @@ class QImage;
 // Every picture of the table, read from the picture folder before the window
 // is built: a required file that is missing or unreadable stops start-up with
 // a message naming it, instead of a table of blank cards.
-// On a screen of a device pixel ratio above 1 each picture is taken from its
-// 2x variant beside it ("Xx@2x.bmp" for "Xx.bmp") when that can be read: a
-// pixmap of twice the pixels and a ratio of 2. The 1x set is still read and
-// required; a 2x file that is missing or unusable leaves its 1x picture,
-// silently. At a ratio of 1 no 2x file is opened.
+// On a screen of a device pixel ratio above 1 each card picture is taken from
+// its 2x variant beside it ("Xx@2x.bmp" for "Xx.bmp") when that can be read: a
+// pixmap of twice the pixels and a ratio of 2; and the cloth, when it is the
+// game's own size, from "trama@2x.jpg", a tile of its weave. The 1x set is
+// still read and required; a 2x file that is missing or unusable leaves its 1x
+// picture, silently. At a ratio of 1 no 2x file is opened.
 class TImmagini {
 public:
     static constexpr std::int16_t NumeroFacce = 40;
@@ -38,7 +41,7 @@ public:
     // The density of the set asked for: 1, or 2 above a ratio of 1.
     int Scala() const;
 
-    QPixmap Tavolo; // null when "tavolo.jpg" could not be read: it is optional
+    TPanno Tavolo; // null when "tavolo.jpg" could not be read: it is optional
     QPixmap Maschera;
     QPixmap Dorso;
     QPixmap Posto;

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QPixmap>
+#include "tpanno.h"
+
 #include <QWidget>
 
-// The green table, the client area of the main window: paints its background
-// picture from the top-left corner and tells when its size changes.
+// The green table, the client area of the main window: paints its cloth from
+// the top-left corner and tells when its size changes.
 class TTavolo : public QWidget {
     Q_OBJECT
 
 public:
     explicit TTavolo(QWidget* parent = nullptr);
 
-    void ImpostaSfondo(const QPixmap& immagine);
-    const QPixmap& Sfondo() const { return sfondo; }
+    void ImpostaSfondo(const TPanno& panno);
+    const TPanno& Sfondo() const { return sfondo; }
 
 signals:
     void Ridimensionato();
@@ -22,5 +23,5 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPixmap sfondo;
+    TPanno sfondo;
 };

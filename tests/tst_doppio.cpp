@@ -86,6 +86,33 @@ QImage Schermo(MF& mf, const QRect& logico) {
     return mf.Tavolo()->grab(logico).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The table's device pixels with every card and the place mark taken away.
+QImage SenzaCarte(MF& mf) {
+    QList<QWidget*> visibili;
+    for (QWidget* figlio : mf.Tavolo()->findChildren<QWidget*>()) {
+        if (figlio->isVisible()) {
+            visibili << figlio;
+            figlio->hide();
+        }
+    }
+    const QImage panno = Schermo(mf, mf.Tavolo()->rect());
+    for (QWidget* figlio : visibili) {
+        figlio->show();
+    }
+    return panno;
+}
+
+// The mean of one channel (its bit offset: 0, 8 or 16) over `dove`.
+double Media(const QImage& immagine, const QRect& dove, int canale) {
+    double somma = 0;
+    for (int y = dove.top(); y <= dove.bottom(); ++y) {
+        for (int x = dove.left(); x <= dove.right(); ++x) {
+            somma += (immagine.pixel(x, y) >> canale) & 0xff;
+        }
+    }
+    return somma / (dove.width() * dove.height());
+}
+
 // Every channel of `visto` lies between those of `a` and `b`, give or take one level.
 bool Fra(QRgb visto, QRgb a, QRgb b) {
     const auto fra = [](int v, int x, int y) {
@@ -141,6 +168,7 @@ private slots:
     void doppiaIllegibile_data();
     void doppiaIllegibile();
     void nessunaCucitura();
+    void pannoComeSemplice();
     void cursoreELogo();
     void rapportoUnoNonApre();
 
@@ -160,12 +188,36 @@ void TestDoppio::cleanup() {
 void TestDoppio::immaginiDoppie() {
     const TImmagini& immagini = TTavolaProva::Immagini();
     for (const QPixmap* figura :
-         {&immagini.Maschera, &immagini.Dorso, &immagini.Posto, &immagini.Tavolo,
+         {&immagini.Maschera, &immagini.Dorso, &immagini.Posto, &immagini.Tavolo.Figura(),
           &immagini.Facce.front(), &immagini.Facce.back()}) {
         QCOMPARE(figura->devicePixelRatio(), qreal(Doppia));
     }
     QCOMPARE(immagini.Facce[17].size(), Carta * Doppia);
-    QCOMPARE(immagini.Tavolo.deviceIndependentSize(), QSizeF(1024, 768));
+    QVERIFY(immagini.Tavolo.Ripetuto());
+    QCOMPARE(immagini.Tavolo.Misura(), QSize(1024, 768));
+}
+
+void TestDoppio::pannoComeSemplice() {
+    // The repeated tile with its shading drawn over it looks as the 1x cloth
+    // does, patch by patch: the same green, as much darker towards the corners.
+    constexpr int Lato = 24;
+    const QImage semplice = Leggi(Cartella() + QStringLiteral("/tavolo.jpg"));
+    const QImage doppio = SenzaCarte(*mf);
+    const qreal rapporto = qApp->devicePixelRatio();
+    double peggiore = 0;
+    for (int y = 0; y + Lato <= mf->Tavolo()->height(); y += Lato) {
+        for (int x = 0; x + Lato <= mf->Tavolo()->width(); x += Lato) {
+            const QRect toppa(x, y, Lato, Lato);
+            const QRect pixel(QPoint(qRound(x * rapporto), qRound(y * rapporto)),
+                              QSize(qRound(Lato * rapporto), qRound(Lato * rapporto)));
+            for (const int canale : {0, 8, 16}) {
+                peggiore = std::max(peggiore, std::abs(Media(doppio, pixel, canale) -
+                                                       Media(semplice, toppa, canale)));
+            }
+        }
+    }
+    // Two levels for the two JPEG files' colour rounding; the corners are ten darker.
+    QVERIFY2(peggiore <= 2, qPrintable(QString::number(peggiore)));
 }
 
 void TestDoppio::pixelDellaCarta_data() {
@@ -267,14 +319,18 @@ void TestDoppio::doppiaIllegibile_data() {
     QTest::newRow("a face at 1x size") << "07@2x.bmp" << QByteArray("07.bmp");
     QTest::newRow("the back deleted") << "Xx@2x.bmp" << QByteArray();
     QTest::newRow("the mask deleted") << "mask@2x.bmp" << QByteArray();
-    QTest::newRow("the cloth spoilt") << "tavolo@2x.jpg" << QByteArray("not a picture");
-    QTest::newRow("the cloth at 1x size") << "tavolo@2x.jpg" << QByteArray("tavolo.jpg");
+    QTest::newRow("the weave spoilt") << "trama@2x.jpg" << QByteArray("not a picture");
+    QTest::newRow("the weave deleted") << "trama@2x.jpg" << QByteArray();
+    QTest::newRow("a cloth of another size") << "tavolo.jpg" << QByteArray("trama@2x.jpg");
 }
 
 void TestDoppio::doppiaIllegibile() {
     QFETCH(QString, file);
     QFETCH(QByteArray, contenuto);
-    const QString semplice = QString(file).remove(QStringLiteral("@2x"));
+    // A cloth that cannot be woven from the tile is the 1x picture, whole.
+    const bool panno = file.endsWith(".jpg");
+    const QString semplice =
+        panno ? QStringLiteral("tavolo.jpg") : QString(file).remove(QStringLiteral("@2x"));
     const QTemporaryDir dove;
     const QString cartella = Copia(dove, [&](const QDir& copia) {
         QFile::remove(copia.filePath(file));
@@ -287,10 +343,11 @@ void TestDoppio::doppiaIllegibile() {
     TImmagini immagini(cartella);
     QVERIFY2(immagini.Carica(), qPrintable(immagini.Errore()));
     QVERIFY(immagini.Errore().isEmpty());
-    const QPixmap* figura = semplice == "mask.bmp"     ? &immagini.Maschera
-                            : semplice == "Xx.bmp"     ? &immagini.Dorso
-                            : semplice == "tavolo.jpg" ? &immagini.Tavolo
-                                                       : &immagini.Facce[semplice.left(2).toInt()];
+    const QPixmap* figura = panno                    ? &immagini.Tavolo.Figura()
+                            : semplice == "mask.bmp" ? &immagini.Maschera
+                            : semplice == "Xx.bmp"   ? &immagini.Dorso
+                                                     : &immagini.Facce[semplice.left(2).toInt()];
+    QCOMPARE(immagini.Tavolo.Ripetuto(), !panno);
     // Silently the 1x picture, while the others stay 2x.
     QCOMPARE(figura->devicePixelRatio(), 1.0);
     QCOMPARE(figura->toImage().convertToFormat(QImage::Format_RGB32),
@@ -300,7 +357,7 @@ void TestDoppio::doppiaIllegibile() {
     MF tavola(immagini);
     tavola.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tavola));
-    if (semplice.endsWith(".jpg")) {
+    if (panno) {
         return;
     }
     // On the table the 1x picture shows blown up pixel by pixel, cut by the
@@ -333,13 +390,7 @@ void TestDoppio::nessunaCucitura() {
         }
     }
     visibili << mf->Segnaposto();
-    for (TCarta* carta : visibili) {
-        carta->hide();
-    }
-    const QImage panno = Schermo(*mf, tutto);
-    for (TCarta* carta : visibili) {
-        carta->show();
-    }
+    const QImage panno = SenzaCarte(*mf);
     const qreal rapporto = qApp->devicePixelRatio();
     QImage sotto(conCarte.size(), QImage::Format_RGB32);
     sotto.fill(Qt::black);

@@ -148,8 +148,8 @@ void TestImmagini::file_data() {
         QTest::newRow(qPrintable(NomeDoppio(nome)))
             << NomeDoppio(nome) << QByteArray("bmp") << Carta * Doppia;
     }
-    QTest::newRow("tavolo@2x.jpg")
-        << QStringLiteral("tavolo@2x.jpg") << QByteArray("jpeg") << Tavolo * Doppia;
+    QTest::newRow("trama@2x.jpg") << QStringLiteral("trama@2x.jpg") << QByteArray("jpeg")
+                                  << QSize(192, 192) * Doppia;
 }
 
 void TestImmagini::file() {

@@ -157,7 +157,7 @@ void TestTable::posizioniAvvio() {
     ControllaTavolo(*mf, margine);
     QCOMPARE(mf->Segnaposto()->geometry(), QRect(64, margine - 1, 69, 125));
     QVERIFY(mf->Segnaposto()->isVisibleTo(mf->Tavolo()));
-    QCOMPARE(mf->Tavolo()->Sfondo().size(), QSize(1024, 768));
+    QCOMPARE(mf->Tavolo()->Sfondo().Misura(), QSize(1024, 768));
     QVERIFY(!mf->windowIcon().availableSizes().isEmpty());
 }
 
@@ -460,7 +460,7 @@ void TestTable::immagini() {
     // The built-in background stands in and start-up completes.
     QVERIFY(immagini.Tavolo.isNull());
     MF mf(immagini);
-    QCOMPARE(mf.Tavolo()->Sfondo().size(), QSize(1024, 768));
+    QCOMPARE(mf.Tavolo()->Sfondo().Misura(), QSize(1024, 768));
     QCOMPARE(TTavolaProva::Descrivi(mf).count(u'|'), 19);
 }
 

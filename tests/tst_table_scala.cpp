@@ -40,7 +40,7 @@ void ControllaDensita(MF& mf, qreal scala) {
         QCOMPARE(mf.Carta(n)->PictureMask().devicePixelRatio(), scala);
     }
     QCOMPARE(mf.Segnaposto()->Picture().devicePixelRatio(), scala);
-    QCOMPARE(mf.Tavolo()->Sfondo().devicePixelRatio(), scala);
+    QCOMPARE(mf.Tavolo()->Sfondo().Figura().devicePixelRatio(), scala);
     TCarta* carta = mf.Carta(0);
     carta->Moving(true);
     QCOMPARE(carta->cursor().pixmap().devicePixelRatio(), scala);

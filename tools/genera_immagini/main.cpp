@@ -53,8 +53,12 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
         cartella.Scrivi(Nome(QStringLiteral("mask.bmp"), scala), TFormaCarta::Maschera(scala));
         cartella.Scrivi(Nome(QStringLiteral("Xx.bmp"), scala), TDorsoEPosto::Dorso(scala));
         cartella.Scrivi(Nome(QStringLiteral("Posto.bmp"), scala), TDorsoEPosto::Posto(scala));
-        cartella.Scrivi(Nome(QStringLiteral("tavolo.jpg"), scala),
-                        TTavolo::Panno(TTavolo::Misura, scala));
+        // The cloth itself comes at 1x only; denser screens repeat a tile of its weave.
+        if (scala == 1) {
+            cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTavolo::Panno());
+        } else {
+            cartella.Scrivi(Nome(QStringLiteral("trama.jpg"), scala), TTavolo::Trama(scala));
+        }
     }
     cartella.Copia(QStringLiteral("Solvintra.htm"), regole);
     return Concludi(cartella);
