@@ -59,6 +59,8 @@ MF::MF(const TImmagini& immagini, TCasuale casuale, QWidget* parent)
     partita.Distribuisci(true);
 
     connect(tavolo, &TTavolo::Ridimensionato, this, &MF::Ridimensiona);
+    // Queued: the pictures change after the paint that found the new ratio.
+    connect(tavolo, &TTavolo::NuovoRapporto, this, &MF::AdattaAlRapporto, Qt::QueuedConnection);
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MF::FineSessione);
 }
 

@@ -19,6 +19,13 @@ void TTavolo::ImpostaSfondo(const TPanno& panno) {
 }
 
 void TTavolo::paintEvent(QPaintEvent*) {
+    // A desktop whose scale changes under a window that stays on its screen
+    // sends the window no event before Qt 6.6: the first paint at the new
+    // ratio tells.
+    if (devicePixelRatioF() != rapportoDipinto) {
+        rapportoDipinto = devicePixelRatioF();
+        emit NuovoRapporto(rapportoDipinto);
+    }
     QPainter pittore(this);
     // The picture usually covers the whole table: the colour only fills what it leaves.
     if (!QRect(QPoint(), sfondo.Misura()).contains(rect())) {

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 // The green table, the client area of the main window: paints its cloth from
-// the top-left corner and tells when its size changes.
+// the top-left corner and tells when its size or its device pixel ratio changes.
 class TTavolo : public QWidget {
     Q_OBJECT
 
@@ -17,6 +17,8 @@ public:
 
 signals:
     void Ridimensionato();
+    // Painted at a device pixel ratio other than the last time, or the first time.
+    void NuovoRapporto(qreal rapporto);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,4 +26,5 @@ protected:
 
 private:
     TPanno sfondo;
+    qreal rapportoDipinto = 0;
 };

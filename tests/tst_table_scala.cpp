@@ -4,6 +4,7 @@
 
 #include "about.h"
 #include "tcarta.h"
+#include "tscala.h"
 #include "ttavolo.h"
 
 #include <QGuiApplication>
@@ -47,6 +48,19 @@ void ControllaDensita(MF& mf, qreal scala) {
     carta->Moving(false);
 }
 
+// Withholds from a window every event that tells it its ratio may have changed.
+class TFiltroScala : public QObject {
+public:
+    int trattenuti = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        const bool trattenuto = TScala::CambiaRapporto(evento);
+        trattenuti += trattenuto ? 1 : 0;
+        return trattenuto;
+    }
+};
+
 } // namespace
 
 class TestTableScala : public QObject {
@@ -55,6 +69,7 @@ class TestTableScala : public QObject {
 private slots:
     void cambioDiSchermo_data();
     void cambioDiSchermo();
+    void cambioSenzaEvento();
     void logo();
 };
 
@@ -97,6 +112,19 @@ void TestTableScala::cambioDiSchermo() {
     TTavolaProva::DoppioClic(*mf, 0);
     QCOMPARE(TTavolaProva::Descrivi(*mf),
              QStringLiteral("0: 1a | 4: x8c 8b | 5: x2a | 11: x6c 6b | 12: 10a"));
+}
+
+// A scale that changes under the window with no event for it, as when the
+// desktop's scale changes on Qt before 6.6: the first paint at the new ratio
+// switches the pictures.
+void TestTableScala::cambioSenzaEvento() {
+    auto mf = TTavolaProva::Mostra();
+    TFiltroScala muto;
+    mf->installEventFilter(&muto);
+    Sposta(*mf, QStringLiteral("doppio"));
+    QTRY_COMPARE(mf->Tavolo()->Sfondo().Figura().devicePixelRatio(), 2.0);
+    ControllaDensita(*mf, 2.0);
+    QVERIFY(muto.trattenuti > 0);
 }
 
 void TestTableScala::logo() {
