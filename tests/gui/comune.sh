@@ -5,11 +5,12 @@ errori=0
 fallisce() { echo "FAIL: $*"; errori=$((errori + 1)); }
 passa() { echo "PASS: $*"; }
 
-# Runs the command again until it succeeds, for ten seconds at most however
-# long each try takes: every wait of these scripts waits on what it needs to
-# see, never a fixed time.
+# Runs the command again until it succeeds, for thirty seconds at most however
+# long each try takes (a sanitized game on a busy machine has been seen to
+# take over ten to show a drop): every wait of these scripts waits on what it
+# needs to see, never a fixed time.
 aspetta() {
-    local fine=$((SECONDS + 10))
+    local fine=$((SECONDS + 30))
     until "$@"; do
         ((SECONDS < fine)) || return 1
         sleep 0.25
@@ -66,7 +67,7 @@ trascina_sul_pozzo() {
 # face-up card change nothing, and it is double-clicked again.
 asso_all_angolo() {
     local volta
-    for volta in 1 2 3; do
+    for volta in 1 2; do
         punta $((ASSO_X + 34)) $((ASSO_Y + 62))
         xdotool click --repeat 2 --delay 80 1
         mostra "$ASSO" "$ANGOLO_X" "$ANGOLO_Y" 05-ace &&
