@@ -15,10 +15,10 @@
 namespace {
 
 constexpr quint32 Seme = 62106;
-constexpr double Grana = 5.0; // largest brightness change of one fibre, in levels
-constexpr double Trama = 3.0; // depth of the weave, in levels
-constexpr int PassoTrama = 3; // width of one thread, in pixels
-static_assert(TTavolo::LatoTrama % (2 * PassoTrama) == 0, "the tile must hold whole threads");
+constexpr double Grana = 5.0;    // largest brightness change of one fibre, in levels
+constexpr double Trama = 3.0;    // depth of the weave, in levels
+constexpr int LarghezzaFilo = 3; // width of one thread, in pixels
+static_assert(TTavolo::LatoTrama % (2 * LarghezzaFilo) == 0, "the tile must hold whole threads");
 
 int Limita(double v) {
     return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
@@ -31,7 +31,7 @@ QImage Tessi(QSize misura, int scala) {
     QImage panno(larghezza, altezza, QImage::Format_RGB32);
     panno.setDevicePixelRatio(scala);
     QRandomGenerator caso(Seme);
-    const double onda = 2 * std::numbers::pi / (PassoTrama * scala);
+    const double onda = 2 * std::numbers::pi / (LarghezzaFilo * scala);
     for (int y = 0; y < altezza; ++y) {
         auto* riga = reinterpret_cast<QRgb*>(panno.scanLine(y));
         for (int x = 0; x < larghezza; ++x) {
