@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain check build-sanitize test-sanitize fuzz bench install package clean format
+.PHONY: all deps configure build run test test-plain check build-sanitize test-sanitize build-fuzz fuzz bench install package clean format
 
 all: build
 
@@ -33,13 +33,13 @@ run: configure
 # under the address and undefined-behaviour sanitizers. CI reads the closing
 # ctest summary, so the sanitized run comes last.
 #
-# The plain suite's tests spend much of their time waiting on X servers and
-# child processes, so the sanitized tree is built beside them, at the lowest
-# priority: the build takes only the processor time they leave, and they run
-# as they would alone. Its output is kept in $(ASAN)/build.log and shown if
-# it fails.
-test: build
-	@$(MAKE) --no-print-directory -j2 test-plain build-sanitize BUILD_ASIDE=1
+# The sanitized and fuzz trees are built from the start, beside the plain
+# build and then the plain suite, at the lowest priority: they take only the
+# processor time those leave (the plain build's steps that wait on one
+# another, the plain suite's waits on X servers and child processes), so the
+# plain build and suite run as they would alone.
+test: deps
+	@$(MAKE) --no-print-directory -j3 check build-sanitize build-fuzz BUILD_ASIDE=1
 	@$(MAKE) --no-print-directory fuzz
 	@$(MAKE) --no-print-directory test-sanitize
 
@@ -60,16 +60,20 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
+# Builds the tree $(1); beside other work (BUILD_ASIDE) at the lowest
+# priority, its output kept in $(1)/build.log and shown if it fails.
+ifdef BUILD_ASIDE
+COSTRUISCI = nice -n 19 cmake --build $(1) -j $(JOBS) >$(1)/build.log 2>&1 || \
+	{ cat $(1)/build.log; exit 1; }
+else
+COSTRUISCI = cmake --build $(1) -j $(JOBS)
+endif
+
 # Only what the sanitized suite runs: no benchmarks.
 build-sanitize: deps
 	@$(call NUOVO_GENERATORE,$(ASAN))
 	@$(CONFIGURE) -S . -B $(ASAN) -DSOLVINTRA_SANITIZE=ON -DSOLVINTRA_BENCH=OFF >/dev/null
-ifdef BUILD_ASIDE
-	@nice -n 19 cmake --build $(ASAN) -j $(JOBS) >$(ASAN)/build.log 2>&1 || \
-		{ cat $(ASAN)/build.log; exit 1; }
-else
-	@cmake --build $(ASAN) -j $(JOBS)
-endif
+	@$(call COSTRUISCI,$(ASAN))
 
 test-sanitize: build-sanitize
 	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
@@ -80,10 +84,13 @@ FUZZ_SECONDS ?= 60
 # libFuzzer on the engine, the settings file and the pictures, side by side; a
 # crash input lands in that target's regressioni/ and is replayed by every
 # later run.
-fuzz: deps
-	@cmake -S fuzz -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ \
+build-fuzz: deps
+	@$(call NUOVO_GENERATORE,$(FUZZ))
+	@cmake -G Ninja -S fuzz -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ \
 		-DSOLVINTRA_FUZZ_SECONDI=$(FUZZ_SECONDS) >/dev/null
-	@cmake --build $(FUZZ) -j $(JOBS)
+	@$(call COSTRUISCI,$(FUZZ))
+
+fuzz: build-fuzz
 	cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)
 
 # The figures of docs/performance.md: the engine, one drag move, start-up.
