@@ -44,7 +44,7 @@ std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
 void TVisti::Svuota() {
     // A small table is kept for the next deal; a large one is given back.
     if (Byte(tavola.capacity()) > MemoriaTenuta) {
-        tavola = {};
+        tavola = TTavola(); // given back, not only emptied
     }
     tavola.clear();
     quante = 0;
@@ -88,7 +88,7 @@ void TVisti::Prepara(std::size_t nuove) {
     // would fault in every page again.
     const std::size_t posti = Posti(perse.size() + nuove);
     if (posti > tavola.capacity()) {
-        tavola = {};
+        tavola = TTavola(); // given back, not only emptied
     }
     tavola.assign(posti, TPosto{});
     quante = 0;

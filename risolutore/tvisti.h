@@ -40,6 +40,7 @@ private:
         TStato::TChiave chiave;
     };
 
-    std::vector<TPosto, TPagineGrandi<TPosto>> tavola;
+    using TTavola = std::vector<TPosto, TPagineGrandi<TPosto>>;
+    TTavola tavola;
     std::size_t quante = 0;
 };
