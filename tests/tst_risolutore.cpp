@@ -155,6 +155,7 @@ private slots:
     void perdutaSoloSePersa();
     void stessaRispostaDellaPiana();
     void chiaveEsatta();
+    void vistiTengonoLePerse_data();
     void vistiTengonoLePerse();
     void rilassatoNonRicordaAltrePartite();
 };
@@ -539,12 +540,19 @@ void TestRisolutore::chiaveEsatta() {
     }
 }
 
+void TestRisolutore::vistiTengonoLePerse_data() {
+    QTest::addColumn<quint64>("spazio"); // room made beyond the positions put in
+    QTest::newRow("small table") << quint64(0);
+    QTest::newRow("table in large pages, given back at a new deal") << quint64(200'000);
+}
+
 // A new attempt finds again every position proved lost, and none of the
 // others, whatever numbers they held; a new deal finds none.
 void TestRisolutore::vistiTengonoLePerse() {
+    QFETCH(quint64, spazio);
     std::mt19937_64 caso(SemeCasuale + 3);
     TVisti visti;
-    visti.Prepara(PartiteFinali * ProveFinali);
+    visti.Prepara(PartiteFinali * ProveFinali + spazio);
     std::vector<std::pair<TStato::TChiave, bool>> messe;
     for (int partita = 0; partita < PartiteFinali; ++partita) {
         const std::uint64_t seme = caso();
@@ -561,7 +569,7 @@ void TestRisolutore::vistiTengonoLePerse() {
             messe.emplace_back(stato.Chiave(), persa);
         }
     }
-    visti.Prepara(messe.size());
+    visti.Prepara(messe.size() + spazio);
     for (const auto& [chiave, persa] : messe) {
         const auto [posto, nuova] = visti.Inserisci(chiave);
         QCOMPARE(nuova, !persa);
