@@ -9,9 +9,7 @@ constexpr int Dieci = TStato::ValoriPerSeme;
 constexpr int CampiPerParola = 5;
 constexpr int BitCampo = 12;
 constexpr int BitCarta = 6;
-constexpr std::uint64_t Occupato = std::uint64_t{1} << 63;
-constexpr std::uint64_t Vincente = std::uint64_t{1} << 62;
-constexpr std::uint64_t Segni = Occupato | Vincente;
+constexpr std::uint64_t Vincente = std::uint64_t{1} << 63;
 
 std::size_t Dispersione(const std::array<std::uint64_t, 8>& impronta) {
     std::uint64_t h = 0;
@@ -25,30 +23,33 @@ std::size_t Dispersione(const std::array<std::uint64_t, 8>& impronta) {
 } // namespace
 
 void TRilassato::Svuota() {
-    // A deal that needed many answers does not make the next ones pay for them.
-    if (esiti.size() != PostiIniziali) {
-        esiti.assign(PostiIniziali, TImpronta{});
-    } else {
-        std::fill(esiti.begin(), esiti.end(), TImpronta{});
-    }
     note = 0;
+    if (esiti.size() > PostiTenuti) {
+        esiti.assign(PostiIniziali, TImpronta{});
+        timbri.assign(PostiIniziali, 0);
+    }
+    if (++timbro == 0) { // after 2^32 deals the old stamps could come back
+        std::fill(timbri.begin(), timbri.end(), 0);
+        timbro = 1;
+    }
 }
 
-TRilassato::TImpronta& TRilassato::Posto(const TImpronta& impronta) {
+std::size_t TRilassato::Posto(const TImpronta& impronta) const {
     const std::size_t maschera = esiti.size() - 1;
     for (std::size_t i = Dispersione(impronta) & maschera;; i = (i + 1) & maschera) {
-        TImpronta& posto = esiti[i];
-        if ((posto[0] & Occupato) == 0 ||
-            ((posto[0] & ~Segni) == impronta[0] &&
+        const TImpronta& posto = esiti[i];
+        if (timbri[i] != timbro ||
+            ((posto[0] & ~Vincente) == impronta[0] &&
              std::equal(posto.begin() + 1, posto.end(), impronta.begin() + 1))) {
-            return posto;
+            return i;
         }
     }
 }
 
-void TRilassato::Annota(TImpronta& posto, const TImpronta& impronta, bool vinta) {
-    posto = impronta;
-    posto[0] |= Occupato | (vinta ? Vincente : 0);
+void TRilassato::Annota(std::size_t posto, const TImpronta& impronta, bool vinta) {
+    esiti[posto] = impronta;
+    esiti[posto][0] |= vinta ? Vincente : 0;
+    timbri[posto] = timbro;
     if (2 * ++note > esiti.size()) {
         Ingrandisci();
     }
@@ -56,12 +57,16 @@ void TRilassato::Annota(TImpronta& posto, const TImpronta& impronta, bool vinta)
 
 void TRilassato::Ingrandisci() {
     std::vector<TImpronta> vecchi(2 * esiti.size());
+    std::vector<std::uint32_t> vecchiTimbri(vecchi.size());
     vecchi.swap(esiti);
-    for (const TImpronta& voce : vecchi) {
-        if ((voce[0] & Occupato) != 0) {
-            TImpronta impronta = voce;
-            impronta[0] &= ~Segni;
-            Posto(impronta) = voce;
+    vecchiTimbri.swap(timbri);
+    for (std::size_t i = 0; i < vecchi.size(); ++i) {
+        if (vecchiTimbri[i] == timbro) {
+            TImpronta impronta = vecchi[i];
+            impronta[0] &= ~Vincente;
+            const std::size_t posto = Posto(impronta);
+            esiti[posto] = vecchi[i];
+            timbri[posto] = timbro;
         }
     }
 }
@@ -110,8 +115,8 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
         return TVerdetto::Vinta;
     }
     const TImpronta impronta = tavolo.Impronta();
-    if (const std::uint64_t nota = Posto(impronta)[0]; (nota & Occupato) != 0) {
-        return (nota & Vincente) != 0 ? TVerdetto::Vinta : TVerdetto::Persa;
+    if (const std::size_t posto = Posto(impronta); timbri[posto] == timbro) {
+        return (esiti[posto][0] & Vincente) != 0 ? TVerdetto::Vinta : TVerdetto::Persa;
     }
     if (++passi > PassiMassimi) {
         return TVerdetto::Ignoto;

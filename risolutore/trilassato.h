@@ -67,14 +67,20 @@ private:
 
     static constexpr int PassiMassimi = 256; // positions of the relaxed game per question
 
-    // The answers of this deal, in open addressing: the slot of a position,
-    // either holding it or free.
-    TImpronta& Posto(const TImpronta& impronta);
-    void Annota(TImpronta& posto, const TImpronta& impronta, bool vinta);
+    // The answers of this deal, in open addressing: the place of a position's
+    // slot, either holding it or free. A slot holds an answer only when its
+    // stamp is this deal's, so a new deal clears nothing.
+    std::size_t Posto(const TImpronta& impronta) const;
+    void Annota(std::size_t posto, const TImpronta& impronta, bool vinta);
     void Ingrandisci();
 
     static constexpr std::size_t PostiIniziali = 4096;
-    std::vector<TImpronta> esiti = std::vector<TImpronta>(PostiIniziali); // flags in the first word
+    // Beyond this many slots a table is given back at the next deal.
+    static constexpr std::size_t PostiTenuti = std::size_t{1} << 16;
+    std::vector<TImpronta> esiti =
+        std::vector<TImpronta>(PostiIniziali); // the won flag in the first word
+    std::vector<std::uint32_t> timbri = std::vector<std::uint32_t>(PostiIniziali);
+    std::uint32_t timbro = 1;
     std::size_t note = 0;
     int passi = 0;
 };

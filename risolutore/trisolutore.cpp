@@ -114,12 +114,12 @@ bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
         return false;
     }
     if (prova && rilassato.Perduta(stato)) {
-        visti.Valore(posto) = TVisti::Persa;
+        visti.Segna(posto, TVisti::Persa);
         return false;
     }
     livello.posto = posto;
     livello.numero = livello.minimo = numeri++;
-    visti.Valore(posto) = livello.numero;
+    visti.Segna(posto, livello.numero);
     aperte.push_back(posto);
     const std::size_t inizio = mosse.size();
     livello.inizio = livello.prossima = inizio;
@@ -178,7 +178,7 @@ void TRisolutore::Chiudi() {
     do {
         posto = aperte.back();
         aperte.pop_back();
-        visti.Valore(posto) = TVisti::Persa;
+        visti.Segna(posto, TVisti::Persa);
     } while (posto != livello.posto);
     livello.minimo = TVisti::Persa;
 }

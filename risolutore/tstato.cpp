@@ -9,8 +9,15 @@ namespace {
 
 constexpr int CartePerParola = 12;
 constexpr int BitPozzo = 5;
-constexpr int PrimoBitCoperta = 20; // in the last word, after its four cards
+// A pile's face-down flag: four in the spare bits of each full word, the rest
+// in the last word after its four cards.
+constexpr int CoperteInParolaPiena = 4;
+constexpr int PrimoBitCopertaPiena = CartePerParola * BitPozzo;
+constexpr int PozziInParolePiene = 3 * CoperteInParolaPiena;
+constexpr int PrimoBitCopertaUltima = (TStato::Carte - 3 * CartePerParola) * BitPozzo;
 constexpr int UltimaParola = 3;
+static_assert(PrimoBitCopertaUltima + TStato::Pozzi - PozziInParolePiene <=
+              64 - TStato::BitLiberiChiave);
 constexpr std::uint32_t PrimaColonna = [] {
     std::uint32_t colonna = 0;
     for (int r = 0; r < TStato::Righe; ++r) {
@@ -57,7 +64,7 @@ TStato TStato::DaPartita(const TPartita& partita) {
                 stato.vuoti &= ~(1u << p);
                 stato.coperta[p] = static_cast<std::int8_t>(carta->numero);
                 stato.ScriviPozzo(carta->numero, p);
-                stato.ScriviCoperta(carta->numero, true);
+                stato.ScriviCoperta(p, true);
             } else {
                 stato.Posa(carta->numero, p);
             }
@@ -80,10 +87,13 @@ void TStato::ScriviPozzo(int carta, int p) {
     parola = (parola & ~(std::uint64_t{0x1f} << scarto)) | std::uint64_t(p) << scarto;
 }
 
-void TStato::ScriviCoperta(int carta, bool giu) {
-    const std::uint64_t bit = std::uint64_t{1} << (PrimoBitCoperta + carta);
-    chiave.parole[UltimaParola] =
-        giu ? chiave.parole[UltimaParola] | bit : chiave.parole[UltimaParola] & ~bit;
+void TStato::ScriviCoperta(int p, bool giu) {
+    const bool piena = p < PozziInParolePiene;
+    std::uint64_t& parola = chiave.parole[piena ? p / CoperteInParolaPiena : UltimaParola];
+    const std::uint64_t bit = std::uint64_t{1}
+                              << (piena ? PrimoBitCopertaPiena + p % CoperteInParolaPiena
+                                        : PrimoBitCopertaUltima + p - PozziInParolePiene);
+    parola = giu ? parola | bit : parola & ~bit;
 }
 
 void TStato::Smarca(int p) {
@@ -144,7 +154,7 @@ void TStato::Esegui(const TMossa& mossa) {
         Smarca(mossa.a);
         coperta[mossa.a] = -1;
         base[mossa.a] = cima[mossa.a] = mossa.carta;
-        ScriviCoperta(mossa.carta, false);
+        ScriviCoperta(mossa.a, false);
         Marca(mossa.a);
         return;
     }
@@ -157,7 +167,7 @@ void TStato::Annulla(const TMossa& mossa) {
         Smarca(mossa.a);
         coperta[mossa.a] = mossa.carta;
         base[mossa.a] = cima[mossa.a] = -1;
-        ScriviCoperta(mossa.carta, true);
+        ScriviCoperta(mossa.a, true);
         Marca(mossa.a);
         return;
     }

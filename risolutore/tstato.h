@@ -32,7 +32,11 @@ public:
     static constexpr int ClasseScopre = 1;
     static constexpr int ClasseAltra = 2;
 
-    // The exact position: every card's pile and every face-down flag, packed.
+    // The exact position, packed: every card's pile, and for each pile whether
+    // its bottom card is face down. A face-down card never moves, so within a
+    // deal that tells which cards are face down. The last word's top
+    // BitLiberiChiave bits stay zero, free for whoever keeps the key.
+    static constexpr int BitLiberiChiave = 32;
     struct TChiave {
         std::array<std::uint64_t, 4> parole{};
         bool operator==(const TChiave&) const = default;
@@ -93,7 +97,7 @@ private:
     void Smarca(int p);
     void Marca(int p);
     void ScriviPozzo(int carta, int p);
-    void ScriviCoperta(int carta, bool coperta);
+    void ScriviCoperta(int p, bool coperta);
     std::uint32_t Transitabili(int carta) const;
     void AggiungiMossa(int carta, int meta, bool serveStrada, std::vector<TMossa>& mosse) const;
 

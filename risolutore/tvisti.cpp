@@ -7,9 +7,22 @@ namespace {
 // At most two thirds full, so probes stay short.
 constexpr std::size_t Riempimento = 3; // slots per two positions
 
+constexpr std::size_t MemoriaTenuta = std::size_t{4} << 20;
+constexpr int ParolaValore = 3;
+constexpr int BitValore = 64 - TStato::BitLiberiChiave;
+constexpr std::uint64_t MascheraChiave = (std::uint64_t{1} << BitValore) - 1;
+static_assert(TStato::BitLiberiChiave >= 32);
+
 // No position has all of cards 0..11 on pile 0, so a zero first word marks a free slot.
 bool Libera(const TStato::TChiave& chiave) {
     return chiave.parole[0] == 0;
+}
+
+// The same position, whatever number the slot holds.
+bool Uguale(const TStato::TChiave& posto, const TStato::TChiave& chiave) {
+    return posto.parole[0] == chiave.parole[0] && posto.parole[1] == chiave.parole[1] &&
+           posto.parole[2] == chiave.parole[2] &&
+           (posto.parole[ParolaValore] & MascheraChiave) == chiave.parole[ParolaValore];
 }
 
 // The impronta scaled to a slot among `posti`: a multiplication, not a division.
@@ -29,8 +42,21 @@ std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
 }
 
 void TVisti::Svuota() {
+    // A small table is kept for the next deal; a large one is given back.
+    if (Byte(tavola.capacity()) > MemoriaTenuta) {
+        tavola = TTavola(); // given back, not only emptied
+    }
     tavola.clear();
     quante = 0;
+}
+
+std::uint32_t TVisti::Valore(std::size_t posto) const {
+    return static_cast<std::uint32_t>(tavola[posto].chiave.parole[ParolaValore] >> BitValore);
+}
+
+void TVisti::Segna(std::size_t posto, std::uint32_t valore) {
+    std::uint64_t& parola = tavola[posto].chiave.parole[ParolaValore];
+    parola = (parola & MascheraChiave) | std::uint64_t{valore} << BitValore;
 }
 
 std::size_t TVisti::Byte(std::size_t posti) {
@@ -38,8 +64,10 @@ std::size_t TVisti::Byte(std::size_t posti) {
 }
 
 void TVisti::Prepara(std::size_t nuove) {
-    auto quantePerse = static_cast<std::size_t>(std::count_if(
-        tavola.begin(), tavola.end(), [](const TPosto& posto) { return posto.valore == Persa; }));
+    const auto persa = [](const TPosto& posto) {
+        return !Libera(posto.chiave) && posto.chiave.parole[ParolaValore] >> BitValore == Persa;
+    };
+    auto quantePerse = static_cast<std::size_t>(std::count_if(tavola.begin(), tavola.end(), persa));
     // The lost ones are set aside before the old table goes, so that the two
     // tables never take memory at once; when even that would pass the
     // budget, they are forgotten: the search only prunes less.
@@ -51,16 +79,21 @@ void TVisti::Prepara(std::size_t nuove) {
     std::vector<TStato::TChiave> perse;
     perse.reserve(quantePerse);
     for (std::size_t i = 0; i < tavola.size() && perse.size() < quantePerse; ++i) {
-        if (tavola[i].valore == Persa && !Libera(tavola[i].chiave)) {
+        if (persa(tavola[i])) {
             perse.push_back(tavola[i].chiave);
+            perse.back().parole[ParolaValore] &= MascheraChiave;
         }
     }
-    Svuota();
-    tavola.shrink_to_fit();
+    // A table big enough already is cleared where it lies: a new allocation
+    // would fault in every page again.
     const std::size_t posti = Posti(perse.size() + nuove);
+    if (posti > tavola.capacity()) {
+        tavola = TTavola(); // given back, not only emptied
+    }
     tavola.assign(posti, TPosto{});
+    quante = 0;
     for (const TStato::TChiave& chiave : perse) {
-        Valore(Inserisci(chiave).first) = Persa;
+        Segna(Inserisci(chiave).first, Persa);
     }
 }
 
@@ -77,7 +110,7 @@ std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiave& chiave) {
             ++quante;
             return {i, true};
         }
-        if (posto == chiave) {
+        if (Uguale(posto, chiave)) {
             return {i, false};
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tpaginegrandi.h"
 #include "tstato.h"
 
 #include <cstddef>
@@ -26,19 +27,20 @@ public:
     void Prepara(std::size_t nuove);
     // The place of the position, and whether it was not there yet.
     std::pair<std::size_t, bool> Inserisci(const TStato::TChiave& chiave);
-    std::uint32_t& Valore(std::size_t posto) { return tavola[posto].valore; }
+    std::uint32_t Valore(std::size_t posto) const;
+    void Segna(std::size_t posto, std::uint32_t valore);
     std::size_t Quante() const { return quante; }
 
 private:
     static std::size_t Posti(std::size_t posizioni);
     static std::size_t Byte(std::size_t posti);
 
-    // A position beside its number, so that one look at memory finds both.
-    struct TPosto {
+    // The key with its number in the key's free bits: one slot, half a cache line.
+    struct alignas(32) TPosto {
         TStato::TChiave chiave;
-        std::uint32_t valore = 0;
     };
 
-    std::vector<TPosto> tavola;
+    using TTavola = std::vector<TPosto, TPagineGrandi<TPosto>>;
+    TTavola tavola;
     std::size_t quante = 0;
 };

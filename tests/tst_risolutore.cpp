@@ -8,6 +8,7 @@
 #include "tviolazione.h"
 #include "tvistacontrollata.h"
 #include "tvistamuta.h"
+#include "tvisti.h"
 #include "wilson.h"
 
 #include <QFile>
@@ -153,6 +154,10 @@ private slots:
     void fermatoOLimitatoNonDecide();
     void perdutaSoloSePersa();
     void stessaRispostaDellaPiana();
+    void chiaveEsatta();
+    void vistiTengonoLePerse_data();
+    void vistiTengonoLePerse();
+    void rilassatoNonRicordaAltrePartite();
 };
 
 // Whole won games, kept as data, replayed through the engine.
@@ -506,6 +511,95 @@ void TestRisolutore::stessaRispostaDellaPiana() {
         }
     }
     QVERIFY2(decise >= DeciseMinime, qPrintable(QString::number(decise)));
+}
+
+// Two positions of one deal share a key exactly when every pile is the same,
+// over the positions of random games; the top bits of the key stay free.
+void TestRisolutore::chiaveEsatta() {
+    std::mt19937_64 caso(SemeCasuale + 2);
+    const auto pozzi = [](const TStato& stato) {
+        std::vector<int> tutto;
+        for (int p = 0; p < TStato::Pozzi; ++p) {
+            tutto.insert(tutto.end(), {stato.Coperta(p), stato.Base(p), stato.Cima(p)});
+        }
+        return tutto;
+    };
+    const std::uint64_t liberi = ~std::uint64_t{0} << (64 - TStato::BitLiberiChiave);
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        std::vector<TStato> viste;
+        for (int prova = 0; prova < ProveFinali * 4; ++prova) {
+            viste.push_back(GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso));
+            QCOMPARE(viste.back().Chiave().parole.back() & liberi, std::uint64_t{0});
+        }
+        for (const TStato& a : viste) {
+            for (const TStato& b : viste) {
+                QCOMPARE(a.Chiave() == b.Chiave(), pozzi(a) == pozzi(b));
+            }
+        }
+    }
+}
+
+void TestRisolutore::vistiTengonoLePerse_data() {
+    QTest::addColumn<quint64>("spazio"); // room made beyond the positions put in
+    QTest::newRow("small table") << quint64(0);
+    QTest::newRow("table in large pages, given back at a new deal") << quint64(200'000);
+}
+
+// A new attempt finds again every position proved lost, and none of the
+// others, whatever numbers they held; a new deal finds none.
+void TestRisolutore::vistiTengonoLePerse() {
+    QFETCH(quint64, spazio);
+    std::mt19937_64 caso(SemeCasuale + 3);
+    TVisti visti;
+    visti.Prepara(PartiteFinali * ProveFinali + spazio);
+    std::vector<std::pair<TStato::TChiave, bool>> messe;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            const auto [posto, nuova] = visti.Inserisci(stato.Chiave());
+            if (!nuova) {
+                continue;
+            }
+            const bool persa = caso() % 2 == 0;
+            const auto numero = static_cast<std::uint32_t>(caso() % TVisti::Persa);
+            visti.Segna(posto, persa ? TVisti::Persa : numero);
+            QCOMPARE(visti.Valore(posto), persa ? TVisti::Persa : numero);
+            messe.emplace_back(stato.Chiave(), persa);
+        }
+    }
+    visti.Prepara(messe.size() + spazio);
+    for (const auto& [chiave, persa] : messe) {
+        const auto [posto, nuova] = visti.Inserisci(chiave);
+        QCOMPARE(nuova, !persa);
+        QVERIFY(nuova || visti.Valore(posto) == TVisti::Persa);
+    }
+    visti.Svuota();
+    visti.Prepara(messe.size());
+    for (const auto& voce : messe) {
+        QVERIFY(visti.Inserisci(voce.first).second);
+    }
+}
+
+// The dead-position test gives the same answers in a deal whatever deals it
+// met before: what it noted for them never answers for another.
+void TestRisolutore::rilassatoNonRicordaAltrePartite() {
+    std::mt19937_64 caso(SemeCasuale + 4);
+    TRilassato usato;
+    int perdute = 0;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        usato.Svuota();
+        TRilassato nuovo;
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            const bool perduta = nuovo.Perduta(stato);
+            QCOMPARE(usato.Perduta(stato), perduta);
+            perdute += perduta;
+        }
+    }
+    QVERIFY(perdute > 0);
 }
 
 QTEST_GUILESS_MAIN(TestRisolutore)
