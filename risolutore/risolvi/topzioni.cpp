@@ -182,9 +182,21 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
       --cieco              gioca le partite come chi non vede le carte
-                           coperte: prima di ogni mossa immagina 16 volte dove
+                           coperte: prima di ogni mossa immagina più volte dove
                            siano e fa la mossa dopo la quale si vincono più
-                           ipotesi; si arrende quando non se ne vince nessuna
+                           ipotesi; si arrende quando non se ne vince nessuna.
+                           Con un intervallo e -o scrive ogni partita appena
+                           finita e, se il file c'è già, salta quelle che ha
+      --ipotesi=N          con --cieco, ipotesi prima di ogni mossa
+                           (predefinito: 16)
+      --premio-scoperta=N  con --cieco, una mossa che scopre una carta vale
+                           N ipotesi vinte in più (predefinito: 0)
+      --rapide=N           con --cieco, N partite rapide sulle ipotesi
+                           decidono fra mosse pari (predefinito: 0)
+      --uct=N              con --cieco, N ipotesi in tutto per mossa, date
+                           alle mosse più promettenti (predefinito: 0, no)
+      --semplice           con --cieco, il giocatore semplice: 16 ipotesi e
+                           nient'altro
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 
