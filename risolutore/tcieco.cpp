@@ -107,6 +107,9 @@ std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
 std::optional<TMossa> TCieco::ScegliUct(const TStato& tavolo, TRisposta& conto) {
     Candidate(tavolo);
     const std::size_t n = mosse.size();
+    if (n == 0) {
+        return std::nullopt;
+    }
     std::vector<int> vinte(n, 0);
     std::vector<int> tirate(n, 0);
     const auto valore = [&](std::size_t i, double logTotale) {

@@ -156,6 +156,7 @@ void TestCieco::esitiRegistrati_data() {
     QTest::newRow("simple, deal 8, lost") << quint64(8) << TMetodo::Semplice() << false << 50;
     QTest::newRow("simple, deal 23, won") << quint64(23) << TMetodo::Semplice() << true << 72;
     QTest::newRow("simple, deal 28, lost") << quint64(28) << TMetodo::Semplice() << false << 6;
+    QTest::newRow("uct, deal 28, no move left") << quint64(28) << Metodo(16, 0, 0, 48) << false << 6;
 }
 
 void TestCieco::esitiRegistrati() {
