@@ -10,11 +10,16 @@ struct TMetodo {
     int premioScoperta = 0;
     // Games played to the end by a quick blind policy on each guess, to break
     // ties between moves that win as many guesses.
-    int rapide = 0;
+    int rapide = 16;
     // When above zero, the guesses solved at each choice, spread over the
     // moves by upper confidence bounds rather than the same guesses for all.
     int giriUct = 0;
 
-    // The player as it first was: plain hindsight over 16 guesses.
-    static constexpr TMetodo Semplice() { return {}; }
+    // The player as it first was: plain hindsight over 16 guesses. About half
+    // the cost, for some 7 deals in 100 fewer won.
+    static constexpr TMetodo Semplice() {
+        TMetodo semplice;
+        semplice.rapide = 0;
+        return semplice;
+    }
 };

@@ -192,11 +192,11 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
       --premio-scoperta=N  con --cieco, una mossa che scopre una carta vale
                            N ipotesi vinte in più (predefinito: 0)
       --rapide=N           con --cieco, N partite rapide sulle ipotesi
-                           decidono fra mosse pari (predefinito: 0)
+                           decidono fra mosse pari (predefinito: 16)
       --uct=N              con --cieco, N ipotesi in tutto per mossa, date
                            alle mosse più promettenti (predefinito: 0, no)
-      --semplice           con --cieco, il giocatore semplice: 16 ipotesi e
-                           nient'altro
+      --semplice           con --cieco, il giocatore semplice: 16 ipotesi,
+                           nessuna partita rapida; costa circa la metà
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 

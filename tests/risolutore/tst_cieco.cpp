@@ -97,9 +97,9 @@ void TestCieco::soloIlVisibile_data() {
     QTest::addColumn<TMetodo>("metodo");
     QTest::newRow("simple, deal 9") << quint64(9) << TMetodo::Semplice();
     QTest::newRow("simple, deal 18, lost") << quint64(18) << TMetodo::Semplice();
-    QTest::newRow("default, deal 5") << quint64(5) << TMetodo{};
+    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{};
     QTest::newRow("8 guesses, deal 26") << quint64(26) << Metodo(8, 0, 0, 0);
-    QTest::newRow("turns valued, deal 9") << quint64(9) << Metodo(16, 3, 0, 0);
+    QTest::newRow("turns valued, deal 9") << quint64(9) << Metodo(8, 2, 0, 0);
     QTest::newRow("quick games, deal 9") << quint64(9) << Metodo(8, 0, 4, 0);
     QTest::newRow("uct, deal 9") << quint64(9) << Metodo(16, 0, 0, 24);
 }
@@ -156,7 +156,11 @@ void TestCieco::esitiRegistrati_data() {
     QTest::newRow("simple, deal 8, lost") << quint64(8) << TMetodo::Semplice() << false << 50;
     QTest::newRow("simple, deal 23, won") << quint64(23) << TMetodo::Semplice() << true << 72;
     QTest::newRow("simple, deal 28, lost") << quint64(28) << TMetodo::Semplice() << false << 6;
-    QTest::newRow("uct, deal 28, no move left") << quint64(28) << Metodo(16, 0, 0, 48) << false << 6;
+    QTest::newRow("default, deal 16, won where the simple one loses")
+        << quint64(16) << TMetodo{} << true << 78;
+    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << false << 49;
+    QTest::newRow("uct, deal 28, no move left")
+        << quint64(28) << Metodo(16, 0, 0, 48) << false << 6;
 }
 
 void TestCieco::esitiRegistrati() {
