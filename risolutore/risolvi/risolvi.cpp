@@ -43,7 +43,7 @@ std::vector<std::string> NoteCieco(const std::vector<TCieco::TStima>& stime) {
     for (const TCieco::TStima& stima : stime) {
         note.push_back(stima.provate == 0
                            ? std::string()
-                           : "(" + std::to_string(stima.vinte) + " ipotesi vinte su " +
+                           : "(vince " + std::to_string(stima.vinte) + " ipotesi su " +
                                  std::to_string(stima.provate) + ")");
     }
     return note;

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,6 +89,7 @@ private slots:
     void diarioRiprende();
     void diarioAltrui();
     void comandoRiprende();
+    void comandoMostraLeStime();
     void opzioniSbagliate_data();
     void opzioniSbagliate();
 };
@@ -273,6 +275,27 @@ void TestCieco::comandoRiprende() {
     }
     semi.sort();
     QCOMPARE(semi, (QStringList{"10", "8", "9"}));
+}
+
+// One deal step by step: each move it chose says how many guesses it won
+// after it, a turn says nothing.
+void TestCieco::comandoMostraLeStime() {
+    QProcess processo;
+    processo.start(QStringLiteral(SOLVINTRA_RISOLVI),
+                   {QStringLiteral("--cieco"), QStringLiteral("--semplice"), QStringLiteral("28")});
+    QVERIFY(processo.waitForFinished(AttesaProcesso));
+    QCOMPARE(processo.exitCode(), 0);
+    const QString testo = QString::fromUtf8(processo.readAllStandardOutput());
+    QVERIFY2(testo.contains(QStringLiteral("Persa dopo 6 passi")), qPrintable(testo));
+    const QRegularExpression passo(QStringLiteral(R"(^ +\d+\. (.*)$)"),
+                                   QRegularExpression::MultilineOption);
+    const QRegularExpression stima(QStringLiteral(R"(\(vince ([1-9]|1[0-6]) ipotesi su 16\)$)"));
+    int passi = 0;
+    for (auto trovato = passo.globalMatch(testo); trovato.hasNext(); ++passi) {
+        const QString riga = trovato.next().captured(1);
+        QCOMPARE(riga.contains(stima), !riga.startsWith(QStringLiteral("scopri ")));
+    }
+    QCOMPARE(passi, 6);
 }
 
 void TestCieco::opzioniSbagliate_data() {
