@@ -1,31 +1,41 @@
 #include "tcieco.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
 
 constexpr std::uint64_t SemeIpotesi = 20261207;
+constexpr std::uint64_t SemeRapide = 20261208;
+// How far upper confidence bounds reach past a move's share of guesses won.
+constexpr double EsplorazioneUct = 0.7;
 
 } // namespace
 
-TCieco::TCieco(TLimiti perIpotesi) : risolutore(perIpotesi), fermo(perIpotesi.fermo) {}
+TCieco::TCieco(TLimiti perIpotesi, TMetodo metodo)
+    : risolutore(perIpotesi), metodo(metodo), fermo(perIpotesi.fermo) {}
 
 TRisposta TCieco::Gioca(TStato tavolo) {
     TRisposta risposta;
-    caso.seed(SemeIpotesi); // the same play whatever thread or order the deals come in
+    // The same play whatever thread or order the deals come in.
+    caso.seed(SemeIpotesi);
+    casoRapido.seed(SemeRapide);
     avute.clear();
     for (int p = 0; p < TStato::Pozzi; ++p) {
         ScopriSola(tavolo, p, risposta.mosse);
     }
+    stime.assign(risposta.mosse.size(), {});
     avute.insert(tavolo.Chiave().parole);
     int record = tavolo.SuiAngoli();
     for (int ferme = 0; !tavolo.Vinta();) {
         if (Fermato()) {
             return risposta;
         }
-        const std::optional<TMossa> mossa =
-            ferme < MosseSenzaProgresso ? Scegli(tavolo, risposta) : std::nullopt;
+        std::optional<TMossa> mossa;
+        if (ferme < MosseSenzaProgresso) {
+            mossa = metodo.giriUct > 0 ? ScegliUct(tavolo, risposta) : Scegli(tavolo, risposta);
+        }
         // Stopped while choosing, or no guess decided within the limit: it
         // knows nothing, so it has given up nothing.
         if (Fermato() || (!mossa && provate > 0 && decise == 0)) {
@@ -45,53 +55,137 @@ TRisposta TCieco::Gioca(TStato tavolo) {
     return risposta;
 }
 
-std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
-    // No lone face-down card is left on the table, so every step is a move,
-    // and the moves do not depend on where the face-down cards lie.
+// No lone face-down card is left on the table, so every step is a move, and
+// the moves do not depend on where the face-down cards lie. In the solver's
+// order of classes: the first of the best is made.
+void TCieco::Candidate(const TStato& tavolo) {
     mosse.clear();
     tavolo.MosseLegali(mosse);
     std::erase_if(mosse, [&](const TMossa& m) { return !PortaAltrove(tavolo, m); });
-    // In the solver's order of classes: the first of the best is made.
     std::stable_sort(mosse.begin(), mosse.end(), [&tavolo](const TMossa& a, const TMossa& b) {
         return tavolo.Classe(a) < tavolo.Classe(b);
     });
     provate = decise = 0;
-    ipotesi.assign(Ipotesi, tavolo);
-    for (TStato& congettura : ipotesi) {
-        congettura.RimescolaCoperte(caso);
+    ipotesi.clear();
+}
+
+std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
+    Candidate(tavolo);
+    for (int k = 0; k < metodo.ipotesi; ++k) {
+        Congettura(tavolo, static_cast<std::size_t>(k));
     }
-    std::optional<TMossa> scelta;
-    int migliore = 0;
+    // A tie decided by the quick games needs each guess of a move that can still tie.
+    const int pari = metodo.rapide > 0 ? 1 : 0;
+    const int massimo = metodo.ipotesi + metodo.premioScoperta;
+    std::optional<TMossa> migliore;
+    int punti = 0;
+    int rapide = 0;
     for (const TMossa& mossa : mosse) {
-        const int vinte = Vinte(mossa, migliore, conto);
-        if (vinte > migliore) {
-            scelta = mossa;
-            migliore = vinte;
+        const int premio = tavolo.Classe(mossa) == TStato::ClasseScopre ? metodo.premioScoperta : 0;
+        const int vinte = Vinte(mossa, punti - premio - pari, conto);
+        const int suoi = vinte + premio;
+        if (vinte == 0 || suoi < punti) {
+            continue;
         }
-        if (migliore == Ipotesi || Fermato()) {
+        const int suoiRapide = metodo.rapide > 0 ? Rapide(mossa) : 0;
+        if (!migliore || suoi > punti || suoiRapide > rapide) {
+            migliore = mossa;
+            punti = suoi;
+            rapide = suoiRapide;
+            scelta = {vinte, metodo.ipotesi};
+        }
+        if ((punti == massimo && metodo.rapide == 0) || Fermato()) {
             break;
         }
     }
-    return scelta;
+    return migliore;
+}
+
+// Each move is a bandit's arm; a pull solves the move's next guess. Guesses
+// are shared, the k-th of every move the same, so that moves are told apart
+// by what they do and not by the luck of their guesses.
+std::optional<TMossa> TCieco::ScegliUct(const TStato& tavolo, TRisposta& conto) {
+    Candidate(tavolo);
+    const std::size_t n = mosse.size();
+    if (n == 0) {
+        return std::nullopt;
+    }
+    std::vector<int> vinte(n, 0);
+    std::vector<int> tirate(n, 0);
+    const auto valore = [&](std::size_t i, double logTotale) {
+        const double media = static_cast<double>(vinte[i]) / tirate[i];
+        return media + EsplorazioneUct * std::sqrt(logTotale / tirate[i]);
+    };
+    const auto giri = std::max<std::size_t>(static_cast<std::size_t>(metodo.giriUct), n);
+    for (std::size_t giro = 0; giro < giri && !Fermato(); ++giro) {
+        std::size_t i = giro;
+        if (giro >= n) {
+            const double logTotale = std::log(static_cast<double>(giro));
+            i = 0;
+            for (std::size_t j = 1; j < n; ++j) {
+                if (valore(j, logTotale) > valore(i, logTotale)) {
+                    i = j;
+                }
+            }
+        }
+        const auto k = static_cast<std::size_t>(tirate[i]++);
+        vinte[i] += Vince(Congettura(tavolo, k), mosse[i], conto);
+    }
+    std::optional<TMossa> migliore;
+    std::size_t m = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        // The share of guesses won, compared without division: v_i / t_i > v_m / t_m.
+        if (vinte[i] > 0 && (!migliore || vinte[i] * tirate[m] > vinte[m] * tirate[i])) {
+            migliore = mosse[i];
+            m = i;
+        }
+    }
+    if (migliore) {
+        scelta = {vinte[m], tirate[m]};
+    }
+    return migliore;
 }
 
 int TCieco::Vinte(const TMossa& mossa, int daBattere, TRisposta& conto) {
     int vinte = 0;
-    int restano = Ipotesi;
-    for (const TStato& congettura : ipotesi) {
+    int restano = metodo.ipotesi;
+    for (int k = 0; k < metodo.ipotesi; ++k) {
         if (vinte + restano-- <= daBattere) {
             break;
         }
-        TStato dopo = congettura;
-        dopo.Esegui(mossa);
-        const TRisposta risposta = risolutore.Risolvi(dopo);
-        conto.posizioni += risposta.posizioni;
-        ++conto.tentativi;
-        ++provate;
-        decise += risposta.esito != TEsito::Ignota;
-        vinte += risposta.esito == TEsito::Vinta;
+        vinte += Vince(ipotesi[static_cast<std::size_t>(k)], mossa, conto);
     }
     return vinte;
+}
+
+bool TCieco::Vince(const TStato& congettura, const TMossa& mossa, TRisposta& conto) {
+    TStato dopo = congettura;
+    dopo.Esegui(mossa);
+    const TRisposta risposta = risolutore.Risolvi(dopo);
+    conto.posizioni += risposta.posizioni;
+    ++conto.tentativi;
+    ++provate;
+    decise += risposta.esito != TEsito::Ignota;
+    return risposta.esito == TEsito::Vinta;
+}
+
+int TCieco::Rapide(const TMossa& mossa) {
+    int vinte = 0;
+    for (int r = 0; r < metodo.rapide; ++r) {
+        TStato dopo = ipotesi[static_cast<std::size_t>(r) % ipotesi.size()];
+        dopo.Esegui(mossa);
+        vinte += giocoRapido.Vince(dopo, casoRapido);
+    }
+    return vinte;
+}
+
+// The k-th guess of this choice, dealt when first asked for.
+const TStato& TCieco::Congettura(const TStato& tavolo, std::size_t k) {
+    while (ipotesi.size() <= k) {
+        ipotesi.push_back(tavolo);
+        ipotesi.back().RimescolaCoperte(caso);
+    }
+    return ipotesi[k];
 }
 
 // A move that leaves a lone face-down card always leads somewhere new: a card
@@ -106,7 +200,9 @@ bool TCieco::PortaAltrove(const TStato& tavolo, const TMossa& mossa) const {
 void TCieco::Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi) {
     tavolo.Esegui(mossa);
     passi.push_back(mossa);
+    stime.push_back(scelta);
     ScopriSola(tavolo, mossa.da, passi);
+    stime.resize(passi.size());
     avute.insert(tavolo.Chiave().parole);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tgiocorapido.h"
+#include "tmetodo.h"
 #include "trisolutore.h"
 
 #include <array>
@@ -10,42 +12,62 @@
 // A player who sees only the face-up cards. Before each move it guesses, a
 // few times over, where the face-down cards lie, and makes the move after
 // which most guesses can still be won, each solved as if every card were
-// known. It never brings back a table it has already had, and it gives up
-// when no move leaves a guess that can be won, or when many moves in a row
-// have neither turned a card up nor put more cards on the corners than ever. Its wins are real wins
-// and its losses only its own, so its share of wins is a lower bound for a player who cannot see
-// through the backs.
+// known; TMetodo says how it weighs them. It never brings back a table it has
+// already had, and it gives up when no move leaves a guess that can be won, or
+// when many moves in a row have neither turned a card up nor put more cards on
+// the corners than ever. Its wins are real wins and its losses only its own, so
+// its share of wins is a lower bound for a player who cannot see through the
+// backs.
 class TCieco {
 public:
-    static constexpr int Ipotesi = 16; // guesses before each move
     static constexpr int MosseSenzaProgresso = 50;
 
+    // What it knew when it chose a step: the guesses won after it, of those
+    // solved for it. Both zero for a turn, which is not chosen.
+    struct TStima {
+        int vinte = 0;
+        int provate = 0;
+    };
+
     // `perIpotesi`: how far the search of one guess may go, and the stop flag.
-    explicit TCieco(TLimiti perIpotesi);
+    explicit TCieco(TLimiti perIpotesi, TMetodo metodo = {});
 
     // Plays the deal to its end. `esito`: Vinta, Impossibile when it gave up,
-    // Ignota when stopped or when its limit was too small to decide a guess. `mosse`: the steps it
-    // made; `posizioni` and `tentativi`: the positions and the guesses of all its searches.
+    // Ignota when stopped or when its limit was too small to decide a guess.
+    // `mosse`: the steps it made; `posizioni` and `tentativi`: the positions
+    // and the guesses of all its searches.
     TRisposta Gioca(TStato tavolo);
+    // Step by step, what the last game's choices rested on.
+    const std::vector<TStima>& Stime() const { return stime; }
 
 private:
     using TImpronta = std::array<std::uint64_t, 4>;
 
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
+    std::optional<TMossa> ScegliUct(const TStato& tavolo, TRisposta& conto);
     // How many guesses can be won after the move, counted only while it may
     // still beat `daBattere`.
     int Vinte(const TMossa& mossa, int daBattere, TRisposta& conto);
+    bool Vince(const TStato& congettura, const TMossa& mossa, TRisposta& conto);
+    int Rapide(const TMossa& mossa);
+    const TStato& Congettura(const TStato& tavolo, std::size_t k);
+    void Candidate(const TStato& tavolo);
     bool PortaAltrove(const TStato& tavolo, const TMossa& mossa) const;
     void Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi);
     void ScopriSola(TStato& tavolo, int p, std::vector<TMossa>& passi);
     bool Fermato() const;
 
     TRisolutore risolutore;
+    TMetodo metodo;
+    TGiocoRapido giocoRapido;
     const std::atomic<bool>* fermo;
     std::mt19937_64 caso;
+    std::mt19937_64 casoRapido;
     std::set<TImpronta> avute; // the tables it has had, each after its turns
     std::vector<TStato> ipotesi;
     std::vector<TMossa> mosse;
+    std::vector<TStima> stime;
+    TStima scelta;
     // The guesses the last choice solved, and those decided within the limit.
     int provate = 0;
     int decise = 0;

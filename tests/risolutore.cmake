@@ -14,6 +14,15 @@ if(TARGET risolutore)
         SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
     add_dependencies(tst_risolutore solvintra-risolvi)
 
+    # The blind player and its study's file.
+    solvintra_test(tst_cieco
+        SOURCES risolutore/tst_cieco.cpp ${PROJECT_SOURCE_DIR}/risolutore/risolvi/tdiario.cpp
+            ${PROJECT_SOURCE_DIR}/risolutore/risolvi/tstampa.cpp
+        LIBS risolutore prova_core Qt6::Test)
+    target_include_directories(tst_cieco PRIVATE ${PROJECT_SOURCE_DIR}/risolutore/risolvi)
+    target_compile_definitions(tst_cieco PRIVATE SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
+    add_dependencies(tst_cieco solvintra-risolvi)
+
     # The study's unwinnable answers given to the plain search (docs/winnability.md):
     #   conferma_impossibili 2000000 1000 < studio.csv
     add_executable(conferma_impossibili risolutore/conferma.cpp risolutore/tricercapiana.cpp)

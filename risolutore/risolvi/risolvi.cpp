@@ -1,6 +1,7 @@
 // solvintra-risolvi: solves one deal and shows its moves, or a range of deals
 // on every core as a table of figures.
 #include "tcieco.h"
+#include "tdiario.h"
 #include "topzioni.h"
 #include "tstampa.h"
 #include "tstudio.h"
@@ -31,28 +32,30 @@ void SuInterruzione(int) {
     std::signal(SIGINT, SIG_DFL); // a second Ctrl+C ends at once
 }
 
-// A deal the blind player gives up is only lost by it, not proved unwinnable.
-const char* NomeEsito(TEsito esito, bool cieco) {
-    switch (esito) {
-    case TEsito::Vinta:
-        return "vinta";
-    case TEsito::Impossibile:
-        return cieco ? "persa" : "impossibile";
-    case TEsito::Ignota:
-        break;
-    }
-    return "ignota";
-}
-
 int Errore(const std::string& messaggio) {
     std::fprintf(stderr, "solvintra-risolvi: %s\n", messaggio.c_str());
     return ErroreArgomenti;
 }
 
+// Beside each step the blind player chose, the share of guesses it won.
+std::vector<std::string> NoteCieco(const std::vector<TCieco::TStima>& stime) {
+    std::vector<std::string> note;
+    for (const TCieco::TStima& stima : stime) {
+        note.push_back(stima.provate == 0
+                           ? std::string()
+                           : "(vince " + std::to_string(stima.vinte) + " ipotesi su " +
+                                 std::to_string(stima.provate) + ")");
+    }
+    return note;
+}
+
 int RisolviUna(const TOpzioni& opzioni) {
     const TStato stato = TStato::DaSeme(opzioni.primo);
-    const TRisposta risposta = opzioni.cieco ? TCieco(opzioni.limiti).Gioca(stato)
-                                             : TRisolutore(opzioni.limiti).Risolvi(stato);
+    TCieco cieco(opzioni.limiti, opzioni.metodo);
+    const TRisposta risposta =
+        opzioni.cieco ? cieco.Gioca(stato) : TRisolutore(opzioni.limiti).Risolvi(stato);
+    const std::vector<std::string> note =
+        opzioni.cieco ? NoteCieco(cieco.Stime()) : std::vector<std::string>();
     std::printf("Partita %llu\n\n%s\n", static_cast<unsigned long long>(opzioni.primo),
                 TStampa::Tavolo(stato).c_str());
     if (risposta.esito == TEsito::Vinta && !RigiocaVinta(opzioni.primo, risposta.mosse)) {
@@ -62,13 +65,13 @@ int RisolviUna(const TOpzioni& opzioni) {
     switch (risposta.esito) {
     case TEsito::Vinta:
         std::printf("Vinta in %zu passi:\n%s", risposta.mosse.size(),
-                    TStampa::Passi(risposta.mosse).c_str());
+                    TStampa::Passi(risposta.mosse, note).c_str());
         break;
     case TEsito::Impossibile:
         if (opzioni.cieco) {
             std::printf("Persa dopo %zu passi: nessuna ipotesi sulle carte coperte si vince "
                         "più.\n%s",
-                        risposta.mosse.size(), TStampa::Passi(risposta.mosse).c_str());
+                        risposta.mosse.size(), TStampa::Passi(risposta.mosse, note).c_str());
         } else {
             std::printf("Impossibile: nessuna sequenza di mosse la vince.\n");
         }
@@ -110,8 +113,7 @@ void ScriviRiepilogoCieco(std::FILE* file, std::uint64_t giocate, std::uint64_t 
         giocate ? 100.0 * vinte / giocate : 0.0, 100 * intervallo.basso, 100 * intervallo.alto);
 }
 
-void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint64_t richieste,
-                     bool cieco) {
+void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint64_t richieste) {
     std::uint64_t vinte = 0;
     std::uint64_t ignote = 0;
     for (const TRiga& riga : righe) {
@@ -119,10 +121,6 @@ void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint
         ignote += riga.esito == TEsito::Ignota;
     }
     const std::uint64_t n = righe.size();
-    if (cieco) {
-        ScriviRiepilogoCieco(file, n, vinte, richieste);
-        return;
-    }
     const TIntervallo perse = IntervalloWilson(vinte, n);
     const TIntervallo vincenti = IntervalloWilson(vinte + ignote, n);
     std::fprintf(file,
@@ -136,17 +134,9 @@ void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint
                  100 * perse.basso, 100 * perse.alto, 100 * vincenti.basso, 100 * vincenti.alto);
 }
 
-int Studia(const TOpzioni& opzioni) {
-    TUscita uscita;
-    std::string errore;
-    if (!uscita.Apri(opzioni.uscita, errore)) {
-        return Errore(errore);
-    }
+// Runs the study to its end or to Ctrl+C, showing how far it has got.
+void Segui(TStudio& studio) {
     std::signal(SIGINT, SuInterruzione);
-    const unsigned fili =
-        opzioni.fili ? opzioni.fili : std::max(1u, std::thread::hardware_concurrency());
-    TStudio studio(opzioni.primo, opzioni.ultimo, fili, opzioni.limiti, opzioni.soluzioni,
-                   opzioni.cieco);
     const auto inizio = std::chrono::steady_clock::now();
     studio.Avvia();
     while (!studio.Finito()) {
@@ -159,6 +149,29 @@ int Studia(const TOpzioni& opzioni) {
     studio.Attendi();
     MostraAvanzamento(studio, inizio);
     std::fputc('\n', stderr);
+}
+
+int Esito(const TStudio& studio) {
+    if (studio.Smentite() > 0) {
+        std::fprintf(stderr, "solvintra-risolvi: %llu vincite non rigiocate dal gioco\n",
+                     static_cast<unsigned long long>(studio.Smentite()));
+        return EXIT_FAILURE;
+    }
+    return interruzione ? Interrotto : 0;
+}
+
+unsigned Fili(const TOpzioni& opzioni) {
+    return opzioni.fili ? opzioni.fili : std::max(1u, std::thread::hardware_concurrency());
+}
+
+int Studia(const TOpzioni& opzioni) {
+    TUscita uscita;
+    std::string errore;
+    if (!uscita.Apri(opzioni.uscita, errore)) {
+        return Errore(errore);
+    }
+    TStudio studio(opzioni.primo, opzioni.ultimo, Fili(opzioni), opzioni.limiti, opzioni.soluzioni);
+    Segui(studio);
     const std::vector<TRiga> righe = studio.Righe();
     std::FILE* file = uscita.File();
     std::fprintf(file, "partita,esito,posizioni,tentativi,passi,secondi%s\n",
@@ -166,20 +179,37 @@ int Studia(const TOpzioni& opzioni) {
     for (const TRiga& riga : righe) {
         std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f%s%s\n",
                      static_cast<unsigned long long>(riga.seme),
-                     NomeEsito(riga.esito, opzioni.cieco),
+                     TStampa::NomeEsito(riga.esito, false),
                      static_cast<unsigned long long>(riga.posizioni), riga.tentativi, riga.passi,
                      riga.secondi, opzioni.soluzioni ? "," : "", riga.soluzione.c_str());
     }
     if (!uscita.Chiudi(errore)) {
         return Errore(errore);
     }
-    ScriviRiepilogo(stdout, righe, studio.Totale(), opzioni.cieco);
-    if (studio.Smentite() > 0) {
-        std::fprintf(stderr, "solvintra-risolvi: %llu vincite non rigiocate dal gioco\n",
-                     static_cast<unsigned long long>(studio.Smentite()));
-        return EXIT_FAILURE;
+    ScriviRiepilogo(stdout, righe, studio.Totale());
+    return Esito(studio);
+}
+
+// The blind player's study writes each deal as it ends and takes up again
+// where an earlier run on the same file left off.
+int StudiaCieco(const TOpzioni& opzioni) {
+    TDiario diario;
+    std::string errore;
+    if (!diario.Apri(opzioni.uscita, opzioni.soluzioni, errore)) {
+        return Errore(errore);
     }
-    return interruzione ? Interrotto : 0;
+    TStudio studio(opzioni.primo, opzioni.ultimo, Fili(opzioni), opzioni.limiti, opzioni.soluzioni);
+    studio.Cieco(opzioni.metodo);
+    studio.Salta(diario.Fatte());
+    studio.SuRiga([&diario](const TRiga& riga) { diario.Scrivi(riga); });
+    Segui(studio);
+    if (!diario.Chiudi(errore)) {
+        return Errore(errore);
+    }
+    ScriviRiepilogoCieco(stdout, diario.Giocate(opzioni.primo, opzioni.ultimo),
+                         diario.Vinte(opzioni.primo, opzioni.ultimo),
+                         opzioni.ultimo - opzioni.primo + 1);
+    return Esito(studio);
 }
 
 } // namespace
@@ -199,5 +229,8 @@ int main(int argc, char** argv) {
         std::printf("solvintra-risolvi %s\n", SOLVINTRA_VERSIONE);
         return 0;
     }
-    return opzioni.intervallo ? Studia(opzioni) : RisolviUna(opzioni);
+    if (!opzioni.intervallo) {
+        return RisolviUna(opzioni);
+    }
+    return opzioni.cieco ? StudiaCieco(opzioni) : Studia(opzioni);
 }

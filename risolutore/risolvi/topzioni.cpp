@@ -10,6 +10,13 @@ namespace {
 constexpr int OpzionePrimo = 1000;
 constexpr int OpzioneSoluzioni = 1001;
 constexpr int OpzioneCieco = 1002;
+constexpr int OpzioneIpotesi = 1003;
+constexpr int OpzioneScoperta = 1004;
+constexpr int OpzioneRapide = 1005;
+constexpr int OpzioneUct = 1006;
+constexpr int OpzioneSemplice = 1007;
+// Far past anything that ends in a day; a bound keeps the counts in an int.
+constexpr std::uint64_t MassimoMetodo = 100'000;
 // A guess of the face-down cards is solved again before every move: it gets far fewer.
 constexpr std::uint64_t PosizioniIpotesi = 4'000;
 constexpr std::uint64_t MassimoFili = 1024;
@@ -30,6 +37,15 @@ std::uint64_t Positivo(std::string_view testo, const char* cosa) {
         throw std::invalid_argument(std::string(cosa) + " deve essere maggiore di zero");
     }
     return valore;
+}
+
+int Misura(std::string_view testo, const char* cosa) {
+    const std::uint64_t valore = Numero(testo, cosa);
+    if (valore > MassimoMetodo) {
+        throw std::invalid_argument(std::string(cosa) + " troppo grande: '" + std::string(testo) +
+                                    "'");
+    }
+    return static_cast<int>(valore);
 }
 
 void LeggiPartite(TOpzioni& opzioni, std::string_view testo) {
@@ -56,6 +72,11 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"primo-tentativo", required_argument, nullptr, OpzionePrimo},
         {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
         {"cieco", no_argument, nullptr, OpzioneCieco},
+        {"ipotesi", required_argument, nullptr, OpzioneIpotesi},
+        {"premio-scoperta", required_argument, nullptr, OpzioneScoperta},
+        {"rapide", required_argument, nullptr, OpzioneRapide},
+        {"uct", required_argument, nullptr, OpzioneUct},
+        {"semplice", no_argument, nullptr, OpzioneSemplice},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -93,6 +114,24 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         case OpzioneCieco:
             opzioni.cieco = true;
+            break;
+        case OpzioneIpotesi:
+            opzioni.metodo.ipotesi = Misura(optarg, "numero di ipotesi");
+            if (opzioni.metodo.ipotesi == 0) {
+                throw std::invalid_argument("numero di ipotesi deve essere maggiore di zero");
+            }
+            break;
+        case OpzioneScoperta:
+            opzioni.metodo.premioScoperta = Misura(optarg, "premio della scoperta");
+            break;
+        case OpzioneRapide:
+            opzioni.metodo.rapide = Misura(optarg, "numero di partite rapide");
+            break;
+        case OpzioneUct:
+            opzioni.metodo.giriUct = Misura(optarg, "numero di giri UCT");
+            break;
+        case OpzioneSemplice:
+            opzioni.metodo = TMetodo::Semplice();
             break;
         case 'h':
             opzioni.aiuto = true;
@@ -143,9 +182,21 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
       --cieco              gioca le partite come chi non vede le carte
-                           coperte: prima di ogni mossa immagina 16 volte dove
+                           coperte: prima di ogni mossa immagina più volte dove
                            siano e fa la mossa dopo la quale si vincono più
-                           ipotesi; si arrende quando non se ne vince nessuna
+                           ipotesi; si arrende quando non se ne vince nessuna.
+                           Con un intervallo e -o scrive ogni partita appena
+                           finita e, se il file c'è già, salta quelle che ha
+      --ipotesi=N          con --cieco, ipotesi prima di ogni mossa
+                           (predefinito: 16)
+      --premio-scoperta=N  con --cieco, una mossa che scopre una carta vale
+                           N ipotesi vinte in più (predefinito: 0)
+      --rapide=N           con --cieco, N partite rapide sulle ipotesi
+                           decidono fra mosse pari (predefinito: 16)
+      --uct=N              con --cieco, N ipotesi in tutto per mossa, date
+                           alle mosse più promettenti (predefinito: 0, no)
+      --semplice           con --cieco, il giocatore semplice: 16 ipotesi,
+                           nessuna partita rapida; costa circa la metà
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tmetodo.h"
 #include "trisolutore.h"
 
 #include <cstdint>
@@ -16,6 +17,7 @@ struct TOpzioni {
     TLimiti limiti;
     bool soluzioni = false; // a CSV column with each win, short
     bool cieco = false;     // played by TCieco rather than solved
+    TMetodo metodo;         // how TCieco weighs its moves
     bool aiuto = false;
     bool versione = false;
 

@@ -68,9 +68,9 @@ std::string TStampa::Tavolo(const TStato& stato) {
     return testo.str();
 }
 
-std::string TStampa::Passi(const std::vector<TMossa>& mosse) {
+std::string TStampa::Passi(const std::vector<TMossa>& mosse, const std::vector<std::string>& note) {
     std::ostringstream testo;
-    int numero = 0;
+    std::size_t numero = 0;
     for (const TMossa& mossa : mosse) {
         testo << std::right << std::setw(4) << ++numero << ". ";
         if (mossa.scopri) {
@@ -79,7 +79,22 @@ std::string TStampa::Passi(const std::vector<TMossa>& mosse) {
             testo << NomeCarta(mossa.carta) << " da " << NomePozzo(mossa.da) << " a "
                   << NomePozzo(mossa.a);
         }
+        if (numero <= note.size() && !note[numero - 1].empty()) {
+            testo << "  " << note[numero - 1];
+        }
         testo << '\n';
     }
     return testo.str();
+}
+
+const char* TStampa::NomeEsito(TEsito esito, bool cieco) {
+    switch (esito) {
+    case TEsito::Vinta:
+        return "vinta";
+    case TEsito::Impossibile:
+        return cieco ? "persa" : "impossibile";
+    case TEsito::Ignota:
+        break;
+    }
+    return "ignota";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tmossa.h"
+#include "trisolutore.h"
 #include "tstato.h"
 
 #include <string>
@@ -14,5 +15,9 @@ public:
     static std::string SiglaCarta(int carta); // "9S"; in brackets when face down
     static std::string NomePozzo(int pozzo);
     static std::string Tavolo(const TStato& stato);
-    static std::string Passi(const std::vector<TMossa>& mosse);
+    // One step a line; with `note`, each line ends with its own, when not empty.
+    static std::string Passi(const std::vector<TMossa>& mosse,
+                             const std::vector<std::string>& note = {});
+    // A deal the blind player gives up is only lost by it, not proved unwinnable.
+    static const char* NomeEsito(TEsito esito, bool cieco);
 };

@@ -5,15 +5,41 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 
 TStudio::TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
-                 bool soluzioni, bool cieco)
+                 bool soluzioni)
     : primo(primo), ultimo(ultimo), numeroFili(std::max(fili, 1u)), limiti(limiti),
-      soluzioni(soluzioni), cieco(cieco), prossimo(primo) {}
+      soluzioni(soluzioni), prossimo(primo) {}
 
 TStudio::~TStudio() {
     Ferma();
     Attendi();
+}
+
+namespace {
+
+double SecondiDelFilo() {
+    timespec adesso{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &adesso);
+    return static_cast<double>(adesso.tv_sec) + static_cast<double>(adesso.tv_nsec) * 1e-9;
+}
+
+} // namespace
+
+void TStudio::Cieco(TMetodo scelto) {
+    cieco = true;
+    metodo = scelto;
+}
+
+void TStudio::Salta(std::set<std::uint64_t> fatte) {
+    salta = std::move(fatte);
+    saltate = static_cast<std::uint64_t>(
+        std::distance(salta.lower_bound(primo), salta.upper_bound(ultimo)));
+}
+
+void TStudio::SuRiga(std::function<void(const TRiga&)> funzione) {
+    consegna = std::move(funzione);
 }
 
 void TStudio::Avvia() {
@@ -42,13 +68,17 @@ void TStudio::Lavora() {
     TLimiti propri = limiti;
     propri.fermo = &fermo;
     TRisolutore risolutore(propri);
-    TCieco giocatore(propri);
+    TCieco giocatore(propri, metodo);
     while (!fermo) {
         const std::uint64_t seme = prossimo++;
         if (seme > ultimo || seme < primo) {
             break;
         }
+        if (salta.contains(seme)) {
+            continue;
+        }
         const auto inizio = std::chrono::steady_clock::now();
+        const double processore = SecondiDelFilo();
         const TStato stato = TStato::DaSeme(seme);
         const TRisposta risposta = cieco ? giocatore.Gioca(stato) : risolutore.Risolvi(stato);
         const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
@@ -61,10 +91,14 @@ void TStudio::Lavora() {
                          risposta.tentativi,
                          static_cast<std::uint32_t>(risposta.mosse.size()),
                          durata.count(),
+                         SecondiDelFilo() - processore,
                          soluzioni ? TSequenza::Scrivi(risposta.mosse) : std::string()};
         {
             std::lock_guard blocco(guardia);
             righe.push_back(riga);
+            if (consegna) {
+                consegna(riga);
+            }
         }
         if (risposta.esito == TEsito::Vinta && !RigiocaVinta(seme, risposta.mosse)) {
             ++smentite;

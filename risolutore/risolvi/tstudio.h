@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,6 +21,7 @@ struct TRiga {
     int tentativi = 0;
     std::uint32_t passi = 0; // steps of the win, turns included
     double secondi = 0;
+    double processore = 0; // seconds of its thread on a processor
     std::string soluzione; // TSequenza, when asked for
 };
 
@@ -29,10 +32,16 @@ struct TRiga {
 class TStudio {
 public:
     TStudio(std::uint64_t primo, std::uint64_t ultimo, unsigned fili, TLimiti limiti,
-            bool soluzioni = false, bool cieco = false);
+            bool soluzioni = false);
     ~TStudio();
     TStudio(const TStudio&) = delete;
     TStudio& operator=(const TStudio&) = delete;
+
+    // Before Avvia: play as TCieco with this method, leave out the seeds
+    // already done, and hand each row over as soon as it is decided.
+    void Cieco(TMetodo metodo);
+    void Salta(std::set<std::uint64_t> fatte);
+    void SuRiga(std::function<void(const TRiga&)> consegna);
 
     void Avvia();
     // Asks the threads to stop; a deal being solved is dropped, not counted.
@@ -40,7 +49,7 @@ public:
     void Attendi();
     bool Finito() const { return attivi == 0; }
 
-    std::uint64_t Totale() const { return ultimo - primo + 1; }
+    std::uint64_t Totale() const { return ultimo - primo + 1 - saltate; }
     std::uint64_t Decise() const { return decise; }
     std::uint64_t Posizioni() const { return posizioni; }
     // Wins the game itself would not replay: any is a fault of the solver.
@@ -56,7 +65,11 @@ private:
     const unsigned numeroFili;
     const TLimiti limiti;
     const bool soluzioni;
-    const bool cieco;
+    bool cieco = false;
+    TMetodo metodo;
+    std::set<std::uint64_t> salta;
+    std::uint64_t saltate = 0;
+    std::function<void(const TRiga&)> consegna;
     std::atomic<std::uint64_t> prossimo;
     std::atomic<std::uint64_t> decise{0};
     std::atomic<std::uint64_t> posizioni{0};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tstato.h"
+
+#include <random>
+#include <unordered_set>
+
+// A quick blind policy, played to the end on one guess: a card to a corner
+// first, then a move that uncovers a face-down card, then any other, chosen
+// at random within its kind; never a table it has already had. It looks only
+// at what a player sees, so its wins tell how easy a position is to play,
+// not only to solve.
+class TGiocoRapido {
+public:
+    static constexpr int MassimoPassi = 200;
+
+    // True when the policy wins the table, which may be a guess.
+    bool Vince(TStato tavolo, std::mt19937_64& caso);
+
+private:
+    void ScopriSole(TStato& tavolo) const;
+
+    std::vector<TMossa> mosse;
+    std::unordered_set<std::uint64_t> avute;
+};
