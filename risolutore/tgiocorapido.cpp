@@ -1,30 +1,19 @@
 #include "tgiocorapido.h"
+#include "tvisti.h"
 
 #include <algorithm>
-
-namespace {
-
-std::uint64_t Impronta(const TStato::TChiave& chiave) {
-    std::uint64_t h = 0;
-    for (const std::uint64_t parola : chiave.parole) {
-        h = (h ^ parola) * 0x9E3779B97F4A7C15ULL;
-    }
-    return h;
-}
-
-} // namespace
 
 bool TGiocoRapido::Vince(TStato tavolo, std::mt19937_64& caso) {
     avute.clear();
     ScopriSole(tavolo);
-    avute.insert(Impronta(tavolo.Chiave()));
+    avute.insert(TVisti::Impronta(tavolo.Chiave()));
     for (int passo = 0; passo < MassimoPassi && !tavolo.Vinta(); ++passo) {
         mosse.clear();
         tavolo.MosseLegali(mosse);
         std::erase_if(mosse, [&](const TMossa& m) {
             TStato dopo = tavolo;
             dopo.Esegui(m);
-            return m.scopri || avute.contains(Impronta(dopo.Chiave()));
+            return m.scopri || avute.contains(TVisti::Impronta(dopo.Chiave()));
         });
         if (mosse.empty()) {
             return false;
@@ -35,7 +24,7 @@ bool TGiocoRapido::Vince(TStato tavolo, std::mt19937_64& caso) {
         const TMossa scelta = mosse[caso() % mosse.size()];
         tavolo.Esegui(scelta);
         ScopriSole(tavolo);
-        avute.insert(Impronta(tavolo.Chiave()));
+        avute.insert(TVisti::Impronta(tavolo.Chiave()));
     }
     return tavolo.Vinta();
 }

@@ -21,5 +21,5 @@ private:
     void ScopriSole(TStato& tavolo) const;
 
     std::vector<TMossa> mosse;
-    std::unordered_set<std::uint64_t> avute;
+    std::unordered_set<std::size_t> avute; // the tables it has had, by their impronta
 };
