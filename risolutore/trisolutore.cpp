@@ -1,5 +1,6 @@
 #include "trisolutore.h"
 
+#include "tdiecisoli.h"
 #include "trilassato.h"
 
 #include <algorithm>
@@ -62,6 +63,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
     visti.Prepara(quota);
     mosse.clear();
     pila.clear();
+    riordino.clear();
     aperte.clear();
     numeri = 0;
     pila.push_back({});
@@ -83,8 +85,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
             continue;
         }
         const TMossa mossa = mosse[livello.prossima++];
-        const bool prova = TRilassato::PuoNuocere(stato, mossa);
-        Scendi(stato, mossa);
+        const bool prova = Scendi(stato, mossa);
         if (stato.Vinta()) {
             return TFine::Vinta;
         }
@@ -104,7 +105,7 @@ bool TRisolutore::Fermato() const {
 
 bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
     TLivello& livello = pila.back();
-    const auto [posto, nuova] = visti.Inserisci(stato.Chiave());
+    const auto [posto, nuova] = visti.Inserisci(stato.ChiaveClasse());
     if (!nuova) {
         livello.minimo = visti.Valore(posto);
         return false;
@@ -123,7 +124,13 @@ bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
     aperte.push_back(posto);
     const std::size_t inizio = mosse.size();
     livello.inizio = livello.prossima = inizio;
-    stato.MosseLegali(mosse);
+    const TDieciSoli dieci(stato);
+    livello.classe = dieci.Liberi();
+    if (livello.classe) {
+        dieci.Mosse(stato, mosse);
+    } else {
+        stato.MosseLegali(mosse);
+    }
     Ordina(stato, inizio, tentativo);
     return true;
 }
@@ -150,23 +157,28 @@ void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo)
     // The order hangs on the position and the attempt alone, not on what the
     // attempt met before: an attempt that skips positions proved lost meets
     // the others in the same order as it would without skipping.
-    TMescolatore mescolatore(TVisti::Impronta(stato.Chiave()) ^ tentativo * PassoTentativo);
+    TMescolatore mescolatore(TVisti::Impronta(stato.ChiaveClasse()) ^ tentativo * PassoTentativo);
     for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);
     }
 }
 
-void TRisolutore::Scendi(TStato& stato, const TMossa& mossa) {
+bool TRisolutore::Scendi(TStato& stato, const TMossa& scelta) {
     TLivello livello;
-    livello.arrivo = mossa;
-    stato.Esegui(mossa);
-    if (const auto scoperta = stato.Scoperta(mossa.da)) {
+    const std::size_t prima = riordino.size();
+    livello.arrivo =
+        pila.back().classe ? TDieciSoli(stato).Disponi(stato, scelta, riordino) : scelta;
+    livello.riordini = riordino.size() - prima;
+    const bool prova = TRilassato::PuoNuocere(stato, livello.arrivo);
+    stato.Esegui(livello.arrivo);
+    if (const auto scoperta = stato.Scoperta(livello.arrivo.da)) {
         livello.scoperta = *scoperta;
         stato.Esegui(livello.scoperta);
     }
     livello.inizio = livello.prossima = mosse.size();
     pila.push_back(livello);
+    return prova;
 }
 
 void TRisolutore::Chiudi() {
@@ -195,13 +207,21 @@ void TRisolutore::Risali(TStato& stato) {
     if (livello.arrivo.carta >= 0) {
         stato.Annulla(livello.arrivo);
     }
+    for (std::size_t i = 0; i < livello.riordini; ++i) {
+        stato.Annulla(riordino.back());
+        riordino.pop_back();
+    }
     mosse.resize(livello.inizio);
     pila.pop_back();
 }
 
 void TRisolutore::Soluzione(std::vector<TMossa>& passi) const {
     passi = iniziali;
+    auto riordinato = riordino.begin();
     for (const TLivello& livello : pila) {
+        passi.insert(passi.end(), riordinato,
+                     riordinato + static_cast<std::ptrdiff_t>(livello.riordini));
+        riordinato += static_cast<std::ptrdiff_t>(livello.riordini);
         if (livello.arrivo.carta >= 0) {
             passi.push_back(livello.arrivo);
         }

@@ -25,7 +25,8 @@ struct TRisposta {
     int tentativi = 0;
 };
 
-// Depth-first search with a set of seen positions. Each attempt that runs out
+// Depth-first search with a set of seen positions, one for all the placings
+// of the lone tens of a position (see TDieciSoli). Each attempt that runs out
 // of its quota starts again with the moves in a new order within their
 // classes and twice the quota, and skips the positions an earlier attempt
 // proved lost; an attempt that ends without running out has seen every
@@ -51,6 +52,8 @@ private:
         std::size_t prossima = 0; // the next one to try
         TMossa arrivo;            // the move that led here
         TMossa scoperta;          // the turn that followed it, if any
+        std::size_t riordini = 0; // the ten moves made before it, in `riordino`
+        bool classe = false;      // it stands for every placing of its lone tens
         std::size_t posto = 0;    // its place in `visti`
         std::uint32_t numero = 0; // its number in the order of the attempt
         // The lowest number of an unproved position met from here; Persa: none.
@@ -62,7 +65,9 @@ private:
     // the relaxed game may have been lost by the last move.
     bool Apri(TStato& stato, int tentativo, bool prova);
     void Ordina(const TStato& stato, std::size_t inizio, int tentativo);
-    void Scendi(TStato& stato, const TMossa& mossa);
+    // Makes the move, after the ten moves its placing needs; true when the
+    // relaxed game may have been lost by it.
+    bool Scendi(TStato& stato, const TMossa& mossa);
     // Leaves a position: a searched one proves lost what it can, and each
     // tells the one above what it met.
     void Chiudi();
@@ -76,6 +81,7 @@ private:
     std::vector<TMossa> iniziali; // turns made before the search
     std::vector<TMossa> mosse;
     std::vector<TMossa> appoggio; // scratch of Ordina
+    std::vector<TMossa> riordino; // the ten moves of the levels, in order
     std::vector<TLivello> pila;
     std::vector<std::size_t> aperte; // the unproved positions entered, in order
     std::uint32_t numeri = 0;

@@ -4,11 +4,14 @@
 #include "tvistamuta.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
 constexpr int CartePerParola = 12;
 constexpr int BitPozzo = 5;
+constexpr int PozzoNessuno = (1 << BitPozzo) - 1;
+static_assert(PozzoNessuno >= TStato::Pozzi);
 // A pile's face-down flag: four in the spare bits of each full word, the rest
 // in the last word after its four cards.
 constexpr int CoperteInParolaPiena = 4;
@@ -31,22 +34,6 @@ constexpr std::uint32_t UltimaColonna = PrimaColonna << (TStato::Colonne - 1);
 std::uint32_t Intorno(std::uint32_t m) {
     const std::uint32_t riga = m | (m & ~UltimaColonna) << 1 | (m & ~PrimaColonna) >> 1;
     return (riga | riga << TStato::Colonne | riga >> TStato::Colonne) & TStato::TuttiPozzi;
-}
-
-// Grows the region reached from `da` through passable piles until it touches `meta`.
-bool Raggiunge(int da, int meta, std::uint32_t transitabili) {
-    std::uint32_t raggiunti = 1u << da;
-    while (true) {
-        const std::uint32_t vicini = Intorno(raggiunti);
-        if ((vicini & 1u << meta) != 0) {
-            return true;
-        }
-        const std::uint32_t nuovi = vicini & transitabili & ~raggiunti;
-        if (nuovi == 0) {
-            return false;
-        }
-        raggiunti |= nuovi;
-    }
 }
 
 } // namespace
@@ -80,11 +67,15 @@ TStato TStato::DaSeme(std::uint64_t seme) {
     return DaPartita(partita);
 }
 
-void TStato::ScriviPozzo(int carta, int p) {
-    pozzo[carta] = static_cast<std::int8_t>(p);
+void TStato::ScriviPozzoIn(TChiave& chiave, int carta, int p) {
     std::uint64_t& parola = chiave.parole[carta / CartePerParola];
     const int scarto = carta % CartePerParola * BitPozzo;
     parola = (parola & ~(std::uint64_t{0x1f} << scarto)) | std::uint64_t(p) << scarto;
+}
+
+void TStato::ScriviPozzo(int carta, int p) {
+    pozzo[carta] = static_cast<std::int8_t>(p);
+    ScriviPozzoIn(chiave, carta, p);
 }
 
 void TStato::ScriviCoperta(int p, bool giu) {
@@ -194,6 +185,46 @@ void TStato::RimescolaCoperte(std::mt19937_64& caso) {
         coperta[posti[i]] = carte[i];
         ScriviPozzo(carte[i], posti[i]);
     }
+}
+
+// Grows the region reached from `da` through passable piles until it touches `meta`.
+bool TStato::Raggiunge(int da, int meta, std::uint32_t transitabili) {
+    std::uint32_t raggiunti = 1u << da;
+    while (true) {
+        const std::uint32_t vicini = Intorno(raggiunti);
+        if ((vicini & 1u << meta) != 0) {
+            return true;
+        }
+        const std::uint32_t nuovi = vicini & transitabili & ~raggiunti;
+        if (nuovi == 0) {
+            return false;
+        }
+        raggiunti |= nuovi;
+    }
+}
+
+std::uint32_t TStato::DieciSoli() const {
+    std::uint32_t soli = 0;
+    for (int seme = 0; seme < Semi; ++seme) {
+        const int dieci = seme * ValoriPerSeme + ValoriPerSeme - 1;
+        const int p = pozzo[dieci];
+        if (!Angolo(p) && base[p] == dieci && cima[p] == dieci && coperta[p] < 0) {
+            soli |= 1u << p;
+        }
+    }
+    return soli;
+}
+
+TStato::TChiave TStato::ChiaveClasse() const {
+    if (VuotiTavolo() == 0) {
+        return chiave;
+    }
+    TChiave classe = chiave;
+    for (std::uint32_t soli = DieciSoli(); soli != 0; soli &= soli - 1) {
+        // A pile no card lies on, in place of the ten's own.
+        ScriviPozzoIn(classe, cima[std::countr_zero(soli)], PozzoNessuno);
+    }
+    return classe;
 }
 
 std::uint32_t TStato::Transitabili(int carta) const {

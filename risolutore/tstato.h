@@ -61,6 +61,19 @@ public:
     // Only the moves of card `carta`, which must lie on top of its pile.
     void MosseDi(int carta, std::vector<TMossa>& mosse) const;
     bool EsistePercorso(int carta, int meta) const;
+    // The piles card `carta` may pass over on its way.
+    std::uint32_t Transitabili(int carta) const;
+    // Whether a card on pile `da` reaches `meta` over the piles of `transitabili`.
+    static bool Raggiunge(int da, int meta, std::uint32_t transitabili);
+
+    // The empty table piles, and the table piles where a ten lies alone.
+    std::uint32_t VuotiTavolo() const { return vuoti & ~MascheraAngoli; }
+    std::uint32_t DieciSoli() const;
+    // The key of the position and of every other placing of its lone tens
+    // among their piles and the empty ones, while a table pile is empty: such
+    // a ten goes to an empty table pile with no path, so the placings can all
+    // be reached from one another. With no empty table pile, the exact key.
+    TChiave ChiaveClasse() const;
 
     // Deals the face-down cards again at random among their places: a guess
     // of someone who sees only the face-up ones.
@@ -96,9 +109,9 @@ private:
     // Takes pile p out of the masks below, or puts it back as it now is.
     void Smarca(int p);
     void Marca(int p);
+    static void ScriviPozzoIn(TChiave& chiave, int carta, int p);
     void ScriviPozzo(int carta, int p);
     void ScriviCoperta(int p, bool coperta);
-    std::uint32_t Transitabili(int carta) const;
     void AggiungiMossa(int carta, int meta, bool serveStrada, std::vector<TMossa>& mosse) const;
 
     std::array<std::int8_t, Pozzi> coperta{};

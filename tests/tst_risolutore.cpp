@@ -1,5 +1,6 @@
 #include "invarianti.h"
 #include "tcieco.h"
+#include "tdiecisoli.h"
 #include "tpartita.h"
 #include "tricercapiana.h"
 #include "trilassato.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <csignal>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -122,6 +124,76 @@ std::vector<TCoppia> MosseRisolutore(const TStato& stato) {
     return coppie;
 }
 
+using TChiavi = std::set<std::array<std::uint64_t, 4>>;
+
+void EseguiScoprendo(TStato& stato, const TMossa& mossa) {
+    stato.Esegui(mossa);
+    if (const auto scoperta = stato.Scoperta(mossa.da)) {
+        stato.Esegui(*scoperta);
+    }
+}
+
+bool DieciVersoVuoto(const TStato& stato, const TMossa& mossa) {
+    return (stato.DieciSoli() >> mossa.da & 1u) != 0 && !TStato::Angolo(mossa.a);
+}
+
+// Where the moves of every placing of the lone tens lead, placings merged: the
+// placings found by moving lone tens between empty table piles, as a player would.
+TChiavi SeguitiDiOgniDisposizione(const TStato& partenza) {
+    TChiavi viste{partenza.Chiave().parole};
+    std::vector<TStato> daVedere{partenza};
+    TChiavi seguiti;
+    std::vector<TMossa> mosse;
+    while (!daVedere.empty()) {
+        const TStato stato = daVedere.back();
+        daVedere.pop_back();
+        mosse.clear();
+        stato.MosseLegali(mosse);
+        for (const TMossa& mossa : mosse) {
+            TStato dopo = stato;
+            EseguiScoprendo(dopo, mossa);
+            if (!DieciVersoVuoto(stato, mossa)) {
+                seguiti.insert(dopo.ChiaveClasse().parole);
+            } else if (viste.insert(dopo.Chiave().parole).second) {
+                daVedere.push_back(dopo);
+            }
+        }
+    }
+    return seguiti;
+}
+
+// Where the moves of the position that stands for all those placings lead.
+// Each ten move that brings a placing, and then the move itself, must be a
+// legal step of the table as it then lies, and the ten moves keep the key.
+TChiavi SeguitiDellaClasse(const TStato& partenza) {
+    const TDieciSoli dieci(partenza);
+    std::vector<TMossa> mosse;
+    dieci.Mosse(partenza, mosse);
+    TChiavi seguiti;
+    for (const TMossa& mossa : mosse) {
+        TStato disposto = partenza;
+        std::vector<TMossa> passi;
+        const TMossa fatta = dieci.Disponi(disposto, mossa, passi);
+        passi.push_back(fatta);
+        TStato stato = partenza;
+        for (const TMossa& passo : passi) {
+            std::vector<TMossa> legali;
+            stato.MosseLegali(legali);
+            Pretendi(std::find(legali.begin(), legali.end(), passo) != legali.end(),
+                     "each step to a placing, and the move, is legal");
+            if (&passo != &passi.back()) {
+                stato.Esegui(passo);
+                Pretendi(stato.ChiaveClasse() == partenza.ChiaveClasse(),
+                         "a placing keeps the key");
+            }
+        }
+        Pretendi(stato.Chiave() == disposto.Chiave(), "the placing brought is the one told");
+        EseguiScoprendo(stato, fatta);
+        seguiti.insert(stato.ChiaveClasse().parole);
+    }
+    return seguiti;
+}
+
 QString Testo(const std::vector<TCoppia>& mosse) {
     QStringList parti;
     for (const auto& [carta, pozzo] : mosse) {
@@ -158,6 +230,7 @@ private slots:
     void vistiTengonoLePerse_data();
     void vistiTengonoLePerse();
     void rilassatoNonRicordaAltrePartite();
+    void dieciSoliComeOgniDisposizione();
 };
 
 // Whole won games, kept as data, replayed through the engine.
@@ -600,6 +673,30 @@ void TestRisolutore::rilassatoNonRicordaAltrePartite() {
         }
     }
     QVERIFY(perdute > 0);
+}
+
+// A position with an empty table pile stands for every placing of its lone
+// tens: its moves must lead exactly where those of all the placings lead.
+void TestRisolutore::dieciSoliComeOgniDisposizione() {
+    std::mt19937_64 caso(SemeCasuale + 5);
+    int provate = 0;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali * 4; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            if (!TDieciSoli(stato).Liberi() || stato.DieciSoli() == 0) {
+                continue;
+            }
+            const TChiavi attesi = SeguitiDiOgniDisposizione(stato);
+            try {
+                QCOMPARE(SeguitiDellaClasse(stato), attesi);
+            } catch (const TViolazione& violazione) {
+                QFAIL(qPrintable(QStringLiteral("deal %1: %2").arg(seme).arg(violazione.what())));
+            }
+            ++provate;
+        }
+    }
+    QVERIFY2(provate >= ConfermeMinime, qPrintable(QString::number(provate)));
 }
 
 QTEST_GUILESS_MAIN(TestRisolutore)

@@ -154,12 +154,12 @@ void TestCieco::esitiRegistrati_data() {
     QTest::addColumn<TMetodo>("metodo");
     QTest::addColumn<bool>("vinta");
     QTest::addColumn<int>("passi");
-    QTest::newRow("simple, deal 2, won") << quint64(2) << TMetodo::Semplice() << true << 72;
+    QTest::newRow("simple, deal 2, won") << quint64(2) << TMetodo::Semplice() << true << 130;
     QTest::newRow("simple, deal 8, lost") << quint64(8) << TMetodo::Semplice() << false << 50;
-    QTest::newRow("simple, deal 23, won") << quint64(23) << TMetodo::Semplice() << true << 86;
+    QTest::newRow("simple, deal 23, won") << quint64(23) << TMetodo::Semplice() << true << 75;
     QTest::newRow("simple, deal 28, lost") << quint64(28) << TMetodo::Semplice() << false << 6;
     QTest::newRow("default, deal 16, won where the simple one loses")
-        << quint64(16) << TMetodo{} << true << 79;
+        << quint64(16) << TMetodo{} << true << 86;
     QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << false << 49;
     QTest::newRow("uct, deal 28, no move left")
         << quint64(28) << Metodo(16, 0, 0, 48) << false << 6;
