@@ -106,11 +106,11 @@ bool TRilassato::Perduta(const TStato& stato) {
         ++i;
     }
     passi = 0;
-    return Vincibile(tavolo) == TVerdetto::Persa;
+    return Vincibile(tavolo, (1u << PozziTavolo) - 1) == TVerdetto::Persa;
 }
 
-TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
-    tavolo.GiocaForzate();
+TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVedere) {
+    tavolo.GiocaForzate(daVedere);
     if (tavolo.suiAngoli == TStato::Carte) {
         return TVerdetto::Vinta;
     }
@@ -124,8 +124,17 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
     TVerdetto verdetto = TVerdetto::Persa;
     for (int i = 0; i < PozziTavolo && verdetto != TVerdetto::Vinta; ++i) {
         TTavolo scelta = tavolo;
-        if (scelta.LiberaDieci(i) || (scelta.cima[i] >= 0 && scelta.Accoda(i, true))) {
-            const TVerdetto figlia = Vincibile(scelta);
+        const int carta = scelta.cima[i];
+        if (scelta.LiberaDieci(i) || (carta >= 0 && scelta.Accoda(i, true))) {
+            // Here every forced move has been made, so after this choice one
+            // may be made only where it left: its own pile (a face-down card
+            // bared), the pile it went to, and the pile of the card that may
+            // now join it.
+            std::uint32_t mosse = 1u << i | 1u << scelta.pozzoDi[carta];
+            if (TStato::Valore(carta) > 1) {
+                mosse |= 1u << scelta.pozzoDi[carta - 1];
+            }
+            const TVerdetto figlia = Vincibile(scelta, mosse);
             verdetto = figlia == TVerdetto::Vinta ? figlia : std::min(verdetto, figlia);
         }
     }
@@ -139,8 +148,7 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo) {
 // Piles are looked at again only when a move may have unlocked them. The forced
 // moves never take one another's chance away, so the order does not change
 // where they lead.
-void TRilassato::TTavolo::GiocaForzate() {
-    std::uint32_t daVedere = (1u << PozziTavolo) - 1;
+void TRilassato::TTavolo::GiocaForzate(std::uint32_t daVedere) {
     while (daVedere != 0) {
         const int i = std::countr_zero(daVedere);
         daVedere &= daVedere - 1;

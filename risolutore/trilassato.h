@@ -50,7 +50,9 @@ private:
         std::array<std::int8_t, Semi> altezza{};          // cards of each suit on a corner
         int suiAngoli = 0;
 
-        void GiocaForzate();
+        // Plays the forced moves, looking first at the piles of `daVedere`:
+        // every pile where one may be made must be among them.
+        void GiocaForzate(std::uint32_t daVedere = (1u << PozziTavolo) - 1);
         // One forced move from pile i, adding to `sbloccati` the piles it may unlock.
         bool GiocaForzata(int i, std::uint32_t& sbloccati);
         bool MandaAdAngolo(int i);
@@ -63,7 +65,8 @@ private:
 
     // Ignoto: the search of the relaxed game gave up, so nothing is pruned.
     enum class TVerdetto { Ignoto, Persa, Vinta };
-    TVerdetto Vincibile(TTavolo tavolo);
+    // `daVedere`: the piles where a forced move may have become possible.
+    TVerdetto Vincibile(TTavolo tavolo, std::uint32_t daVedere);
 
     static constexpr int PassiMassimi = 256; // positions of the relaxed game per question
 
