@@ -26,9 +26,9 @@ constexpr int AttesaProcesso = 60000; // ms, a deadline, never a pause
 constexpr int PartiteRapide = 300;
 constexpr int VinteRapideMinime = 3;
 
-TCieco Giocatore(const TMetodo& metodo) {
+TCieco Giocatore(const TMetodo& metodo, std::uint64_t posizioni = LimiteIpotesi) {
     TLimiti limiti;
-    limiti.posizioni = LimiteIpotesi;
+    limiti.posizioni = posizioni;
     return TCieco(limiti, metodo);
 }
 
@@ -168,25 +168,31 @@ void TestCieco::soloIlVisibile() {
 void TestCieco::esitiRegistrati_data() {
     QTest::addColumn<quint64>("seme");
     QTest::addColumn<TMetodo>("metodo");
+    QTest::addColumn<quint64>("posizioni");
     QTest::addColumn<bool>("vinta");
     QTest::addColumn<int>("passi");
-    QTest::newRow("simple, deal 2, won") << quint64(2) << TMetodo::Semplice() << true << 72;
-    QTest::newRow("simple, deal 8, lost") << quint64(8) << TMetodo::Semplice() << false << 50;
-    QTest::newRow("simple, deal 23, won") << quint64(23) << TMetodo::Semplice() << true << 86;
-    QTest::newRow("simple, deal 28, lost") << quint64(28) << TMetodo::Semplice() << false << 6;
+    const quint64 limite = LimiteIpotesi;
+    const TMetodo semplice = TMetodo::Semplice();
+    QTest::newRow("simple, deal 2, won") << quint64(2) << semplice << limite << true << 72;
+    QTest::newRow("simple, deal 8, lost") << quint64(8) << semplice << limite << false << 50;
+    QTest::newRow("simple, deal 23, won") << quint64(23) << semplice << limite << true << 86;
+    QTest::newRow("simple, deal 28, lost") << quint64(28) << semplice << limite << false << 6;
     QTest::newRow("default, deal 16, won where the simple one loses")
-        << quint64(16) << TMetodo{} << true << 79;
-    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << false << 49;
+        << quint64(16) << TMetodo{} << limite << true << 79;
+    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << limite << false << 49;
     QTest::newRow("uct, deal 28, no move left")
-        << quint64(28) << Metodo(16, 0, 0, 48) << false << 6;
+        << quint64(28) << Metodo(16, 0, 0, 48) << limite << false << 6;
+    QTest::newRow("48 guesses in doubt, half the budget, deal 8, won where the simple one loses")
+        << quint64(8) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 109;
 }
 
 void TestCieco::esitiRegistrati() {
     QFETCH(quint64, seme);
     QFETCH(TMetodo, metodo);
+    QFETCH(quint64, posizioni);
     QFETCH(bool, vinta);
     QFETCH(int, passi);
-    const TRisposta risposta = Giocatore(metodo).Gioca(TStato::DaSeme(seme));
+    const TRisposta risposta = Giocatore(metodo, posizioni).Gioca(TStato::DaSeme(seme));
     QCOMPARE(risposta.esito, vinta ? TEsito::Vinta : TEsito::Impossibile);
     QCOMPARE(static_cast<int>(risposta.mosse.size()), passi);
     QCOMPARE(RigiocaVinta(seme, risposta.mosse), vinta);
@@ -321,6 +327,7 @@ void TestCieco::opzioniSbagliate_data() {
     QTest::newRow("too many quick games") << QStringList{"--cieco", "--rapide=100001", "1"};
     QTest::newRow("negative bonus") << QStringList{"--cieco", "--premio-scoperta=-1", "1"};
     QTest::newRow("uct without a value") << QStringList{"--cieco", "1", "--uct"};
+    QTest::newRow("guesses in doubt not a number") << QStringList{"--cieco", "--dubbio=2x", "1"};
 }
 
 void TestCieco::opzioniSbagliate() {
