@@ -184,8 +184,10 @@ void TestCieco::esitiRegistrati_data() {
         << quint64(28) << Metodo(16, 0, 0, 48) << limite << false << 6;
     QTest::newRow("48 guesses in doubt, half the budget, deal 8, won where the simple one loses")
         << quint64(8) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 109;
-    QTest::newRow("40 guesses in doubt, half the budget, the long run's player, deal 8")
+    QTest::newRow("40 guesses in doubt, half the budget, deal 8")
         << quint64(8) << Metodo(16, 0, 16, 0, 40) << quint64(2'000) << true << 135;
+    QTest::newRow("64 guesses in doubt, half the budget, the long run's player, deal 8")
+        << quint64(8) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 97;
 }
 
 void TestCieco::esitiRegistrati() {
