@@ -67,32 +67,47 @@ void TCieco::Candidate(const TStato& tavolo) {
     });
     provate = decise = 0;
     ipotesi.clear();
+    esiti.assign(mosse.size(), {});
+    rapideDi.assign(mosse.size(), -1);
 }
 
 std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
     Candidate(tavolo);
-    for (int k = 0; k < metodo.ipotesi; ++k) {
+    std::optional<TMossa> migliore = Pesa(tavolo, metodo.ipotesi, conto);
+    // When a move wins every guess, more guesses would seldom tell the moves
+    // apart: the quick games do. Only a choice in doubt gets them, and the
+    // guesses already solved are not solved again.
+    const bool dubbio = !migliore || scelta.vinte < metodo.ipotesi;
+    if (dubbio && metodo.ipotesiDubbio > metodo.ipotesi && !Fermato()) {
+        migliore = Pesa(tavolo, metodo.ipotesiDubbio, conto);
+    }
+    return migliore;
+}
+
+std::optional<TMossa> TCieco::Pesa(const TStato& tavolo, int quante, TRisposta& conto) {
+    for (int k = 0; k < quante; ++k) {
         Congettura(tavolo, static_cast<std::size_t>(k));
     }
     // A tie decided by the quick games needs each guess of a move that can still tie.
     const int pari = metodo.rapide > 0 ? 1 : 0;
-    const int massimo = metodo.ipotesi + metodo.premioScoperta;
+    const int massimo = quante + metodo.premioScoperta;
     std::optional<TMossa> migliore;
     int punti = 0;
     int rapide = 0;
-    for (const TMossa& mossa : mosse) {
+    for (std::size_t i = 0; i < mosse.size(); ++i) {
+        const TMossa& mossa = mosse[i];
         const int premio = tavolo.Classe(mossa) == TStato::ClasseScopre ? metodo.premioScoperta : 0;
-        const int vinte = Vinte(mossa, punti - premio - pari, conto);
+        const int vinte = Vinte(i, quante, punti - premio - pari, conto);
         const int suoi = vinte + premio;
         if (vinte == 0 || suoi < punti) {
             continue;
         }
-        const int suoiRapide = metodo.rapide > 0 ? Rapide(mossa) : 0;
+        const int suoiRapide = metodo.rapide > 0 ? Rapide(i) : 0;
         if (!migliore || suoi > punti || suoiRapide > rapide) {
             migliore = mossa;
             punti = suoi;
             rapide = suoiRapide;
-            scelta = {vinte, metodo.ipotesi};
+            scelta = {vinte, quante};
         }
         if ((punti == massimo && metodo.rapide == 0) || Fermato()) {
             break;
@@ -146,14 +161,19 @@ std::optional<TMossa> TCieco::ScegliUct(const TStato& tavolo, TRisposta& conto) 
     return migliore;
 }
 
-int TCieco::Vinte(const TMossa& mossa, int daBattere, TRisposta& conto) {
+int TCieco::Vinte(std::size_t i, int quante, int daBattere, TRisposta& conto) {
+    std::vector<bool>& note = esiti[i];
     int vinte = 0;
-    int restano = metodo.ipotesi;
-    for (int k = 0; k < metodo.ipotesi; ++k) {
+    int restano = quante;
+    for (int k = 0; k < quante; ++k) {
         if (vinte + restano-- <= daBattere) {
             break;
         }
-        vinte += Vince(ipotesi[static_cast<std::size_t>(k)], mossa, conto);
+        const auto ik = static_cast<std::size_t>(k);
+        if (ik == note.size()) {
+            note.push_back(Vince(ipotesi[ik], mosse[i], conto));
+        }
+        vinte += note[ik];
     }
     return vinte;
 }
@@ -169,14 +189,17 @@ bool TCieco::Vince(const TStato& congettura, const TMossa& mossa, TRisposta& con
     return risposta.esito == TEsito::Vinta;
 }
 
-int TCieco::Rapide(const TMossa& mossa) {
+int TCieco::Rapide(std::size_t i) {
+    if (rapideDi[i] >= 0) {
+        return rapideDi[i];
+    }
     int vinte = 0;
     for (int r = 0; r < metodo.rapide; ++r) {
         TStato dopo = ipotesi[static_cast<std::size_t>(r) % ipotesi.size()];
-        dopo.Esegui(mossa);
+        dopo.Esegui(mosse[i]);
         vinte += giocoRapido.Vince(dopo, casoRapido);
     }
-    return vinte;
+    return rapideDi[i] = vinte;
 }
 
 // The k-th guess of this choice, dealt when first asked for.

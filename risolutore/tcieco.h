@@ -45,11 +45,13 @@ private:
 
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
     std::optional<TMossa> ScegliUct(const TStato& tavolo, TRisposta& conto);
-    // How many guesses can be won after the move, counted only while it may
-    // still beat `daBattere`.
-    int Vinte(const TMossa& mossa, int daBattere, TRisposta& conto);
+    // The move after which most of the first `quante` guesses can be won.
+    std::optional<TMossa> Pesa(const TStato& tavolo, int quante, TRisposta& conto);
+    // How many of the first `quante` guesses can be won after the i-th move,
+    // counted only while it may still beat `daBattere`.
+    int Vinte(std::size_t i, int quante, int daBattere, TRisposta& conto);
     bool Vince(const TStato& congettura, const TMossa& mossa, TRisposta& conto);
-    int Rapide(const TMossa& mossa);
+    int Rapide(std::size_t i);
     const TStato& Congettura(const TStato& tavolo, std::size_t k);
     void Candidate(const TStato& tavolo);
     bool PortaAltrove(const TStato& tavolo, const TMossa& mossa) const;
@@ -67,6 +69,10 @@ private:
     std::vector<TStato> ipotesi;
     std::vector<TMossa> mosse;
     std::vector<TStima> stime;
+    // For each move of this choice: whether each guess solved so far is won
+    // after it, and its quick games won (-1 before they are played).
+    std::vector<std::vector<bool>> esiti;
+    std::vector<int> rapideDi;
     TStima scelta;
     // The guesses the last choice solved, and those decided within the limit.
     int provate = 0;

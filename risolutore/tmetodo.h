@@ -4,6 +4,9 @@
 // on one way of going past plain hindsight, on its own or with the others.
 struct TMetodo {
     int ipotesi = 16; // guesses of the face-down cards before each move
+    // When above `ipotesi`, the guesses of a choice in doubt: one where no
+    // move wins each of the first `ipotesi`.
+    int ipotesiDubbio = 0;
     // A move that leaves a lone face-down card, to be turned up at once,
     // counts as this many more guesses won: seeing a card is worth something
     // that a guess, which already sees them all, cannot tell.

@@ -15,6 +15,7 @@ constexpr int OpzioneScoperta = 1004;
 constexpr int OpzioneRapide = 1005;
 constexpr int OpzioneUct = 1006;
 constexpr int OpzioneSemplice = 1007;
+constexpr int OpzioneDubbio = 1008;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // A guess of the face-down cards is solved again before every move: it gets far fewer.
@@ -73,6 +74,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
         {"cieco", no_argument, nullptr, OpzioneCieco},
         {"ipotesi", required_argument, nullptr, OpzioneIpotesi},
+        {"dubbio", required_argument, nullptr, OpzioneDubbio},
         {"premio-scoperta", required_argument, nullptr, OpzioneScoperta},
         {"rapide", required_argument, nullptr, OpzioneRapide},
         {"uct", required_argument, nullptr, OpzioneUct},
@@ -120,6 +122,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             if (opzioni.metodo.ipotesi == 0) {
                 throw std::invalid_argument("numero di ipotesi deve essere maggiore di zero");
             }
+            break;
+        case OpzioneDubbio:
+            opzioni.metodo.ipotesiDubbio = Misura(optarg, "numero di ipotesi nel dubbio");
             break;
         case OpzioneScoperta:
             opzioni.metodo.premioScoperta = Misura(optarg, "premio della scoperta");
@@ -189,6 +194,8 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            finita e, se il file c'è già, salta quelle che ha
       --ipotesi=N          con --cieco, ipotesi prima di ogni mossa
                            (predefinito: 16)
+      --dubbio=N           con --cieco, N ipotesi in tutto quando nessuna
+                           mossa vince tutte le prime (predefinito: 0, no)
       --premio-scoperta=N  con --cieco, una mossa che scopre una carta vale
                            N ipotesi vinte in più (predefinito: 0)
       --rapide=N           con --cieco, N partite rapide sulle ipotesi

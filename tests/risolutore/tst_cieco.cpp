@@ -26,9 +26,9 @@ constexpr int AttesaProcesso = 60000; // ms, a deadline, never a pause
 constexpr int PartiteRapide = 300;
 constexpr int VinteRapideMinime = 3;
 
-TCieco Giocatore(const TMetodo& metodo) {
+TCieco Giocatore(const TMetodo& metodo, std::uint64_t posizioni = LimiteIpotesi) {
     TLimiti limiti;
-    limiti.posizioni = LimiteIpotesi;
+    limiti.posizioni = posizioni;
     return TCieco(limiti, metodo);
 }
 
@@ -67,13 +67,29 @@ std::size_t PrimaScopertaDi(const std::vector<TMossa>& mosse, int a, int b) {
     return static_cast<std::size_t>(trovata - mosse.begin());
 }
 
-TMetodo Metodo(int ipotesi, int premio, int rapide, int uct) {
+TMetodo Metodo(int ipotesi, int premio, int rapide, int uct, int dubbio = 0) {
     TMetodo metodo;
     metodo.ipotesi = ipotesi;
+    metodo.ipotesiDubbio = dubbio;
     metodo.premioScoperta = premio;
     metodo.rapide = rapide;
     metodo.giriUct = uct;
     return metodo;
+}
+
+// A choice rests on the first guesses only when a move won every one of
+// them; in doubt, on all the guesses it is allowed.
+bool StimaGiusta(const TCieco::TStima& stima, const TMetodo& metodo) {
+    const bool possibile = stima.vinte > 0 && stima.vinte <= stima.provate;
+    if (metodo.giriUct > 0) {
+        return possibile;
+    }
+    if (metodo.ipotesiDubbio <= metodo.ipotesi) {
+        return possibile && stima.provate == metodo.ipotesi;
+    }
+    const bool tutte = stima.vinte == metodo.ipotesi;
+    return possibile &&
+           (stima.provate == metodo.ipotesiDubbio || (stima.provate == metodo.ipotesi && tutte));
 }
 
 } // namespace
@@ -104,6 +120,7 @@ void TestCieco::soloIlVisibile_data() {
     QTest::newRow("turns valued, deal 9") << quint64(9) << Metodo(8, 2, 0, 0);
     QTest::newRow("quick games, deal 9") << quint64(9) << Metodo(8, 0, 4, 0);
     QTest::newRow("uct, deal 9") << quint64(9) << Metodo(16, 0, 0, 24);
+    QTest::newRow("more guesses in doubt, deal 9") << quint64(9) << Metodo(6, 0, 4, 0, 12);
 }
 
 // Two face-down cards swapped, the two the game turned up last or never: the
@@ -119,8 +136,7 @@ void TestCieco::soloIlVisibile() {
     const std::vector<TCieco::TStima> stime = giocatore.Stime();
     for (std::size_t i = 0; i < stime.size(); ++i) {
         const bool scelta = !partita.mosse[i].scopri;
-        QVERIFY(scelta ? stime[i].vinte > 0 && stime[i].vinte <= stime[i].provate
-                       : stime[i].provate == 0);
+        QVERIFY(scelta ? StimaGiusta(stime[i], metodo) : stime[i].provate == 0);
     }
     QVERIFY(partita.esito != TEsito::Vinta || RigiocaVinta(seme, partita.mosse));
 
@@ -152,25 +168,35 @@ void TestCieco::soloIlVisibile() {
 void TestCieco::esitiRegistrati_data() {
     QTest::addColumn<quint64>("seme");
     QTest::addColumn<TMetodo>("metodo");
+    QTest::addColumn<quint64>("posizioni");
     QTest::addColumn<bool>("vinta");
     QTest::addColumn<int>("passi");
-    QTest::newRow("simple, deal 2, won") << quint64(2) << TMetodo::Semplice() << true << 130;
-    QTest::newRow("simple, deal 8, lost") << quint64(8) << TMetodo::Semplice() << false << 50;
-    QTest::newRow("simple, deal 23, won") << quint64(23) << TMetodo::Semplice() << true << 75;
-    QTest::newRow("simple, deal 28, lost") << quint64(28) << TMetodo::Semplice() << false << 6;
+    const quint64 limite = LimiteIpotesi;
+    const TMetodo semplice = TMetodo::Semplice();
+    QTest::newRow("simple, deal 2, won") << quint64(2) << semplice << limite << true << 130;
+    QTest::newRow("simple, deal 8, lost") << quint64(8) << semplice << limite << false << 50;
+    QTest::newRow("simple, deal 23, won") << quint64(23) << semplice << limite << true << 75;
+    QTest::newRow("simple, deal 28, lost") << quint64(28) << semplice << limite << false << 6;
     QTest::newRow("default, deal 16, won where the simple one loses")
-        << quint64(16) << TMetodo{} << true << 86;
-    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << false << 49;
+        << quint64(16) << TMetodo{} << limite << true << 86;
+    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << limite << false << 49;
     QTest::newRow("uct, deal 28, no move left")
-        << quint64(28) << Metodo(16, 0, 0, 48) << false << 6;
+        << quint64(28) << Metodo(16, 0, 0, 48) << limite << false << 6;
+    QTest::newRow("48 guesses in doubt, half the budget, deal 0, won where the simple one loses")
+        << quint64(0) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 80;
+    QTest::newRow("40 guesses in doubt, half the budget, deal 8, lost")
+        << quint64(8) << Metodo(16, 0, 16, 0, 40) << quint64(2'000) << false << 25;
+    QTest::newRow("64 guesses in doubt, half the budget, the long run's player, deal 0")
+        << quint64(0) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 98;
 }
 
 void TestCieco::esitiRegistrati() {
     QFETCH(quint64, seme);
     QFETCH(TMetodo, metodo);
+    QFETCH(quint64, posizioni);
     QFETCH(bool, vinta);
     QFETCH(int, passi);
-    const TRisposta risposta = Giocatore(metodo).Gioca(TStato::DaSeme(seme));
+    const TRisposta risposta = Giocatore(metodo, posizioni).Gioca(TStato::DaSeme(seme));
     QCOMPARE(risposta.esito, vinta ? TEsito::Vinta : TEsito::Impossibile);
     QCOMPARE(static_cast<int>(risposta.mosse.size()), passi);
     QCOMPARE(RigiocaVinta(seme, risposta.mosse), vinta);
@@ -305,6 +331,7 @@ void TestCieco::opzioniSbagliate_data() {
     QTest::newRow("too many quick games") << QStringList{"--cieco", "--rapide=100001", "1"};
     QTest::newRow("negative bonus") << QStringList{"--cieco", "--premio-scoperta=-1", "1"};
     QTest::newRow("uct without a value") << QStringList{"--cieco", "1", "--uct"};
+    QTest::newRow("guesses in doubt not a number") << QStringList{"--cieco", "--dubbio=2x", "1"};
 }
 
 void TestCieco::opzioniSbagliate() {
