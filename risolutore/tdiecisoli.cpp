@@ -38,6 +38,11 @@ std::uint32_t Successiva(std::uint32_t scelta) {
     return somma | ((scelta ^ somma) / basso) >> 2;
 }
 
+TMossa Mossa(int carta, int da, int a, int disposizione = 0) {
+    return {static_cast<std::int8_t>(carta), static_cast<std::int8_t>(da),
+            static_cast<std::int8_t>(a), false, static_cast<std::int8_t>(disposizione)};
+}
+
 int Fattoriale(int n) {
     return n <= 1 ? 1 : n * Fattoriale(n - 1);
 }
@@ -65,8 +70,7 @@ void TDieciSoli::Mosse(const TStato& stato, std::vector<TMossa>& mosse) const {
             continue;
         }
         if (valore == 1 && stato.AngoloCorrente() < NumeroAngoli) {
-            mosse.push_back({static_cast<std::int8_t>(carta), static_cast<std::int8_t>(p),
-                             static_cast<std::int8_t>(TPartita::Angoli[stato.AngoloCorrente()])});
+            mosse.push_back(Mossa(carta, p, TPartita::Angoli[stato.AngoloCorrente()]));
         }
         const int q = stato.PozzoDi(carta + 1);
         if (!TStato::Angolo(q) && stato.Cima(q) == carta + 1) {
@@ -88,20 +92,17 @@ void TDieciSoli::Mosse(const TStato& stato, std::vector<TMossa>& mosse) const {
 void TDieciSoli::MossaConStrada(const TStato& stato, int carta, int meta,
                                 std::vector<TMossa>& mosse) const {
     if (Sbarrate(stato, carta, meta)) {
-        mosse.push_back({static_cast<std::int8_t>(carta),
-                         static_cast<std::int8_t>(stato.PozzoDi(carta)),
-                         static_cast<std::int8_t>(meta)});
+        mosse.push_back(Mossa(carta, stato.PozzoDi(carta), meta));
     }
 }
 
 void TDieciSoli::MosseDelDieci(const TStato& stato, int dieci, std::vector<TMossa>& mosse) const {
     const int p = stato.PozzoDi(dieci);
-    const auto da = static_cast<std::int8_t>(p);
     const int angolo = stato.PozzoDi(dieci - 1);
     if (TStato::Angolo(angolo) && stato.Cima(angolo) == dieci - 1 &&
         (Dentro(soli, p) ? Partenza(stato, dieci, angolo).has_value()
                          : stato.EsistePercorso(dieci, angolo))) {
-        mosse.push_back({static_cast<std::int8_t>(dieci), da, static_cast<std::int8_t>(angolo)});
+        mosse.push_back(Mossa(dieci, p, angolo));
     }
     if (Dentro(soli, p)) {
         return; // to an empty place: only another placing
@@ -109,15 +110,12 @@ void TDieciSoli::MosseDelDieci(const TStato& stato, int dieci, std::vector<TMoss
     // It leaves a face-down card. While another place stays empty, every
     // placing it makes is one position; onto the last, each placing is its own.
     if (std::popcount(vuoti) > 1) {
-        mosse.push_back({static_cast<std::int8_t>(dieci), da,
-                         static_cast<std::int8_t>(std::countr_zero(vuoti))});
+        mosse.push_back(Mossa(dieci, p, std::countr_zero(vuoti)));
         return;
     }
     for (int numero = 0; numero < Disposizioni(); ++numero) {
         const TPosa posa = Disposizione(stato, dieci, numero);
-        mosse.push_back({static_cast<std::int8_t>(dieci), da,
-                         static_cast<std::int8_t>(posa[TStato::Seme(dieci)]), false,
-                         static_cast<std::int8_t>(numero)});
+        mosse.push_back(Mossa(dieci, p, posa[TStato::Seme(dieci)], numero));
     }
 }
 
@@ -258,9 +256,7 @@ TMossa TDieciSoli::Disponi(TStato& stato, const TMossa& mossa, std::vector<TMoss
 
 void TDieciSoli::Riordina(TStato& stato, const TPosa& posa, std::vector<TMossa>& passi) {
     const auto sposta = [&](int dieci, int meta) {
-        const TMossa passo{static_cast<std::int8_t>(dieci),
-                           static_cast<std::int8_t>(stato.PozzoDi(dieci)),
-                           static_cast<std::int8_t>(meta)};
+        const TMossa passo = Mossa(dieci, stato.PozzoDi(dieci), meta);
         stato.Esegui(passo);
         passi.push_back(passo);
     };
