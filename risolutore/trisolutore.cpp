@@ -39,10 +39,12 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     visti.Svuota();
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
     while (risposta.posizioni < limiti.posizioni && !Fermato()) {
-        quota = std::min(quota, limiti.posizioni - risposta.posizioni);
+        const std::uint64_t resto = limiti.posizioni - risposta.posizioni;
+        const bool ultimo = quota > limiti.ultimoRaddoppio;
+        quota = std::min(ultimo ? TVisti::Capienza() : quota, resto);
         TStato stato = partenza;
         posizioni = 0;
-        const TFine fine = Tenta(stato, quota, risposta.tentativi);
+        const TFine fine = Tenta(stato, quota, ultimo ? 0 : risposta.tentativi);
         risposta.posizioni += posizioni;
         ++risposta.tentativi;
         if (fine == TFine::Vinta) {
@@ -54,12 +56,15 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
             risposta.esito = TEsito::Impossibile;
             return risposta;
         }
+        if (ultimo) {
+            break;
+        }
         quota *= 2;
     }
     return risposta;
 }
 
-TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int tentativo) {
+TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int ordine) {
     visti.Prepara(quota);
     mosse.clear();
     pila.clear();
@@ -74,7 +79,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
             stato.Esegui(*scoperta);
         }
     }
-    if (!Apri(stato, tentativo, true)) {
+    if (!Apri(stato, ordine, true)) {
         return stato.Vinta() ? TFine::Vinta : TFine::Esaurita;
     }
     while (!pila.empty()) {
@@ -92,7 +97,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int te
         if (posizioni >= quota || (posizioni % Controllo == 0 && Fermato())) {
             return TFine::Interrotta;
         }
-        if (!Apri(stato, tentativo, prova)) {
+        if (!Apri(stato, ordine, prova)) {
             Risali(stato);
         }
     }
@@ -103,9 +108,9 @@ bool TRisolutore::Fermato() const {
     return limiti.fermo != nullptr && limiti.fermo->load(std::memory_order_relaxed);
 }
 
-bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
+bool TRisolutore::Apri(TStato& stato, int ordine, bool prova) {
     TLivello& livello = pila.back();
-    const auto [posto, nuova] = visti.Inserisci(stato.ChiaveClasse());
+    const auto [posto, nuova] = visti.Inserisci(stato.ChiaveCorta());
     if (!nuova) {
         livello.minimo = visti.Valore(posto);
         return false;
@@ -131,11 +136,11 @@ bool TRisolutore::Apri(TStato& stato, int tentativo, bool prova) {
     } else {
         stato.MosseLegali(mosse);
     }
-    Ordina(stato, inizio, tentativo);
+    Ordina(stato, inizio, ordine);
     return true;
 }
 
-void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo) {
+void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int ordine) {
     const auto classe = [&stato](const TMossa& m) { return stato.Classe(m); };
     // A counting sort, stable, with no allocation once the scratch has grown.
     appoggio.assign(mosse.begin() + static_cast<std::ptrdiff_t>(inizio), mosse.end());
@@ -151,13 +156,13 @@ void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int tentativo)
     for (const TMossa& m : appoggio) {
         mosse[posto[classe(m)]++] = m;
     }
-    if (tentativo == 0) {
+    if (ordine == 0) {
         return;
     }
     // The order hangs on the position and the attempt alone, not on what the
     // attempt met before: an attempt that skips positions proved lost meets
     // the others in the same order as it would without skipping.
-    TMescolatore mescolatore(TVisti::Impronta(stato.ChiaveClasse()) ^ tentativo * PassoTentativo);
+    TMescolatore mescolatore(TVisti::Impronta(stato.ChiaveClasse()) ^ ordine * PassoTentativo);
     for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);

@@ -13,11 +13,13 @@ enum class TEsito { Vinta, Impossibile, Ignota };
 
 // How far the search may go, set by whoever runs it.
 struct TLimiti {
-    // Per deal, over all attempts. The attempts double up to 16,384,000
-    // positions, whose table takes about 800 MB, and the next one has what
-    // is left: about 35 s of a processor here at most.
+    // Per deal, over all attempts: about 45 s of a processor here at most.
     std::uint64_t posizioni = 40'000'000;
-    std::uint64_t primoTentativo = 2'000;     // positions of the first attempt
+    std::uint64_t primoTentativo = 2'000; // positions of the first attempt
+    // The attempts double while they stay within this; the next, the last,
+    // goes back to the first order and has what is left, as far as the table
+    // of positions holds.
+    std::uint64_t ultimoRaddoppio = 2'048'000;
     const std::atomic<bool>* fermo = nullptr; // when set, give up: the answer is unknown
 };
 
@@ -33,7 +35,9 @@ struct TRisposta {
 // of its quota starts again with the moves in a new order within their
 // classes and twice the quota, and skips the positions an earlier attempt
 // proved lost; an attempt that ends without running out has seen every
-// position reachable, so its answer is final.
+// position reachable, so its answer is final. The short attempts find the
+// wins that one order would miss; the last is as large as the table holds,
+// in the first order, where the hardest deals are decided.
 //
 // A position is proved lost when every position reachable from it has been
 // searched, and none wins. A search cut short where it meets a position on its
@@ -63,11 +67,12 @@ private:
         std::uint32_t minimo = TVisti::Persa;
     };
 
-    TFine Tenta(TStato& stato, std::uint64_t quota, int tentativo);
+    // `ordine`: the shuffle of the moves, 0 for the first order.
+    TFine Tenta(TStato& stato, std::uint64_t quota, int ordine);
     // Enters a position; false when there is nothing to search there. `prova`:
     // the relaxed game may have been lost by the last move.
-    bool Apri(TStato& stato, int tentativo, bool prova);
-    void Ordina(const TStato& stato, std::size_t inizio, int tentativo);
+    bool Apri(TStato& stato, int ordine, bool prova);
+    void Ordina(const TStato& stato, std::size_t inizio, int ordine);
     // Makes the move, after the ten moves its placing needs; true when the
     // relaxed game may have been lost by it.
     bool Scendi(TStato& stato, const TMossa& mossa);

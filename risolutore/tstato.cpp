@@ -11,6 +11,14 @@ namespace {
 constexpr int CartePerParola = 12;
 constexpr int BitPozzo = 5;
 constexpr int PozzoNessuno = (1 << BitPozzo) - 1;
+// The short key: a bit for each card but the tens, then the tens' piles and
+// the corners' suits; in the second word, each suit's height.
+constexpr int PrimoBitDieci = TStato::Carte - TStato::Semi;
+constexpr int BitSeme = 2;
+constexpr int PrimoBitAngoli = PrimoBitDieci + TStato::Semi * BitPozzo;
+constexpr int BitAltezza = 4;
+static_assert(PrimoBitAngoli + NumeroAngoli * BitSeme <= 64);
+static_assert(TStato::Semi * BitAltezza <= 64 - TStato::BitLiberiChiave);
 static_assert(PozzoNessuno >= TStato::Pozzi);
 // A pile's face-down flag: four in the spare bits of each full word, the rest
 // in the last word after its four cards.
@@ -225,6 +233,30 @@ TStato::TChiave TStato::ChiaveClasse() const {
         ScriviPozzoIn(classe, cima[std::countr_zero(soli)], PozzoNessuno);
     }
     return classe;
+}
+
+TStato::TChiaveCorta TStato::ChiaveCorta() const {
+    TChiaveCorta corta;
+    const std::uint32_t soli = VuotiTavolo() != 0 ? DieciSoli() : 0;
+    int bit = 0;
+    for (int carta = 0; carta < Carte; ++carta) {
+        const int p = pozzo[carta];
+        if (Valore(carta) == ValoriPerSeme) {
+            const auto campo = std::uint64_t((soli >> p & 1u) != 0 ? PozzoNessuno : p);
+            corta.parole[0] |= campo << (PrimoBitDieci + Seme(carta) * BitPozzo);
+        } else {
+            const bool sulSeguente = !Angolo(p) && base[p] != carta && coperta[p] != carta;
+            corta.parole[0] |= std::uint64_t{sulSeguente} << bit++;
+        }
+    }
+    for (int k = 0; k < NumeroAngoli; ++k) {
+        if (const int cimaAngolo = cima[TPartita::Angoli[k]]; cimaAngolo >= 0) {
+            const int seme = Seme(cimaAngolo);
+            corta.parole[0] |= std::uint64_t(seme) << (PrimoBitAngoli + BitSeme * k);
+            corta.parole[1] |= std::uint64_t(Valore(cimaAngolo)) << (BitAltezza * seme);
+        }
+    }
+    return corta;
 }
 
 std::uint32_t TStato::Transitabili(int carta) const {

@@ -42,6 +42,19 @@ public:
         bool operator==(const TChiave&) const = default;
     };
 
+    // The position in 80 bits, for the table of positions seen: for each card
+    // but the tens, whether it lies on the next card of its suit; each ten's
+    // pile; each suit's height on its corner, and each corner's suit. A card
+    // on no corner and on no next card lies where it was dealt, and once the
+    // lone face-down cards are turned, as the solver turns them at once, a
+    // card is face down exactly while a card lies on it: so within a deal no
+    // two such positions share it. The lone tens are left out as ChiaveClasse
+    // leaves them. The top 32 bits of the last word stay zero.
+    struct TChiaveCorta {
+        std::array<std::uint64_t, 2> parole{};
+        bool operator==(const TChiaveCorta&) const = default;
+    };
+
     // The table of a game, which must keep the engine's invariants.
     static TStato DaPartita(const TPartita& partita);
     // Deal `seme` as the game makes it with the same seed.
@@ -74,6 +87,7 @@ public:
     // a ten goes to an empty table pile with no path, so the placings can all
     // be reached from one another. With no empty table pile, the exact key.
     TChiave ChiaveClasse() const;
+    TChiaveCorta ChiaveCorta() const;
 
     // Deals the face-down cards again at random among their places: a guess
     // of someone who sees only the face-up ones.

@@ -8,20 +8,19 @@ namespace {
 constexpr std::size_t Riempimento = 3; // slots per two positions
 
 constexpr std::size_t MemoriaTenuta = std::size_t{4} << 20;
-constexpr int ParolaValore = 3;
+constexpr int ParolaValore = 1;
 constexpr int BitValore = 64 - TStato::BitLiberiChiave;
 constexpr std::uint64_t MascheraChiave = (std::uint64_t{1} << BitValore) - 1;
 static_assert(TStato::BitLiberiChiave >= 32);
 
-// No position has all of cards 0..11 on pile 0, so a zero first word marks a free slot.
-bool Libera(const TStato::TChiave& chiave) {
+// No position has its four tens on pile 0, so a zero first word marks a free slot.
+bool Libera(const TStato::TChiaveCorta& chiave) {
     return chiave.parole[0] == 0;
 }
 
 // The same position, whatever number the slot holds.
-bool Uguale(const TStato::TChiave& posto, const TStato::TChiave& chiave) {
-    return posto.parole[0] == chiave.parole[0] && posto.parole[1] == chiave.parole[1] &&
-           posto.parole[2] == chiave.parole[2] &&
+bool Uguale(const TStato::TChiaveCorta& posto, const TStato::TChiaveCorta& chiave) {
+    return posto.parole[0] == chiave.parole[0] &&
            (posto.parole[ParolaValore] & MascheraChiave) == chiave.parole[ParolaValore];
 }
 
@@ -38,6 +37,12 @@ std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
     h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
     h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
     h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
+    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
+}
+
+std::size_t TVisti::Impronta(const TStato::TChiaveCorta& chiave) {
+    std::uint64_t h = chiave.parole[0];
+    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
     return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
 }
 
@@ -71,12 +76,12 @@ void TVisti::Prepara(std::size_t nuove) {
     // The lost ones are set aside before the old table goes, so that the two
     // tables never take memory at once; when even that would pass the
     // budget, they are forgotten: the search only prunes less.
-    const std::size_t accanto = quantePerse * sizeof(TStato::TChiave);
+    const std::size_t accanto = quantePerse * sizeof(TStato::TChiaveCorta);
     if (std::max(Byte(tavola.size()), Byte(Posti(quantePerse + nuove))) + accanto >
         MemoriaMassima) {
         quantePerse = 0;
     }
-    std::vector<TStato::TChiave> perse;
+    std::vector<TStato::TChiaveCorta> perse;
     perse.reserve(quantePerse);
     for (std::size_t i = 0; i < tavola.size() && perse.size() < quantePerse; ++i) {
         if (persa(tavola[i])) {
@@ -92,19 +97,23 @@ void TVisti::Prepara(std::size_t nuove) {
     }
     tavola.assign(posti, TPosto{});
     quante = 0;
-    for (const TStato::TChiave& chiave : perse) {
+    for (const TStato::TChiaveCorta& chiave : perse) {
         Segna(Inserisci(chiave).first, Persa);
     }
+}
+
+std::size_t TVisti::Capienza() {
+    return (MemoriaMassima / sizeof(TPosto) - 2) * 2 / Riempimento;
 }
 
 std::size_t TVisti::Posti(std::size_t posizioni) {
     return posizioni * Riempimento / 2 + 2;
 }
 
-std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiave& chiave) {
+std::pair<std::size_t, bool> TVisti::Inserisci(const TStato::TChiaveCorta& chiave) {
     for (std::size_t i = Posto(Impronta(chiave), tavola.size());;
          i = i + 1 == tavola.size() ? 0 : i + 1) {
-        TStato::TChiave& posto = tavola[i].chiave;
+        TStato::TChiaveCorta& posto = tavola[i].chiave;
         if (Libera(posto)) {
             posto = chiave;
             ++quante;

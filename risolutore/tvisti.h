@@ -19,14 +19,17 @@ public:
     // What the set may take, at its largest, to keep the lost positions.
     static constexpr std::size_t MemoriaMassima = std::size_t{900} << 20;
 
+    // The most positions one attempt may enter within MemoriaMassima.
+    static std::size_t Capienza();
     // A well-mixed number of the position.
     static std::size_t Impronta(const TStato::TChiave& chiave);
+    static std::size_t Impronta(const TStato::TChiaveCorta& chiave);
     // Forgets every position: a new deal.
     void Svuota();
     // Forgets all but the positions proved lost, and makes room for `nuove` more.
     void Prepara(std::size_t nuove);
     // The place of the position, and whether it was not there yet.
-    std::pair<std::size_t, bool> Inserisci(const TStato::TChiave& chiave);
+    std::pair<std::size_t, bool> Inserisci(const TStato::TChiaveCorta& chiave);
     std::uint32_t Valore(std::size_t posto) const;
     void Segna(std::size_t posto, std::uint32_t valore);
     std::size_t Quante() const { return quante; }
@@ -35,9 +38,9 @@ private:
     static std::size_t Posti(std::size_t posizioni);
     static std::size_t Byte(std::size_t posti);
 
-    // The key with its number in the key's free bits: one slot, half a cache line.
-    struct alignas(32) TPosto {
-        TStato::TChiave chiave;
+    // The key with its number in the key's free bits: one slot, a quarter of a cache line.
+    struct alignas(16) TPosto {
+        TStato::TChiaveCorta chiave;
     };
 
     using TTavola = std::vector<TPosto, TPagineGrandi<TPosto>>;

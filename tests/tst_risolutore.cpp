@@ -87,6 +87,17 @@ TStato GiocaACaso(std::uint64_t seme, int passi, std::mt19937_64& caso) {
     return stato;
 }
 
+// The same, with every lone face-down card turned up, as the solver does at once.
+TStato GiocaEScopri(std::uint64_t seme, int passi, std::mt19937_64& caso) {
+    TStato stato = GiocaACaso(seme, passi, caso);
+    for (int p = 0; p < TStato::Pozzi; ++p) {
+        if (const auto scoperta = stato.Scoperta(p)) {
+            stato.Esegui(*scoperta);
+        }
+    }
+    return stato;
+}
+
 // The engine's answer: every pick-up and drop it allows, and every turn.
 std::vector<TCoppia> MosseMotore(TPartita& partita) {
     std::vector<TCoppia> mosse;
@@ -225,6 +236,7 @@ private slots:
     void fermatoOLimitatoNonDecide_data();
     void fermatoOLimitatoNonDecide();
     void perdutaSoloSePersa();
+    void stessaRispostaDellaPiana_data();
     void stessaRispostaDellaPiana();
     void chiaveEsatta();
     void vistiTengonoLePerse_data();
@@ -561,10 +573,24 @@ void TestRisolutore::perdutaSoloSePersa() {
 // The solver, restarted after every handful of positions so that each attempt
 // leans on what the ones before it proved lost, gives the plain search's
 // answer on every position near the end of a game that the plain search decides.
+void TestRisolutore::stessaRispostaDellaPiana_data() {
+    QTest::addColumn<quint64>("ultimoRaddoppio");
+    QTest::addColumn<quint64>("posizioni");
+    const TLimiti predefiniti;
+    QTest::newRow("attempts doubling")
+        << quint64(predefiniti.ultimoRaddoppio) << quint64(predefiniti.posizioni);
+    QTest::newRow("three short attempts, then the last in the first order")
+        << quint64(4) << quint64(4 * LimiteFinale);
+}
+
 void TestRisolutore::stessaRispostaDellaPiana() {
+    QFETCH(quint64, ultimoRaddoppio);
+    QFETCH(quint64, posizioni);
     std::mt19937_64 caso(SemeCasuale + 1);
     TLimiti limiti;
     limiti.primoTentativo = 1;
+    limiti.ultimoRaddoppio = ultimoRaddoppio;
+    limiti.posizioni = posizioni;
     TRisolutore risolutore(limiti);
     int decise = 0;
     for (int partita = 0; partita < PartiteFinali; ++partita) {
@@ -587,7 +613,9 @@ void TestRisolutore::stessaRispostaDellaPiana() {
 }
 
 // Two positions of one deal share a key exactly when every pile is the same,
-// over the positions of random games; the top bits of the key stay free.
+// over the positions of random games; the top bits of the key stay free. Once
+// the lone face-down cards are turned, the short key of the table of positions
+// tells two positions apart exactly when the key of their placings does.
 void TestRisolutore::chiaveEsatta() {
     std::mt19937_64 caso(SemeCasuale + 2);
     const auto pozzi = [](const TStato& stato) {
@@ -601,13 +629,21 @@ void TestRisolutore::chiaveEsatta() {
     for (int partita = 0; partita < PartiteFinali; ++partita) {
         const std::uint64_t seme = caso();
         std::vector<TStato> viste;
+        std::vector<TStato> scoperte;
         for (int prova = 0; prova < ProveFinali * 4; ++prova) {
             viste.push_back(GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso));
+            scoperte.push_back(GiocaEScopri(seme, static_cast<int>(caso() % PassiCasuali), caso));
             QCOMPARE(viste.back().Chiave().parole.back() & liberi, std::uint64_t{0});
+            QCOMPARE(scoperte.back().ChiaveCorta().parole.back() & liberi, std::uint64_t{0});
         }
         for (const TStato& a : viste) {
             for (const TStato& b : viste) {
                 QCOMPARE(a.Chiave() == b.Chiave(), pozzi(a) == pozzi(b));
+            }
+        }
+        for (const TStato& a : scoperte) {
+            for (const TStato& b : scoperte) {
+                QCOMPARE(a.ChiaveCorta() == b.ChiaveCorta(), a.ChiaveClasse() == b.ChiaveClasse());
             }
         }
     }
@@ -626,12 +662,12 @@ void TestRisolutore::vistiTengonoLePerse() {
     std::mt19937_64 caso(SemeCasuale + 3);
     TVisti visti;
     visti.Prepara(PartiteFinali * ProveFinali + spazio);
-    std::vector<std::pair<TStato::TChiave, bool>> messe;
+    std::vector<std::pair<TStato::TChiaveCorta, bool>> messe;
     for (int partita = 0; partita < PartiteFinali; ++partita) {
         const std::uint64_t seme = caso();
         for (int prova = 0; prova < ProveFinali; ++prova) {
-            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
-            const auto [posto, nuova] = visti.Inserisci(stato.Chiave());
+            const TStato stato = GiocaEScopri(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            const auto [posto, nuova] = visti.Inserisci(stato.ChiaveCorta());
             if (!nuova) {
                 continue;
             }
@@ -639,7 +675,7 @@ void TestRisolutore::vistiTengonoLePerse() {
             const auto numero = static_cast<std::uint32_t>(caso() % TVisti::Persa);
             visti.Segna(posto, persa ? TVisti::Persa : numero);
             QCOMPARE(visti.Valore(posto), persa ? TVisti::Persa : numero);
-            messe.emplace_back(stato.Chiave(), persa);
+            messe.emplace_back(stato.ChiaveCorta(), persa);
         }
     }
     visti.Prepara(messe.size() + spazio);

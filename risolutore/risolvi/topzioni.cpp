@@ -16,6 +16,7 @@ constexpr int OpzioneRapide = 1005;
 constexpr int OpzioneUct = 1006;
 constexpr int OpzioneSemplice = 1007;
 constexpr int OpzioneDubbio = 1008;
+constexpr int OpzioneRaddoppio = 1009;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // A guess of the face-down cards is solved again before every move: it gets far fewer.
@@ -71,6 +72,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"fili", required_argument, nullptr, 'j'},
         {"posizioni", required_argument, nullptr, 'p'},
         {"primo-tentativo", required_argument, nullptr, OpzionePrimo},
+        {"ultimo-raddoppio", required_argument, nullptr, OpzioneRaddoppio},
         {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
         {"cieco", no_argument, nullptr, OpzioneCieco},
         {"ipotesi", required_argument, nullptr, OpzioneIpotesi},
@@ -110,6 +112,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         case OpzionePrimo:
             opzioni.limiti.primoTentativo = Positivo(optarg, "primo tentativo");
+            break;
+        case OpzioneRaddoppio:
+            opzioni.limiti.ultimoRaddoppio = Positivo(optarg, "ultimo raddoppio");
             break;
         case OpzioneSoluzioni:
             opzioni.soluzioni = true;
@@ -183,6 +188,9 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            per ipotesi: 4000)
       --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
                            tentativo ne ha il doppio (predefinito: 2000)
+      --ultimo-raddoppio=N i tentativi raddoppiano finché restano entro N
+                           posizioni; l'ultimo torna al primo ordine e ha
+                           quanto resta (predefinito: 2048000)
       --soluzioni          aggiunge a ogni riga la vincita in breve: due
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
