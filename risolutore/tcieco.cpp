@@ -11,10 +11,18 @@ constexpr std::uint64_t SemeRapide = 20261208;
 // How far upper confidence bounds reach past a move's share of guesses won.
 constexpr double EsplorazioneUct = 0.7;
 
+// A guess gets a few thousand positions. In so few, the search that keeps
+// every placing of the lone tens apart wins more guesses, and the player more
+// games: 140 of deals 0 to 199 against 125, with 64 guesses in doubt.
+TLimiti SenzaClassi(TLimiti limiti) {
+    limiti.classi = false;
+    return limiti;
+}
+
 } // namespace
 
 TCieco::TCieco(TLimiti perIpotesi, TMetodo metodo)
-    : risolutore(perIpotesi), metodo(metodo), fermo(perIpotesi.fermo) {}
+    : risolutore(SenzaClassi(perIpotesi)), metodo(metodo), fermo(perIpotesi.fermo) {}
 
 TRisposta TCieco::Gioca(TStato tavolo) {
     TRisposta risposta;

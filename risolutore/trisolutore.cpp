@@ -110,7 +110,7 @@ bool TRisolutore::Fermato() const {
 
 bool TRisolutore::Apri(TStato& stato, int ordine, bool prova) {
     TLivello& livello = pila.back();
-    const auto [posto, nuova] = visti.Inserisci(stato.ChiaveCorta());
+    const auto [posto, nuova] = visti.Inserisci(stato.ChiaveCorta(limiti.classi));
     if (!nuova) {
         livello.minimo = visti.Valore(posto);
         return false;
@@ -129,14 +129,20 @@ bool TRisolutore::Apri(TStato& stato, int ordine, bool prova) {
     aperte.push_back(posto);
     const std::size_t inizio = mosse.size();
     livello.inizio = livello.prossima = inizio;
-    const TDieciSoli dieci(stato);
-    livello.classe = dieci.Liberi();
-    if (livello.classe) {
-        dieci.Mosse(stato, mosse);
-    } else {
+    livello.classe = limiti.classi && MosseDellaClasse(stato);
+    if (!livello.classe) {
         stato.MosseLegali(mosse);
     }
     Ordina(stato, inizio, ordine);
+    return true;
+}
+
+bool TRisolutore::MosseDellaClasse(const TStato& stato) {
+    const TDieciSoli dieci(stato);
+    if (!dieci.Liberi()) {
+        return false;
+    }
+    dieci.Mosse(stato, mosse);
     return true;
 }
 
@@ -162,7 +168,8 @@ void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int ordine) {
     // The order hangs on the position and the attempt alone, not on what the
     // attempt met before: an attempt that skips positions proved lost meets
     // the others in the same order as it would without skipping.
-    TMescolatore mescolatore(TVisti::Impronta(stato.ChiaveClasse()) ^ ordine * PassoTentativo);
+    const TStato::TChiave chiave = limiti.classi ? stato.ChiaveClasse() : stato.Chiave();
+    TMescolatore mescolatore(TVisti::Impronta(chiave) ^ ordine * PassoTentativo);
     for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);

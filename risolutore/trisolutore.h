@@ -21,6 +21,9 @@ struct TLimiti {
     // goes back to the first order and has what is left, as far as the table
     // of positions holds.
     std::uint64_t ultimoRaddoppio = 2'048'000;
+    // One position for all the placings of the lone tens (TDieciSoli). Off,
+    // each placing is a position of its own, as the plain search has it.
+    bool classi = true;
     const std::atomic<bool>* fermo = nullptr; // when set, give up: the answer is unknown
 };
 
@@ -73,6 +76,9 @@ private:
     // Enters a position; false when there is nothing to search there. `prova`:
     // the relaxed game may have been lost by the last move.
     bool Apri(TStato& stato, int ordine, bool prova);
+    // Lists the moves of every placing of the lone tens; false, listing
+    // nothing, when they cannot move.
+    bool MosseDellaClasse(const TStato& stato);
     void Ordina(const TStato& stato, std::size_t inizio, int ordine);
     // Makes the move, after the ten moves its placing needs; true when the
     // relaxed game may have been lost by it.

@@ -235,9 +235,9 @@ TStato::TChiave TStato::ChiaveClasse() const {
     return classe;
 }
 
-TStato::TChiaveCorta TStato::ChiaveCorta() const {
+TStato::TChiaveCorta TStato::ChiaveCorta(bool classe) const {
     TChiaveCorta corta;
-    const std::uint32_t soli = VuotiTavolo() != 0 ? DieciSoli() : 0;
+    const std::uint32_t soli = classe && VuotiTavolo() != 0 ? DieciSoli() : 0;
     int bit = 0;
     for (int carta = 0; carta < Carte; ++carta) {
         const int p = pozzo[carta];

@@ -48,7 +48,7 @@ public:
     // on no corner and on no next card lies where it was dealt, and once the
     // lone face-down cards are turned, as the solver turns them at once, a
     // card is face down exactly while a card lies on it: so within a deal no
-    // two such positions share it. The lone tens are left out as ChiaveClasse
+    // two such positions share it. The lone tens may be left out as ChiaveClasse
     // leaves them. The top 32 bits of the last word stay zero.
     struct TChiaveCorta {
         std::array<std::uint64_t, 2> parole{};
@@ -87,7 +87,8 @@ public:
     // a ten goes to an empty table pile with no path, so the placings can all
     // be reached from one another. With no empty table pile, the exact key.
     TChiave ChiaveClasse() const;
-    TChiaveCorta ChiaveCorta() const;
+    // `classe`: the lone tens left out, as ChiaveClasse leaves them.
+    TChiaveCorta ChiaveCorta(bool classe = true) const;
 
     // Deals the face-down cards again at random among their places: a guess
     // of someone who sees only the face-up ones.

@@ -173,21 +173,21 @@ void TestCieco::esitiRegistrati_data() {
     QTest::addColumn<int>("passi");
     const quint64 limite = LimiteIpotesi;
     const TMetodo semplice = TMetodo::Semplice();
-    QTest::newRow("simple, deal 2, won") << quint64(2) << semplice << limite << true << 130;
+    QTest::newRow("simple, deal 2, won") << quint64(2) << semplice << limite << true << 72;
     QTest::newRow("simple, deal 8, lost") << quint64(8) << semplice << limite << false << 50;
-    QTest::newRow("simple, deal 23, won") << quint64(23) << semplice << limite << true << 75;
+    QTest::newRow("simple, deal 23, won") << quint64(23) << semplice << limite << true << 86;
     QTest::newRow("simple, deal 28, lost") << quint64(28) << semplice << limite << false << 6;
     QTest::newRow("default, deal 16, won where the simple one loses")
-        << quint64(16) << TMetodo{} << limite << true << 86;
+        << quint64(16) << TMetodo{} << limite << true << 79;
     QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << limite << false << 49;
     QTest::newRow("uct, deal 28, no move left")
         << quint64(28) << Metodo(16, 0, 0, 48) << limite << false << 6;
-    QTest::newRow("48 guesses in doubt, half the budget, deal 0, won where the simple one loses")
-        << quint64(0) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 80;
-    QTest::newRow("40 guesses in doubt, half the budget, deal 8, lost")
-        << quint64(8) << Metodo(16, 0, 16, 0, 40) << quint64(2'000) << false << 25;
-    QTest::newRow("64 guesses in doubt, half the budget, the long run's player, deal 0")
-        << quint64(0) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 98;
+    QTest::newRow("48 guesses in doubt, half the budget, deal 8, won where the simple one loses")
+        << quint64(8) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 109;
+    QTest::newRow("40 guesses in doubt, half the budget, deal 8")
+        << quint64(8) << Metodo(16, 0, 16, 0, 40) << quint64(2'000) << true << 135;
+    QTest::newRow("64 guesses in doubt, half the budget, the long run's player, deal 8")
+        << quint64(8) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 97;
 }
 
 void TestCieco::esitiRegistrati() {
