@@ -576,21 +576,26 @@ void TestRisolutore::perdutaSoloSePersa() {
 void TestRisolutore::stessaRispostaDellaPiana_data() {
     QTest::addColumn<quint64>("ultimoRaddoppio");
     QTest::addColumn<quint64>("posizioni");
+    QTest::addColumn<bool>("classi");
     const TLimiti predefiniti;
     QTest::newRow("attempts doubling")
-        << quint64(predefiniti.ultimoRaddoppio) << quint64(predefiniti.posizioni);
+        << quint64(predefiniti.ultimoRaddoppio) << quint64(predefiniti.posizioni) << true;
     QTest::newRow("three short attempts, then the last in the first order")
-        << quint64(4) << quint64(4 * LimiteFinale);
+        << quint64(4) << quint64(4 * LimiteFinale) << true;
+    QTest::newRow("each placing of the lone tens a position, as the blind player searches")
+        << quint64(predefiniti.ultimoRaddoppio) << quint64(predefiniti.posizioni) << false;
 }
 
 void TestRisolutore::stessaRispostaDellaPiana() {
     QFETCH(quint64, ultimoRaddoppio);
     QFETCH(quint64, posizioni);
+    QFETCH(bool, classi);
     std::mt19937_64 caso(SemeCasuale + 1);
     TLimiti limiti;
     limiti.primoTentativo = 1;
     limiti.ultimoRaddoppio = ultimoRaddoppio;
     limiti.posizioni = posizioni;
+    limiti.classi = classi;
     TRisolutore risolutore(limiti);
     int decise = 0;
     for (int partita = 0; partita < PartiteFinali; ++partita) {
