@@ -14,8 +14,9 @@ enum class TEsito { Vinta, Impossibile, Ignota };
 // How far the search may go, set by whoever runs it.
 struct TLimiti {
     // Per deal, over all attempts: under 60 s of a processor here, with the
-    // other processor searching too.
-    std::uint64_t posizioni = 32'000'000;
+    // other processor searching too, at the slowest rate seen on the million
+    // (2.2 microseconds a position).
+    std::uint64_t posizioni = 26'000'000;
     std::uint64_t primoTentativo = 2'000; // positions of the first attempt
     // The attempts double while they stay within this; the next, the last,
     // goes back to the first order and has what is left, as far as the table

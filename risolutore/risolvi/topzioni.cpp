@@ -184,7 +184,7 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            standard output
   -j, --fili=N             usa N fili (predefinito: tutti i processori)
   -p, --posizioni=N        posizioni al massimo per partita, poi la partita
-                           resta ignota (predefinito: 32000000; con --cieco,
+                           resta ignota (predefinito: 26000000; con --cieco,
                            per ipotesi: 4000)
       --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
                            tentativo ne ha il doppio (predefinito: 2000)
