@@ -68,7 +68,7 @@ plot "$lavoro/pos_vinta.dat" with steps lw 2 title "won", \
      "$lavoro/pos_impossibile.dat" with steps lw 2 title "unwinnable"
 
 set output "$cartella/tempi.png"
-set title "Time to decide a deal (one thread, shared machine)"
+set title "Time to decide a deal (one thread of two)"
 unset logscale y
 set ylabel "share of deals decided within"
 set xlabel "seconds"
