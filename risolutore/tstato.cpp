@@ -11,8 +11,9 @@ namespace {
 constexpr int CartePerParola = 12;
 constexpr int BitPozzo = 5;
 constexpr int PozzoNessuno = (1 << BitPozzo) - 1;
-// The short key: a bit for each card but the tens, then the tens' piles and
-// the corners' suits; in the second word, each suit's height.
+// The short key: a bit for each card but the tens (the card less its suit's
+// tens before it), then the tens' piles and the corners' suits; in the second
+// word, each suit's height.
 constexpr int PrimoBitDieci = TStato::Carte - TStato::Semi;
 constexpr int BitSeme = 2;
 constexpr int PrimoBitAngoli = PrimoBitDieci + TStato::Semi * BitPozzo;
@@ -115,6 +116,11 @@ void TStato::Marca(int p) {
 }
 
 void TStato::Posa(int carta, int p) {
+    if (Valore(carta) != ValoriPerSeme) {
+        // On a face-up card of a table pile only the next card of its suit.
+        const std::uint64_t bit = std::uint64_t{1} << (carta - Seme(carta));
+        sulSeguente = !Angolo(p) && cima[p] >= 0 ? sulSeguente | bit : sulSeguente & ~bit;
+    }
     Smarca(p);
     if (Angolo(p)) {
         ++suiAngoli;
@@ -237,17 +243,12 @@ TStato::TChiave TStato::ChiaveClasse() const {
 
 TStato::TChiaveCorta TStato::ChiaveCorta(bool classe) const {
     TChiaveCorta corta;
+    corta.parole[0] = sulSeguente;
     const std::uint32_t soli = classe && VuotiTavolo() != 0 ? DieciSoli() : 0;
-    int bit = 0;
-    for (int carta = 0; carta < Carte; ++carta) {
-        const int p = pozzo[carta];
-        if (Valore(carta) == ValoriPerSeme) {
-            const auto campo = std::uint64_t((soli >> p & 1u) != 0 ? PozzoNessuno : p);
-            corta.parole[0] |= campo << (PrimoBitDieci + Seme(carta) * BitPozzo);
-        } else {
-            const bool sulSeguente = !Angolo(p) && base[p] != carta && coperta[p] != carta;
-            corta.parole[0] |= std::uint64_t{sulSeguente} << bit++;
-        }
+    for (int seme = 0; seme < Semi; ++seme) {
+        const int p = pozzo[seme * ValoriPerSeme + ValoriPerSeme - 1];
+        const auto campo = std::uint64_t((soli >> p & 1u) != 0 ? PozzoNessuno : p);
+        corta.parole[0] |= campo << (PrimoBitDieci + seme * BitPozzo);
     }
     for (int k = 0; k < NumeroAngoli; ++k) {
         if (const int cimaAngolo = cima[TPartita::Angoli[k]]; cimaAngolo >= 0) {

@@ -138,6 +138,8 @@ private:
     std::array<std::uint32_t, 4> perSeme{};
     std::array<std::uint32_t, ValoriPerSeme> perValore{};
     std::uint32_t vuoti = TuttiPozzi;
+    // A bit for each card but the tens: it lies on the next card of its suit.
+    std::uint64_t sulSeguente = 0;
     int angoliAperti = 0;
     int suiAngoli = 0;
     TChiave chiave;

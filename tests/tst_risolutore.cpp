@@ -239,6 +239,7 @@ private slots:
     void stessaRispostaDellaPiana_data();
     void stessaRispostaDellaPiana();
     void chiaveEsatta();
+    void chiaveCortaAllIndietro();
     void vistiTengonoLePerse_data();
     void vistiTengonoLePerse();
     void rilassatoNonRicordaAltrePartite();
@@ -615,6 +616,30 @@ void TestRisolutore::stessaRispostaDellaPiana() {
         }
     }
     QVERIFY2(decise >= DeciseMinime, qPrintable(QString::number(decise)));
+}
+
+// The short key is kept as moves are made: taking them back, each position
+// must get again the key it had going forward, as the search's undo needs.
+void TestRisolutore::chiaveCortaAllIndietro() {
+    std::mt19937_64 caso(SemeCasuale + 6);
+    std::vector<TMossa> mosse;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        TStato stato = TStato::DaSeme(caso());
+        std::vector<std::pair<TMossa, TStato::TChiaveCorta>> fatte;
+        for (int passo = 0; passo < PassiCasuali; ++passo) {
+            mosse.clear();
+            stato.MosseLegali(mosse);
+            if (mosse.empty()) {
+                break;
+            }
+            fatte.emplace_back(mosse[caso() % mosse.size()], stato.ChiaveCorta(false));
+            stato.Esegui(fatte.back().first);
+        }
+        for (auto fatta = fatte.rbegin(); fatta != fatte.rend(); ++fatta) {
+            stato.Annulla(fatta->first);
+            QVERIFY(stato.ChiaveCorta(false) == fatta->second);
+        }
+    }
 }
 
 // Two positions of one deal share a key exactly when every pile is the same,
