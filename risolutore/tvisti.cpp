@@ -1,6 +1,7 @@
 #include "tvisti.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -30,20 +31,26 @@ std::size_t Posto(std::size_t impronta, std::size_t posti) {
     return static_cast<std::size_t>(static_cast<TDoppia>(impronta) * posti >> 64);
 }
 
-} // namespace
-
-std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
-    std::uint64_t h = chiave.parole[0];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
-    h = (h ^ (h >> 31)) * 0x94d049bb133111ebull ^ chiave.parole[2];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[3];
+// The words folded one into the next (splitmix64's steps, taking turns), then
+// mixed once more.
+template <std::size_t N> std::size_t Mescola(const std::array<std::uint64_t, N>& parole) {
+    std::uint64_t h = parole[0];
+    for (std::size_t i = 1; i < N; ++i) {
+        h = i % 2 != 0 ? (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull
+                       : (h ^ (h >> 31)) * 0x94d049bb133111ebull;
+        h ^= parole[i];
+    }
     return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
 }
 
+} // namespace
+
+std::size_t TVisti::Impronta(const TStato::TChiave& chiave) {
+    return Mescola(chiave.parole);
+}
+
 std::size_t TVisti::Impronta(const TStato::TChiaveCorta& chiave) {
-    std::uint64_t h = chiave.parole[0];
-    h = (h ^ (h >> 29)) * 0xbf58476d1ce4e5b9ull ^ chiave.parole[1];
-    return static_cast<std::size_t>((h ^ (h >> 32)) * 0x94d049bb133111ebull);
+    return Mescola(chiave.parole);
 }
 
 void TVisti::Svuota() {
