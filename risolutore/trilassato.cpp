@@ -10,6 +10,22 @@ constexpr int CampiPerParola = 5;
 constexpr int BitCampo = 12;
 constexpr int BitCarta = 6;
 constexpr std::uint64_t Vincente = std::uint64_t{1} << 63;
+// Where each card's field lies in the impronta: its word, and its place there.
+constexpr auto Parola = [] {
+    std::array<std::uint8_t, TStato::Carte> parola{};
+    for (int carta = 0; carta < TStato::Carte; ++carta) {
+        parola[static_cast<std::size_t>(carta)] = static_cast<std::uint8_t>(carta / CampiPerParola);
+    }
+    return parola;
+}();
+constexpr auto Spostamento = [] {
+    std::array<std::uint8_t, TStato::Carte> spostamento{};
+    for (int carta = 0; carta < TStato::Carte; ++carta) {
+        spostamento[static_cast<std::size_t>(carta)] =
+            static_cast<std::uint8_t>(carta % CampiPerParola * BitCampo);
+    }
+    return spostamento;
+}();
 
 std::size_t Dispersione(const std::array<std::uint64_t, 8>& impronta) {
     std::uint64_t h = 0;
@@ -123,9 +139,15 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVede
     }
     TVerdetto verdetto = TVerdetto::Persa;
     for (int i = 0; i < PozziTavolo && verdetto != TVerdetto::Vinta; ++i) {
-        TTavolo scelta = tavolo;
-        const int carta = scelta.cima[i];
-        if (scelta.LiberaDieci(i) || (carta >= 0 && scelta.Accoda(i, true))) {
+        const int carta = tavolo.cima[i];
+        const bool dieci = tavolo.DieciLiberabile(i);
+        if (dieci || tavolo.Accodabile(i, true)) {
+            TTavolo scelta = tavolo; // copied only for a choice there is
+            if (dieci) {
+                scelta.LiberaDieci(i);
+            } else {
+                scelta.Accoda(i, true);
+            }
             // Here every forced move has been made, so after this choice one
             // may be made only where it left: its own pile (a face-down card
             // bared), the pile it went to, and the pile of the card that may
@@ -203,17 +225,22 @@ bool TRilassato::TTavolo::MandaAdAngolo(int i) {
 // A lone card onto the next higher card of its suit; onto a lone card only
 // when asked, since that card then stays where it is.
 bool TRilassato::TTavolo::Accoda(int i, bool ancheSolitaria) {
+    if (!Accodabile(i, ancheSolitaria)) {
+        return false;
+    }
     const int carta = cima[i];
-    if (base[i] != carta || TStato::Valore(carta) == Dieci) {
+    Copri(pozzoDi[carta + 1], carta);
+    Libera(i);
+    return true;
+}
+
+bool TRilassato::TTavolo::Accodabile(int i, bool ancheSolitaria) const {
+    const int carta = cima[i];
+    if (carta < 0 || base[i] != carta || TStato::Valore(carta) == Dieci) {
         return false;
     }
     const int j = pozzoDi[carta + 1];
-    if (cima[j] != carta + 1 || (!ancheSolitaria && base[j] == cima[j])) {
-        return false;
-    }
-    Copri(j, carta);
-    Libera(i);
-    return true;
+    return cima[j] == carta + 1 && (ancheSolitaria || base[j] != cima[j]);
 }
 
 void TRilassato::TTavolo::Copri(int i, int carta) {
@@ -225,21 +252,27 @@ void TRilassato::TTavolo::Libera(int i) {
     base[i] = cima[i] = -1;
 }
 
-// The lone ten on a face-down card to an empty pile, when there is one.
-bool TRilassato::TTavolo::LiberaDieci(int i) {
+void TRilassato::TTavolo::LiberaDieci(int i) {
     const int dieci = cima[i];
-    if (coperta[i] < 0 || dieci < 0 || base[i] != dieci || TStato::Valore(dieci) != Dieci) {
-        return false;
-    }
+    const int j = Vuoto();
+    base[j] = static_cast<std::int8_t>(dieci);
+    Copri(j, dieci);
+    Libera(i);
+}
+
+bool TRilassato::TTavolo::DieciLiberabile(int i) const {
+    const int dieci = cima[i];
+    return coperta[i] >= 0 && dieci >= 0 && base[i] == dieci && TStato::Valore(dieci) == Dieci &&
+           Vuoto() >= 0;
+}
+
+int TRilassato::TTavolo::Vuoto() const {
     for (int j = 0; j < PozziTavolo; ++j) {
         if (coperta[j] < 0 && cima[j] < 0) {
-            base[j] = static_cast<std::int8_t>(dieci);
-            Copri(j, dieci);
-            Libera(i);
-            return true;
+            return j;
         }
     }
-    return false;
+    return -1;
 }
 
 TRilassato::TImpronta TRilassato::TTavolo::Impronta() const {
@@ -248,7 +281,8 @@ TRilassato::TImpronta TRilassato::TTavolo::Impronta() const {
         if (cima[i] >= 0) {
             const std::uint64_t campo = std::uint64_t(cima[i] + 1) | std::uint64_t(coperta[i] + 1)
                                                                          << BitCarta;
-            impronta[base[i] / CampiPerParola] |= campo << (base[i] % CampiPerParola * BitCampo);
+            const auto b = static_cast<std::size_t>(base[i]);
+            impronta[Parola[b]] |= campo << Spostamento[b];
         }
     }
     return impronta;

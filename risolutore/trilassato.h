@@ -57,9 +57,13 @@ private:
         bool GiocaForzata(int i, std::uint32_t& sbloccati);
         bool MandaAdAngolo(int i);
         bool Accoda(int i, bool ancheSolitaria);
+        bool Accodabile(int i, bool ancheSolitaria) const;
         void Copri(int i, int carta); // `carta` becomes the top of pile i
         void Libera(int i);
-        bool LiberaDieci(int i);
+        // The lone ten on a face-down card to an empty pile, which there must be.
+        void LiberaDieci(int i);
+        bool DieciLiberabile(int i) const;
+        int Vuoto() const; // an empty table pile, or -1
         TImpronta Impronta() const;
     };
 
