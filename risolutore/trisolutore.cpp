@@ -1,6 +1,7 @@
 #include "trisolutore.h"
 
 #include "tdiecisoli.h"
+#include "tnucleo.h"
 #include "trilassato.h"
 
 #include <algorithm>
@@ -61,7 +62,27 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
         }
         quota *= 2;
     }
+    if (limiti.nucleo > 0 && NucleoPerso(partenza, risposta)) {
+        risposta.esito = TEsito::Impossibile;
+    }
     return risposta;
+}
+
+bool TRisolutore::NucleoPerso(const TStato& partenza, TRisposta& risposta) {
+    // One suit first, the cheap ones; then the pairs, which see more.
+    constexpr std::array<unsigned, 10> Nuclei{1, 2, 4, 8, 3, 5, 6, 9, 10, 12};
+    TNucleo nucleo(limiti.nucleo);
+    for (const unsigned semi : Nuclei) {
+        if (Fermato()) {
+            return false;
+        }
+        const TEsito esito = nucleo.Decidi(partenza, semi);
+        risposta.posizioni += nucleo.Posizioni();
+        if (esito == TEsito::Impossibile) {
+            return true;
+        }
+    }
+    return false;
 }
 
 TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int ordine) {

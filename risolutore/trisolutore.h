@@ -25,6 +25,10 @@ struct TLimiti {
     // One position for all the placings of the lone tens (TDieciSoli). Off,
     // each placing is a position of its own, as the plain search has it.
     bool classi = true;
+    // A deal the search leaves unknown is then looked at through the cards of
+    // one suit, then of two (TNucleo), with at most this many positions for
+    // each; 0: never.
+    std::uint64_t nucleo = 0;
     const std::atomic<bool>* fermo = nullptr; // when set, give up: the answer is unknown
 };
 
@@ -89,6 +93,8 @@ private:
     void Chiudi();
     void Risali(TStato& stato);
     void Soluzione(std::vector<TMossa>& passi) const;
+    // Whether the core of one suit or two, looked at alone, proves the deal lost.
+    bool NucleoPerso(const TStato& partenza, TRisposta& risposta);
     bool Fermato() const;
 
     TLimiti limiti;

@@ -1,6 +1,7 @@
 #include "invarianti.h"
 #include "tcieco.h"
 #include "tdiecisoli.h"
+#include "tnucleo.h"
 #include "tpartita.h"
 #include "tricercapiana.h"
 #include "trilassato.h"
@@ -236,6 +237,10 @@ private slots:
     void fermatoOLimitatoNonDecide_data();
     void fermatoOLimitatoNonDecide();
     void perdutaSoloSePersa();
+    void nucleoPersoSoloSePerso_data();
+    void nucleoPersoSoloSePerso();
+    void nucleoDecide_data();
+    void nucleoDecide();
     void stessaRispostaDellaPiana_data();
     void stessaRispostaDellaPiana();
     void chiaveEsatta();
@@ -569,6 +574,72 @@ void TestRisolutore::perdutaSoloSePersa() {
         }
     }
     QVERIFY2(confermate >= ConfermeMinime, qPrintable(QString::number(confermate)));
+}
+
+// Wherever the game seen through a core of suits is lost, the plain search
+// finds no win; on positions near the end of random games, as above.
+void TestRisolutore::nucleoPersoSoloSePerso_data() {
+    QTest::addColumn<unsigned>("semi");
+    QTest::addColumn<quint64>("limite");
+    QTest::addColumn<int>("confermeMinime");
+    QTest::newRow("one suit") << 1u << quint64(LimiteFinale) << 60;
+    QTest::newRow("two suits") << 6u << quint64(4'000) << 70;
+    QTest::newRow("three suits") << 11u << quint64(2'000) << 75;
+}
+
+void TestRisolutore::nucleoPersoSoloSePerso() {
+    QFETCH(unsigned, semi);
+    QFETCH(quint64, limite);
+    QFETCH(int, confermeMinime);
+    std::mt19937_64 caso(SemeCasuale + 7);
+    TNucleo nucleo(limite);
+    int confermate = 0;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            if (nucleo.Decidi(stato, semi) != TEsito::Impossibile) {
+                continue;
+            }
+            TRicercaPiana piana(LimiteFinale);
+            const TRicercaPiana::TEsito esito = piana.Esplora(stato);
+            QVERIFY2(esito != TRicercaPiana::TEsito::Vinta,
+                     qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
+            confermate += esito == TRicercaPiana::TEsito::Impossibile;
+        }
+    }
+    QVERIFY2(confermate >= confermeMinime, qPrintable(QString::number(confermate)));
+}
+
+// Whole deals: unwinnable ones whose core of one suit is lost alone, and a won
+// one whose cores are all won. The solver given almost no positions of its
+// own proves the first ones through their cores.
+void TestRisolutore::nucleoDecide_data() {
+    QTest::addColumn<quint64>("seme");
+    QTest::addColumn<unsigned>("semi");
+    QTest::addColumn<TEsito>("atteso");
+    QTest::addColumn<TEsito>("risolutore");
+    QTest::newRow("deal 76, coppe")
+        << quint64(76) << 1u << TEsito::Impossibile << TEsito::Impossibile;
+    QTest::newRow("deal 70, bastoni")
+        << quint64(70) << 8u << TEsito::Impossibile << TEsito::Impossibile;
+    QTest::newRow("deal 0, denari and spade")
+        << quint64(0) << 6u << TEsito::Vinta << TEsito::Ignota;
+    QTest::newRow("four suits are no core")
+        << quint64(76) << 15u << TEsito::Ignota << TEsito::Impossibile;
+}
+
+void TestRisolutore::nucleoDecide() {
+    QFETCH(quint64, seme);
+    QFETCH(unsigned, semi);
+    QFETCH(TEsito, atteso);
+    QFETCH(TEsito, risolutore);
+    const TStato stato = TStato::DaSeme(seme);
+    QCOMPARE(TNucleo(LimiteFinale).Decidi(stato, semi), atteso);
+    TLimiti limiti;
+    limiti.posizioni = limiti.primoTentativo = 1;
+    limiti.nucleo = LimiteFinale;
+    QCOMPARE(TRisolutore(limiti).Risolvi(stato).esito, risolutore);
 }
 
 // The solver, restarted after every handful of positions so that each attempt

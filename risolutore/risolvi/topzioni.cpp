@@ -17,6 +17,7 @@ constexpr int OpzioneUct = 1006;
 constexpr int OpzioneSemplice = 1007;
 constexpr int OpzioneDubbio = 1008;
 constexpr int OpzioneRaddoppio = 1009;
+constexpr int OpzioneNucleo = 1010;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // A guess of the face-down cards is solved again before every move: it gets far fewer.
@@ -73,6 +74,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"posizioni", required_argument, nullptr, 'p'},
         {"primo-tentativo", required_argument, nullptr, OpzionePrimo},
         {"ultimo-raddoppio", required_argument, nullptr, OpzioneRaddoppio},
+        {"nucleo", required_argument, nullptr, OpzioneNucleo},
         {"soluzioni", no_argument, nullptr, OpzioneSoluzioni},
         {"cieco", no_argument, nullptr, OpzioneCieco},
         {"ipotesi", required_argument, nullptr, OpzioneIpotesi},
@@ -115,6 +117,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         case OpzioneRaddoppio:
             opzioni.limiti.ultimoRaddoppio = Positivo(optarg, "ultimo raddoppio");
+            break;
+        case OpzioneNucleo:
+            opzioni.limiti.nucleo = Numero(optarg, "posizioni del nucleo");
             break;
         case OpzioneSoluzioni:
             opzioni.soluzioni = true;
@@ -191,6 +196,11 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
       --ultimo-raddoppio=N i tentativi raddoppiano finché restano entro N
                            posizioni; l'ultimo torna al primo ordine e ha
                            quanto resta (predefinito: 2048000)
+      --nucleo=N           una partita che resta ignota è guardata poi con le
+                           sole carte di un seme, poi di due, le altre libere
+                           di passare e di lasciare il loro mucchio; se neanche
+                           così si vince, è impossibile. Al più N posizioni per
+                           ogni prova (predefinito: 0, no)
       --soluzioni          aggiunge a ogni riga la vincita in breve: due
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
