@@ -206,6 +206,35 @@ TChiavi SeguitiDellaClasse(const TStato& partenza) {
     return seguiti;
 }
 
+// Positions near the end of random games, small enough for the plain search to
+// see the whole tree. Wherever `perduta` says lost, the plain search must find
+// no win: counts the positions it proved lost, and names the first it won.
+struct TConferme {
+    int confermate = 0;
+    QString smentita;
+};
+
+template <typename F> TConferme ConfermaPerdute(std::uint64_t semeCasuale, F perduta) {
+    std::mt19937_64 caso(semeCasuale);
+    TConferme conferme;
+    for (int partita = 0; partita < PartiteFinali; ++partita) {
+        const std::uint64_t seme = caso();
+        for (int prova = 0; prova < ProveFinali; ++prova) {
+            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
+            if (!perduta(stato)) {
+                continue;
+            }
+            TRicercaPiana piana(LimiteFinale);
+            const TRicercaPiana::TEsito esito = piana.Esplora(stato);
+            if (esito == TRicercaPiana::TEsito::Vinta && conferme.smentita.isEmpty()) {
+                conferme.smentita = QStringLiteral("deal %1, try %2").arg(seme).arg(prova);
+            }
+            conferme.confermate += esito == TRicercaPiana::TEsito::Impossibile;
+        }
+    }
+    return conferme;
+}
+
 QString Testo(const std::vector<TCoppia>& mosse) {
     QStringList parti;
     for (const auto& [carta, pozzo] : mosse) {
@@ -555,25 +584,13 @@ void TestRisolutore::fermatoOLimitatoNonDecide() {
 // nothing of it, finds no win; checked on positions near the end of random
 // games, where the plain search can see the whole tree.
 void TestRisolutore::perdutaSoloSePersa() {
-    std::mt19937_64 caso(SemeCasuale);
+    // Its answers hold for every deal, so one test of the relaxed game serves all.
     TRilassato rilassato;
-    int confermate = 0;
-    for (int partita = 0; partita < PartiteFinali; ++partita) {
-        const std::uint64_t seme = caso();
-        rilassato.Svuota();
-        for (int prova = 0; prova < ProveFinali; ++prova) {
-            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
-            if (!rilassato.Perduta(stato)) {
-                continue;
-            }
-            TRicercaPiana piana(LimiteFinale);
-            const TRicercaPiana::TEsito esito = piana.Esplora(stato);
-            QVERIFY2(esito != TRicercaPiana::TEsito::Vinta,
-                     qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
-            confermate += esito == TRicercaPiana::TEsito::Impossibile;
-        }
-    }
-    QVERIFY2(confermate >= ConfermeMinime, qPrintable(QString::number(confermate)));
+    const TConferme conferme =
+        ConfermaPerdute(SemeCasuale, [&](const TStato& stato) { return rilassato.Perduta(stato); });
+    QVERIFY2(conferme.smentita.isEmpty(), qPrintable(conferme.smentita));
+    QVERIFY2(conferme.confermate >= ConfermeMinime,
+             qPrintable(QString::number(conferme.confermate)));
 }
 
 // Wherever the game seen through a core of suits is lost, the plain search
@@ -591,24 +608,13 @@ void TestRisolutore::nucleoPersoSoloSePerso() {
     QFETCH(unsigned, semi);
     QFETCH(quint64, limite);
     QFETCH(int, confermeMinime);
-    std::mt19937_64 caso(SemeCasuale + 7);
     TNucleo nucleo(limite);
-    int confermate = 0;
-    for (int partita = 0; partita < PartiteFinali; ++partita) {
-        const std::uint64_t seme = caso();
-        for (int prova = 0; prova < ProveFinali; ++prova) {
-            const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
-            if (nucleo.Decidi(stato, semi) != TEsito::Impossibile) {
-                continue;
-            }
-            TRicercaPiana piana(LimiteFinale);
-            const TRicercaPiana::TEsito esito = piana.Esplora(stato);
-            QVERIFY2(esito != TRicercaPiana::TEsito::Vinta,
-                     qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
-            confermate += esito == TRicercaPiana::TEsito::Impossibile;
-        }
-    }
-    QVERIFY2(confermate >= confermeMinime, qPrintable(QString::number(confermate)));
+    const TConferme conferme = ConfermaPerdute(SemeCasuale + 7, [&](const TStato& stato) {
+        return nucleo.Decidi(stato, semi) == TEsito::Impossibile;
+    });
+    QVERIFY2(conferme.smentita.isEmpty(), qPrintable(conferme.smentita));
+    QVERIFY2(conferme.confermate >= confermeMinime,
+             qPrintable(QString::number(conferme.confermate)));
 }
 
 // Whole deals: unwinnable ones whose core of one suit is lost alone, and a won
