@@ -152,6 +152,15 @@ bool TNucleo::VuotoDiNucleo(const TTavolo& t, int p) {
     return !SuAngolo(p) && t.cima[p] < 0 && t.coperta[p] < 0;
 }
 
+bool TNucleo::AltroVuoto(const TTavolo& t, int p) {
+    for (int q = 0; q < Pozzi; ++q) {
+        if (q != p && VuotoDiNucleo(t, q)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::uint32_t TNucleo::Transitabili(const TTavolo& t, int carta) {
     std::uint32_t transitabili = 0;
     for (int p = 0; p < Pozzi; ++p) {
@@ -208,11 +217,8 @@ void TNucleo::PassiDi(const TTavolo& t, int p, std::vector<TPasso>& elenco) cons
     }
     if (valore == Dieci) {
         // Off the face-down card it lies on, to an empty pile: then it floats.
-        for (int q = 0; q < Pozzi && !SuAngolo(p); ++q) {
-            if (q != p && VuotoDiNucleo(t, q)) {
-                passo(Galleggiante);
-                break;
-            }
+        if (!SuAngolo(p) && AltroVuoto(t, p)) {
+            passo(Galleggiante);
         }
     } else if (t.pozzo[carta + 1] == Galleggiante) {
         for (int q = 0; q < Pozzi; ++q) {

@@ -77,6 +77,8 @@ private:
     static bool Velato(const TTavolo& t, int p) { return (t.velati >> p & 1u) != 0; }
     static int Mobile(const TTavolo& t, int p);
     static bool VuotoDiNucleo(const TTavolo& t, int p);
+    // Whether a table pile other than p holds no core card.
+    static bool AltroVuoto(const TTavolo& t, int p);
     static std::uint32_t Transitabili(const TTavolo& t, int carta);
     void Passi(const TTavolo& t, std::vector<TPasso>& passi) const;
     void PassiDi(const TTavolo& t, int p, std::vector<TPasso>& passi) const;
