@@ -13,16 +13,18 @@ constexpr double EsplorazioneUct = 0.7;
 
 // A guess gets a few thousand positions. In so few, the search that keeps
 // every placing of the lone tens apart wins more guesses, and the player more
-// games: 140 of deals 0 to 199 against 125, with 64 guesses in doubt.
-TLimiti SenzaClassi(TLimiti limiti) {
+// games: 140 of deals 0 to 199 against 125, with 64 guesses in doubt. The core
+// is for the deals that need millions.
+TLimiti PerIpotesi(TLimiti limiti) {
     limiti.classi = false;
+    limiti.nucleo = 0;
     return limiti;
 }
 
 } // namespace
 
 TCieco::TCieco(TLimiti perIpotesi, TMetodo metodo)
-    : risolutore(SenzaClassi(perIpotesi)), metodo(metodo), fermo(perIpotesi.fermo) {}
+    : risolutore(PerIpotesi(perIpotesi)), metodo(metodo), fermo(perIpotesi.fermo) {}
 
 TRisposta TCieco::Gioca(TStato tavolo) {
     TRisposta risposta;

@@ -6,8 +6,6 @@
 namespace {
 
 constexpr std::int8_t Galleggiante = TStato::Pozzi; // the pile of a floating ten
-constexpr std::uint64_t PrimaQuota = std::uint64_t{1} << 14;
-constexpr int CrescitaQuota = 8;
 
 // The key: two bits for each core card but the tens, in the first word; then
 // in the second each core ten's pile and face, and each core suit's corner.
@@ -34,10 +32,7 @@ int IndiceAngolo(int p) {
 
 } // namespace
 
-TNucleo::TNucleo(std::uint64_t limite)
-    : limite(std::min<std::uint64_t>(limite, TVisti::Capienza())) {}
-
-TEsito TNucleo::Decidi(const TStato& stato, unsigned semiNucleo) {
+TEsito TNucleo::Decidi(const TStato& stato, unsigned semiNucleo, std::uint64_t quota) {
     semi = semiNucleo;
     const int contati = std::popcount(semi);
     posizioni = 0;
@@ -50,14 +45,9 @@ TEsito TNucleo::Decidi(const TStato& stato, unsigned semiNucleo) {
     if (partenza.aCasa == daPortare) {
         return TEsito::Vinta;
     }
-    for (std::uint64_t quota = std::min(PrimaQuota, limite);;
-         quota = std::min(quota * CrescitaQuota, limite)) {
-        const TEsito esito = Tenta(partenza, quota);
-        if (esito != TEsito::Ignota || quota == limite) {
-            visti.Svuota();
-            return esito;
-        }
-    }
+    const TEsito esito = Tenta(partenza, std::min<std::uint64_t>(quota, TVisti::Capienza()));
+    visti.Svuota();
+    return esito;
 }
 
 TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
@@ -71,6 +61,9 @@ TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
         TLivello& livello = pila.emplace_back(TLivello{tavolo, passi.size(), passi.size(), 0});
         Passi(livello.tavolo, passi);
         livello.fine = passi.size();
+        // Home first: a core that can be won is most often won at once.
+        std::stable_partition(passi.begin() + static_cast<std::ptrdiff_t>(livello.inizio),
+                              passi.end(), [](const TPasso& passo) { return SuAngolo(passo.a); });
     };
     apri(partenza);
     while (!pila.empty()) {
@@ -83,19 +76,19 @@ TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
         TTavolo tavolo = livello.tavolo;
         Esegui(tavolo, passi[livello.prossimo++]);
         if (tavolo.aCasa == daPortare) {
-            posizioni += entrate;
+            posizioni = entrate;
             return TEsito::Vinta;
         }
         if (!visti.Inserisci(Chiave(tavolo)).second) {
             continue;
         }
         if (++entrate >= quota) {
-            posizioni += entrate;
+            posizioni = entrate;
             return TEsito::Ignota;
         }
         apri(tavolo);
     }
-    posizioni += entrate;
+    posizioni = entrate;
     return TEsito::Impossibile;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "trisolutore.h"
+#include "tesito.h"
+#include "tpartita.h"
 #include "tstato.h"
 #include "tvisti.h"
 
@@ -31,15 +32,11 @@ public:
     // At most three suits: with four the core is the whole game.
     static constexpr int SemiMassimi = 3;
 
-    // `limite`: the positions of its largest attempt. Smaller ones come
-    // first, each an eighth of the next, as most cores are won in a few
-    // hundred positions.
-    explicit TNucleo(std::uint64_t limite);
-
     // Whether the cards of `semi` (a bit per suit) can all reach their corners
-    // from `stato` here. Impossibile proves the real game lost; Vinta says
-    // nothing of it; Ignota when the limit ran out.
-    TEsito Decidi(const TStato& stato, unsigned semi);
+    // from `stato` here, searching at most `quota` positions. Impossibile
+    // proves the real game lost; Vinta says nothing of it; Ignota when the
+    // quota ran out.
+    TEsito Decidi(const TStato& stato, unsigned semi, std::uint64_t quota);
     std::uint64_t Posizioni() const { return posizioni; }
 
 private:
@@ -88,7 +85,6 @@ private:
     static void Svela(TTavolo& t, int p);
     TStato::TChiaveCorta Chiave(const TTavolo& t) const;
 
-    std::uint64_t limite;
     std::uint64_t posizioni = 0;
     unsigned semi = 0;
     int altriSemi = 0;

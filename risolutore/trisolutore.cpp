@@ -29,6 +29,8 @@ private:
     std::uint64_t stato;
 };
 constexpr std::uint64_t Controllo = 4096; // positions between looks at the stop flag
+constexpr std::uint64_t PrimaQuotaNucleo = std::uint64_t{1} << 14;
+constexpr std::uint64_t CrescitaNucleo = 8;
 
 } // namespace
 
@@ -38,51 +40,74 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     TRisposta risposta;
     rilassato.Svuota();
     visti.Svuota();
+    cercate = 0;
+    const auto resto = [this] { return Fermato() ? 0 : limiti.posizioni - cercate; };
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
-    while (risposta.posizioni < limiti.posizioni && !Fermato()) {
-        const std::uint64_t resto = limiti.posizioni - risposta.posizioni;
-        const bool ultimo = quota > limiti.ultimoRaddoppio;
-        quota = std::min(ultimo ? TVisti::Capienza() : quota, resto);
-        TStato stato = partenza;
-        posizioni = 0;
-        const TFine fine = Tenta(stato, quota, ultimo ? 0 : risposta.tentativi);
-        risposta.posizioni += posizioni;
-        ++risposta.tentativi;
-        if (fine == TFine::Vinta) {
-            risposta.esito = TEsito::Vinta;
-            Soluzione(risposta.mosse);
+    for (; quota <= limiti.ultimoRaddoppio && resto() > 0; quota *= 2) {
+        if (Decisa(partenza, std::min(quota, resto()), risposta.tentativi, risposta)) {
             return risposta;
         }
-        if (fine == TFine::Esaurita) {
-            risposta.esito = TEsito::Impossibile;
-            return risposta;
-        }
-        if (ultimo) {
-            break;
-        }
-        quota *= 2;
     }
+    // The cores, once the cheap deals are decided; the last attempt, in the
+    // first order, has what is left as far as the table holds.
     if (limiti.nucleo > 0 && NucleoPerso(partenza, risposta)) {
         risposta.esito = TEsito::Impossibile;
+    } else if (resto() > 0) {
+        Decisa(partenza, std::min<std::uint64_t>(TVisti::Capienza(), resto()), 0, risposta);
     }
     return risposta;
 }
 
+bool TRisolutore::Decisa(const TStato& partenza, std::uint64_t quota, int ordine,
+                         TRisposta& risposta) {
+    TStato stato = partenza;
+    posizioni = 0;
+    const TFine fine = Tenta(stato, quota, ordine);
+    cercate += posizioni;
+    risposta.posizioni += posizioni;
+    ++risposta.tentativi;
+    if (fine == TFine::Vinta) {
+        risposta.esito = TEsito::Vinta;
+        Soluzione(risposta.mosse);
+    } else if (fine == TFine::Esaurita) {
+        risposta.esito = TEsito::Impossibile;
+    }
+    return fine != TFine::Interrotta;
+}
+
 bool TRisolutore::NucleoPerso(const TStato& partenza, TRisposta& risposta) {
     // One suit first, the cheap ones; then the pairs, which see more.
-    constexpr std::array<unsigned, 10> Nuclei{1, 2, 4, 8, 3, 5, 6, 9, 10, 12};
-    TNucleo nucleo(limiti.nucleo);
-    for (const unsigned semi : Nuclei) {
-        if (Fermato()) {
+    std::vector<unsigned> nuclei{1, 2, 4, 8, 3, 5, 6, 9, 10, 12};
+    // Each round gives every core not yet won eight times the quota of the
+    // round before, up to what is left: most cores are won in a few hundred
+    // positions, and one that is lost needs the whole of its quota once.
+    std::uint64_t divisore = 1;
+    while (limiti.nucleo / (divisore * CrescitaNucleo) >= PrimaQuotaNucleo) {
+        divisore *= CrescitaNucleo;
+    }
+    std::uint64_t spese = 0;
+    for (;; divisore /= CrescitaNucleo) {
+        std::vector<unsigned> ignoti;
+        for (const unsigned semi : nuclei) {
+            if (Fermato() || spese >= limiti.nucleo) {
+                return false;
+            }
+            const std::uint64_t quota = std::min(limiti.nucleo / divisore, limiti.nucleo - spese);
+            const TEsito esito = nucleo.Decidi(partenza, semi, quota);
+            spese += nucleo.Posizioni();
+            risposta.posizioni += nucleo.Posizioni();
+            if (esito == TEsito::Impossibile) {
+                return true;
+            }
+            if (esito == TEsito::Ignota) {
+                ignoti.push_back(semi);
+            }
+        }
+        nuclei.swap(ignoti);
+        if (nuclei.empty() || divisore == 1) {
             return false;
         }
-        const TEsito esito = nucleo.Decidi(partenza, semi);
-        risposta.posizioni += nucleo.Posizioni();
-        if (esito == TEsito::Impossibile) {
-            return true;
-        }
     }
-    return false;
 }
 
 TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int ordine) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "tesito.h"
 #include "tmossa.h"
+#include "tnucleo.h"
 #include "trilassato.h"
 #include "tstato.h"
 #include "tvisti.h"
@@ -8,8 +10,6 @@
 #include <atomic>
 #include <cstdint>
 #include <vector>
-
-enum class TEsito { Vinta, Impossibile, Ignota };
 
 // How far the search may go, set by whoever runs it.
 struct TLimiti {
@@ -25,17 +25,17 @@ struct TLimiti {
     // One position for all the placings of the lone tens (TDieciSoli). Off,
     // each placing is a position of its own, as the plain search has it.
     bool classi = true;
-    // A deal the search leaves unknown is then looked at through the cards of
-    // one suit, then of two (TNucleo), with at most this many positions for
-    // each; 0: never.
-    std::uint64_t nucleo = 0;
+    // When the attempts stop doubling, the deal is looked at through the
+    // cards of one suit, then of two (TNucleo), with at most this many
+    // positions over all of them, on top of the search's own; 0: never.
+    std::uint64_t nucleo = 24'000'000;
     const std::atomic<bool>* fermo = nullptr; // when set, give up: the answer is unknown
 };
 
 struct TRisposta {
     TEsito esito = TEsito::Ignota;
     std::vector<TMossa> mosse;   // the steps of the win, turns included
-    std::uint64_t posizioni = 0; // positions entered, over all attempts
+    std::uint64_t posizioni = 0; // positions entered, over all attempts and cores
     int tentativi = 0;
 };
 
@@ -46,7 +46,8 @@ struct TRisposta {
 // proved lost; an attempt that ends without running out has seen every
 // position reachable, so its answer is final. The short attempts find the
 // wins that one order would miss; the last is as large as the table holds,
-// in the first order, where the hardest deals are decided.
+// in the first order, where the hardest deals are decided. Before it, the
+// cores (TNucleo) may prove a deal lost at a fraction of its cost.
 //
 // A position is proved lost when every position reachable from it has been
 // searched, and none wins. A search cut short where it meets a position on its
@@ -76,6 +77,8 @@ private:
         std::uint32_t minimo = TVisti::Persa;
     };
 
+    // Makes an attempt and says so in `risposta`; true when it decided the deal.
+    bool Decisa(const TStato& partenza, std::uint64_t quota, int ordine, TRisposta& risposta);
     // `ordine`: the shuffle of the moves, 0 for the first order.
     TFine Tenta(TStato& stato, std::uint64_t quota, int ordine);
     // Enters a position; false when there is nothing to search there. `prova`:
@@ -100,6 +103,7 @@ private:
     TLimiti limiti;
     TVisti visti;
     TRilassato rilassato;
+    TNucleo nucleo;
     std::vector<TMossa> iniziali; // turns made before the search
     std::vector<TMossa> mosse;
     std::vector<TMossa> appoggio; // scratch of Ordina
@@ -107,5 +111,6 @@ private:
     std::vector<TLivello> pila;
     std::vector<std::size_t> aperte; // the unproved positions entered, in order
     std::uint32_t numeri = 0;
-    std::uint64_t posizioni = 0;
+    std::uint64_t posizioni = 0; // of the attempt
+    std::uint64_t cercate = 0;   // of the deal's attempts, the cores' apart
 };

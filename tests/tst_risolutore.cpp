@@ -36,6 +36,7 @@ constexpr int AttesaProcesso = 30000; // ms, a deadline, never a pause
 constexpr int PartiteFinali = 100;
 constexpr int ProveFinali = 6;
 constexpr std::uint64_t LimiteFinale = 20'000;
+
 constexpr int ConfermeMinime = 100;
 constexpr int DeciseMinime = 300;
 
@@ -608,9 +609,9 @@ void TestRisolutore::nucleoPersoSoloSePerso() {
     QFETCH(unsigned, semi);
     QFETCH(quint64, limite);
     QFETCH(int, confermeMinime);
-    TNucleo nucleo(limite);
+    TNucleo nucleo;
     const TConferme conferme = ConfermaPerdute(SemeCasuale + 7, [&](const TStato& stato) {
-        return nucleo.Decidi(stato, semi) == TEsito::Impossibile;
+        return nucleo.Decidi(stato, semi, limite) == TEsito::Impossibile;
     });
     QVERIFY2(conferme.smentita.isEmpty(), qPrintable(conferme.smentita));
     QVERIFY2(conferme.confermate >= confermeMinime,
@@ -619,7 +620,7 @@ void TestRisolutore::nucleoPersoSoloSePerso() {
 
 // Whole deals: unwinnable ones whose core of one suit is lost alone, and a won
 // one whose cores are all won. The solver given almost no positions of its
-// own proves the first ones through their cores.
+// own proves the first ones through their cores, and only through them.
 void TestRisolutore::nucleoDecide_data() {
     QTest::addColumn<quint64>("seme");
     QTest::addColumn<unsigned>("semi");
@@ -641,11 +642,19 @@ void TestRisolutore::nucleoDecide() {
     QFETCH(TEsito, atteso);
     QFETCH(TEsito, risolutore);
     const TStato stato = TStato::DaSeme(seme);
-    QCOMPARE(TNucleo(LimiteFinale).Decidi(stato, semi), atteso);
+    QCOMPARE(TNucleo().Decidi(stato, semi, LimiteFinale), atteso);
     TLimiti limiti;
     limiti.posizioni = limiti.primoTentativo = 1;
+    limiti.nucleo = 0;
+    QCOMPARE(TRisolutore(limiti).Risolvi(stato).esito, TEsito::Ignota);
     limiti.nucleo = LimiteFinale;
     QCOMPARE(TRisolutore(limiti).Risolvi(stato).esito, risolutore);
+    // With positions to spare, the cores come before the last attempt, which
+    // a lost one spares.
+    limiti.posizioni = TLimiti{}.posizioni;
+    limiti.ultimoRaddoppio = 1;
+    const TRisposta risposta = TRisolutore(limiti).Risolvi(stato);
+    QCOMPARE(risposta.tentativi, risolutore == TEsito::Impossibile ? 1 : 2);
 }
 
 // The solver, restarted after every handful of positions so that each attempt

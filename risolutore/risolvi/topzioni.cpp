@@ -196,11 +196,12 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
       --ultimo-raddoppio=N i tentativi raddoppiano finché restano entro N
                            posizioni; l'ultimo torna al primo ordine e ha
                            quanto resta (predefinito: 2048000)
-      --nucleo=N           una partita che resta ignota è guardata poi con le
-                           sole carte di un seme, poi di due, le altre libere
-                           di passare e di lasciare il loro mucchio; se neanche
-                           così si vince, è impossibile. Al più N posizioni per
-                           ogni prova (predefinito: 0, no)
+      --nucleo=N           prima dell'ultimo tentativo la partita è guardata
+                           con le sole carte di un seme, poi di due, le altre
+                           libere di passare e di lasciare il loro mucchio; se
+                           neanche così si vince, è impossibile. Al più N
+                           posizioni per tutte le prove, oltre a quelle dei
+                           tentativi (predefinito: 24000000; 0, mai)
       --soluzioni          aggiunge a ogni riga la vincita in breve: due
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
