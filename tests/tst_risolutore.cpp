@@ -36,7 +36,6 @@ constexpr int AttesaProcesso = 30000; // ms, a deadline, never a pause
 constexpr int PartiteFinali = 100;
 constexpr int ProveFinali = 6;
 constexpr std::uint64_t LimiteFinale = 20'000;
-
 constexpr int ConfermeMinime = 100;
 constexpr int DeciseMinime = 300;
 
