@@ -46,12 +46,11 @@ TEsito TNucleo::Decidi(const TStato& stato, unsigned semiNucleo, std::uint64_t q
         return TEsito::Vinta;
     }
     const TEsito esito = Tenta(partenza, std::min<std::uint64_t>(quota, TVisti::Capienza()));
-    visti.Svuota();
+    visti.Svuota(); // a large table is given back before the solver's last attempt
     return esito;
 }
 
 TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
-    visti.Svuota();
     visti.Prepara(quota);
     passi.clear();
     pila.clear();
