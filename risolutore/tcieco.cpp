@@ -43,7 +43,7 @@ TRisposta TCieco::Gioca(TStato tavolo) {
             return risposta;
         }
         std::optional<TMossa> mossa;
-        if (ferme < MosseSenzaProgresso) {
+        if (ferme < metodo.ferme) {
             mossa = metodo.giriUct > 0 ? ScegliUct(tavolo, risposta) : Scegli(tavolo, risposta);
         }
         // Stopped while choosing, or no guess decided within the limit: it

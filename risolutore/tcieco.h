@@ -20,8 +20,6 @@
 // backs.
 class TCieco {
 public:
-    static constexpr int MosseSenzaProgresso = 50;
-
     // What it knew when it chose a step: the guesses won after it, of those
     // solved for it. Both zero for a turn, which is not chosen.
     struct TStima {

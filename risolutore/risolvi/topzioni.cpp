@@ -18,6 +18,7 @@ constexpr int OpzioneSemplice = 1007;
 constexpr int OpzioneDubbio = 1008;
 constexpr int OpzioneRaddoppio = 1009;
 constexpr int OpzioneNucleo = 1010;
+constexpr int OpzioneFerme = 1011;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // A guess of the face-down cards is solved again before every move: it gets far fewer.
@@ -49,6 +50,11 @@ int Misura(std::string_view testo, const char* cosa) {
                                     "'");
     }
     return static_cast<int>(valore);
+}
+
+int MisuraPositiva(std::string_view testo, const char* cosa) {
+    Positivo(testo, cosa);
+    return Misura(testo, cosa);
 }
 
 void LeggiPartite(TOpzioni& opzioni, std::string_view testo) {
@@ -83,6 +89,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"rapide", required_argument, nullptr, OpzioneRapide},
         {"uct", required_argument, nullptr, OpzioneUct},
         {"semplice", no_argument, nullptr, OpzioneSemplice},
+        {"ferme", required_argument, nullptr, OpzioneFerme},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -128,10 +135,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             opzioni.cieco = true;
             break;
         case OpzioneIpotesi:
-            opzioni.metodo.ipotesi = Misura(optarg, "numero di ipotesi");
-            if (opzioni.metodo.ipotesi == 0) {
-                throw std::invalid_argument("numero di ipotesi deve essere maggiore di zero");
-            }
+            opzioni.metodo.ipotesi = MisuraPositiva(optarg, "numero di ipotesi");
             break;
         case OpzioneDubbio:
             opzioni.metodo.ipotesiDubbio = Misura(optarg, "numero di ipotesi nel dubbio");
@@ -147,6 +151,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         case OpzioneSemplice:
             opzioni.metodo = TMetodo::Semplice();
+            break;
+        case OpzioneFerme:
+            opzioni.metodo.ferme = MisuraPositiva(optarg, "mosse senza progresso");
             break;
         case 'h':
             opzioni.aiuto = true;
@@ -222,7 +229,11 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
       --uct=N              con --cieco, N ipotesi in tutto per mossa, date
                            alle mosse più promettenti (predefinito: 0, no)
       --semplice           con --cieco, il giocatore semplice: 16 ipotesi,
-                           nessuna partita rapida; costa circa la metà
+                           nessuna partita rapida, 50 mosse senza progresso;
+                           costa circa la metà
+      --ferme=N            con --cieco, si arrende dopo N mosse di fila che
+                           non scoprono una carta né portano agli angoli più
+                           carte di prima (predefinito: 1000)
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 
