@@ -32,6 +32,7 @@ TRisposta TCieco::Gioca(TStato tavolo) {
     caso.seed(SemeIpotesi);
     casoRapido.seed(SemeRapide);
     avute.clear();
+    senzaProgresso = false;
     for (int p = 0; p < TStato::Pozzi; ++p) {
         ScopriSola(tavolo, p, risposta.mosse);
     }
@@ -52,6 +53,7 @@ TRisposta TCieco::Gioca(TStato tavolo) {
             return risposta;
         }
         if (!mossa) {
+            senzaProgresso = ferme >= metodo.ferme;
             risposta.esito = TEsito::Impossibile;
             return risposta;
         }

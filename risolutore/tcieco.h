@@ -37,6 +37,8 @@ public:
     TRisposta Gioca(TStato tavolo);
     // Step by step, what the last game's choices rested on.
     const std::vector<TStima>& Stime() const { return stime; }
+    // Whether the last game was given up for want of progress, not of a guess won.
+    bool SenzaProgresso() const { return senzaProgresso; }
 
 private:
     using TImpronta = std::array<std::uint64_t, 4>;
@@ -72,6 +74,7 @@ private:
     std::vector<std::vector<bool>> esiti;
     std::vector<int> rapideDi;
     TStima scelta;
+    bool senzaProgresso = false;
     // The guesses the last choice solved, and those decided within the limit.
     int provate = 0;
     int decise = 0;

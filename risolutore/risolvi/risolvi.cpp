@@ -49,6 +49,14 @@ std::vector<std::string> NoteCieco(const std::vector<TCieco::TStima>& stime) {
     return note;
 }
 
+std::string PerchePersa(const TCieco& cieco, const TMetodo& metodo) {
+    return cieco.SenzaProgresso()
+               ? (metodo.ferme == 1 ? std::string("1 mossa")
+                                    : std::to_string(metodo.ferme) + " mosse") +
+                     " di fila senza scoprire una carta né portarne di nuove agli angoli"
+               : "nessuna ipotesi sulle carte coperte si vince più";
+}
+
 int RisolviUna(const TOpzioni& opzioni) {
     const TStato stato = TStato::DaSeme(opzioni.primo);
     TCieco cieco(opzioni.limiti, opzioni.metodo);
@@ -69,9 +77,9 @@ int RisolviUna(const TOpzioni& opzioni) {
         break;
     case TEsito::Impossibile:
         if (opzioni.cieco) {
-            std::printf("Persa dopo %zu passi: nessuna ipotesi sulle carte coperte si vince "
-                        "più.\n%s",
-                        risposta.mosse.size(), TStampa::Passi(risposta.mosse, note).c_str());
+            std::printf("Persa dopo %zu passi: %s.\n%s", risposta.mosse.size(),
+                        PerchePersa(cieco, opzioni.metodo).c_str(),
+                        TStampa::Passi(risposta.mosse, note).c_str());
         } else {
             std::printf("Impossibile: nessuna sequenza di mosse la vince.\n");
         }

@@ -106,6 +106,8 @@ private slots:
     void diarioAltrui();
     void comandoRiprende();
     void comandoMostraLeStime();
+    void comandoDicePerche_data();
+    void comandoDicePerche();
     void opzioniSbagliate_data();
     void opzioniSbagliate();
 };
@@ -326,6 +328,27 @@ void TestCieco::comandoMostraLeStime() {
     QCOMPARE(passi, 6);
 }
 
+// A lost game says why the player gave up: no guess left, or no progress.
+void TestCieco::comandoDicePerche_data() {
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QString>("perche");
+    QTest::newRow("no guess won") << QStringList{"--cieco", "--semplice", "28"}
+                                  << QStringLiteral("Persa dopo 6 passi: nessuna ipotesi");
+    QTest::newRow("no progress") << QStringList{"--cieco", "--semplice", "--ferme=2", "1"}
+                                 << QStringLiteral("Persa dopo 13 passi: 2 mosse di fila senza");
+}
+
+void TestCieco::comandoDicePerche() {
+    QFETCH(QStringList, argomenti);
+    QFETCH(QString, perche);
+    QProcess processo;
+    processo.start(QStringLiteral(SOLVINTRA_RISOLVI), argomenti);
+    QVERIFY(processo.waitForFinished(AttesaProcesso));
+    QCOMPARE(processo.exitCode(), 0);
+    const QString testo = QString::fromUtf8(processo.readAllStandardOutput());
+    QVERIFY2(testo.contains(perche), qPrintable(testo));
+}
+
 void TestCieco::opzioniSbagliate_data() {
     QTest::addColumn<QStringList>("argomenti");
     QTest::newRow("no guesses") << QStringList{"--cieco", "--ipotesi=0", "1"};
@@ -334,6 +357,7 @@ void TestCieco::opzioniSbagliate_data() {
     QTest::newRow("negative bonus") << QStringList{"--cieco", "--premio-scoperta=-1", "1"};
     QTest::newRow("uct without a value") << QStringList{"--cieco", "1", "--uct"};
     QTest::newRow("guesses in doubt not a number") << QStringList{"--cieco", "--dubbio=2x", "1"};
+    QTest::newRow("no moves without progress") << QStringList{"--cieco", "--ferme=0", "1"};
 }
 
 void TestCieco::opzioniSbagliate() {
