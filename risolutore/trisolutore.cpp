@@ -43,9 +43,11 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     cercate = 0;
     const auto resto = [this] { return Fermato() ? 0 : limiti.posizioni - cercate; };
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
-    for (; quota <= limiti.ultimoRaddoppio && resto() > 0; quota *= 2) {
-        if (Decisa(partenza, std::min(quota, resto()), risposta.tentativi, risposta)) {
-            return risposta;
+    for (int n = 0; quota <= limiti.ultimoRaddoppio && resto() > 0; quota *= 2, ++n) {
+        for (const TOrdine& ordine : Ordini(n)) {
+            if (resto() > 0 && Decisa(partenza, std::min(quota, resto()), ordine, risposta)) {
+                return risposta;
+            }
         }
     }
     // The cores, once the cheap deals are decided; the last attempt, in the
@@ -53,12 +55,21 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     if (limiti.nucleo > 0 && NucleoPerso(partenza, risposta)) {
         risposta.esito = TEsito::Impossibile;
     } else if (resto() > 0) {
-        Decisa(partenza, std::min<std::uint64_t>(TVisti::Capienza(), resto()), 0, risposta);
+        Decisa(partenza, std::min<std::uint64_t>(TVisti::Capienza(), resto()), {AngoliPrima, 0},
+               risposta);
     }
     return risposta;
 }
 
-bool TRisolutore::Decisa(const TStato& partenza, std::uint64_t quota, int ordine,
+std::vector<TRisolutore::TOrdine> TRisolutore::Ordini(int n) {
+    // The first two sizes decide most deals, in the order they always had.
+    if (n < 2) {
+        return {{AngoliPrima, n}};
+    }
+    return {{AngoliPrima, n}, {ScoperteInnanzi, n}, {ScoperteInnanzi, 0}};
+}
+
+bool TRisolutore::Decisa(const TStato& partenza, std::uint64_t quota, const TOrdine& ordine,
                          TRisposta& risposta) {
     TStato stato = partenza;
     posizioni = 0;
@@ -110,7 +121,7 @@ bool TRisolutore::NucleoPerso(const TStato& partenza, TRisposta& risposta) {
     }
 }
 
-TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, int ordine) {
+TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, const TOrdine& ordine) {
     visti.Prepara(quota);
     mosse.clear();
     pila.clear();
@@ -154,7 +165,7 @@ bool TRisolutore::Fermato() const {
     return limiti.fermo != nullptr && limiti.fermo->load(std::memory_order_relaxed);
 }
 
-bool TRisolutore::Apri(TStato& stato, int ordine, bool prova) {
+bool TRisolutore::Apri(TStato& stato, const TOrdine& ordine, bool prova) {
     TLivello& livello = pila.back();
     const auto [posto, nuova] = visti.Inserisci(stato.ChiaveCorta(limiti.classi));
     if (!nuova) {
@@ -192,8 +203,10 @@ bool TRisolutore::MosseDellaClasse(const TStato& stato) {
     return true;
 }
 
-void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int ordine) {
-    const auto classe = [&stato](const TMossa& m) { return stato.Classe(m); };
+void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, const TOrdine& ordine) {
+    const auto classe = [&stato, &ordine](const TMossa& m) {
+        return ordine.rango[static_cast<std::size_t>(stato.Classe(m))];
+    };
     // A counting sort, stable, with no allocation once the scratch has grown.
     appoggio.assign(mosse.begin() + static_cast<std::ptrdiff_t>(inizio), mosse.end());
     std::array<std::size_t, TStato::Classi + 1> limite{};
@@ -208,14 +221,14 @@ void TRisolutore::Ordina(const TStato& stato, std::size_t inizio, int ordine) {
     for (const TMossa& m : appoggio) {
         mosse[posto[classe(m)]++] = m;
     }
-    if (ordine == 0) {
+    if (ordine.mescola == 0) {
         return;
     }
     // The order hangs on the position and the attempt alone, not on what the
     // attempt met before: an attempt that skips positions proved lost meets
     // the others in the same order as it would without skipping.
     const TStato::TChiave chiave = limiti.classi ? stato.ChiaveClasse() : stato.Chiave();
-    TMescolatore mescolatore(TVisti::Impronta(chiave) ^ ordine * PassoTentativo);
+    TMescolatore mescolatore(TVisti::Impronta(chiave) ^ ordine.mescola * PassoTentativo);
     for (int c = 0; c < TStato::Classi; ++c) {
         std::shuffle(mosse.begin() + static_cast<std::ptrdiff_t>(limite[c]),
                      mosse.begin() + static_cast<std::ptrdiff_t>(limite[c + 1]), mescolatore);

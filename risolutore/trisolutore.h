@@ -7,18 +7,22 @@
 #include "tstato.h"
 #include "tvisti.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <vector>
 
 // How far the search may go, set by whoever runs it.
 struct TLimiti {
-    // Per deal, over all attempts: under 60 s of a processor here, with the
-    // other processor searching too, at the slowest rate seen on the million
-    // (2.2 microseconds a position).
-    std::uint64_t posizioni = 26'000'000;
+    // Per deal, over all attempts: 26,000,000 for the first order and its
+    // shuffles, which the slowest deals searched at 2.2 microseconds a
+    // position, and 8,176,000 for the attempts that uncover cards first. A
+    // deal that reaches it is one that no order wins, searched at about half
+    // that rate: under 60 s of a processor here, the other one busy too.
+    std::uint64_t posizioni = 34'176'000;
     std::uint64_t primoTentativo = 2'000; // positions of the first attempt
-    // The attempts double while they stay within this; the next, the last,
+    // The attempts double while they stay within this, each size from the
+    // third on tried in three orders (see TRisolutore); the next, the last,
     // goes back to the first order and has what is left, as far as the table
     // of positions holds.
     std::uint64_t ultimoRaddoppio = 2'048'000;
@@ -44,10 +48,14 @@ struct TRisposta {
 // of its quota starts again with the moves in a new order within their
 // classes and twice the quota, and skips the positions an earlier attempt
 // proved lost; an attempt that ends without running out has seen every
-// position reachable, so its answer is final. The short attempts find the
-// wins that one order would miss; the last is as large as the table holds,
-// in the first order, where the hardest deals are decided. Before it, the
-// cores (TNucleo) may prove a deal lost at a fraction of its cost.
+// position reachable, so its answer is final. From the third size on, each
+// size is tried three ways: moves to a corner first, as the first two; the
+// same shuffle with the moves that uncover a card first; and those first
+// with no shuffle. Some deals are won at once one way and not in tens of
+// millions of positions the other. The short attempts find the wins that one
+// order would miss; the last is as large as the table holds, in the first
+// order, where the hardest deals are decided. Before it, the cores (TNucleo)
+// may prove a deal lost at a fraction of its cost.
 //
 // A position is proved lost when every position reachable from it has been
 // searched, and none wins. A search cut short where it meets a position on its
@@ -77,17 +85,28 @@ private:
         std::uint32_t minimo = TVisti::Persa;
     };
 
+    // How an attempt orders the moves of a position: the rank of each class
+    // (TStato::Classe), and the shuffle within the classes, 0 for none.
+    struct TOrdine {
+        std::array<std::uint8_t, TStato::Classi> rango;
+        int mescola = 0;
+    };
+    static constexpr std::array<std::uint8_t, TStato::Classi> AngoliPrima{0, 1, 2};
+    static constexpr std::array<std::uint8_t, TStato::Classi> ScoperteInnanzi{1, 0, 2};
+    // The orders of the attempts of the n-th size.
+    static std::vector<TOrdine> Ordini(int n);
+
     // Makes an attempt and says so in `risposta`; true when it decided the deal.
-    bool Decisa(const TStato& partenza, std::uint64_t quota, int ordine, TRisposta& risposta);
-    // `ordine`: the shuffle of the moves, 0 for the first order.
-    TFine Tenta(TStato& stato, std::uint64_t quota, int ordine);
+    bool Decisa(const TStato& partenza, std::uint64_t quota, const TOrdine& ordine,
+                TRisposta& risposta);
+    TFine Tenta(TStato& stato, std::uint64_t quota, const TOrdine& ordine);
     // Enters a position; false when there is nothing to search there. `prova`:
     // the relaxed game may have been lost by the last move.
-    bool Apri(TStato& stato, int ordine, bool prova);
+    bool Apri(TStato& stato, const TOrdine& ordine, bool prova);
     // Lists the moves of every placing of the lone tens; false, listing
     // nothing, when they cannot move.
     bool MosseDellaClasse(const TStato& stato);
-    void Ordina(const TStato& stato, std::size_t inizio, int ordine);
+    void Ordina(const TStato& stato, std::size_t inizio, const TOrdine& ordine);
     // Makes the move, after the ten moves its placing needs; true when the
     // relaxed game may have been lost by it.
     bool Scendi(TStato& stato, const TMossa& mossa);

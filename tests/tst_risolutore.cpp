@@ -312,6 +312,10 @@ void TestRisolutore::risposteControllate_data() {
     QTest::newRow("deal 0, won") << quint64(0) << int(TEsito::Vinta);
     QTest::newRow("deal 1, won") << quint64(1) << int(TEsito::Vinta);
     QTest::newRow("deal 119, won after restarts") << quint64(119) << int(TEsito::Vinta);
+    // Won at once when the moves that uncover a card come first; with the
+    // moves to a corner first, not within hundreds of millions of positions.
+    QTest::newRow("deal 214848, won uncovering first") << quint64(214848) << int(TEsito::Vinta);
+    QTest::newRow("deal 681009, won uncovering first") << quint64(681009) << int(TEsito::Vinta);
     QTest::newRow("deal 28, unwinnable") << quint64(28) << int(TEsito::Impossibile);
     QTest::newRow("deal 82, unwinnable") << quint64(82) << int(TEsito::Impossibile);
     QTest::newRow("deal 465, unwinnable") << quint64(465) << int(TEsito::Impossibile);
