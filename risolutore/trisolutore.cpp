@@ -66,7 +66,7 @@ std::vector<TRisolutore::TOrdine> TRisolutore::Ordini(int n) {
     if (n < 2) {
         return {{AngoliPrima, n}};
     }
-    return {{AngoliPrima, n}, {ScoperteInnanzi, n}, {ScoperteInnanzi, 0}};
+    return {{AngoliPrima, n}, {ScoperteInnanzi, n}, {ScoperteInnanzi, 0}, {ScoperteInfine, n}};
 }
 
 bool TRisolutore::Decisa(const TStato& partenza, std::uint64_t quota, const TOrdine& ordine,

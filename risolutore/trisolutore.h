@@ -16,13 +16,13 @@
 struct TLimiti {
     // Per deal, over all attempts: 26,000,000 for the first order and its
     // shuffles, which the slowest deals searched at 2.2 microseconds a
-    // position, and 8,176,000 for the attempts that uncover cards first. A
-    // deal that reaches it is one that no order wins, searched at about half
-    // that rate: under 60 s of a processor here, the other one busy too.
-    std::uint64_t posizioni = 34'176'000;
+    // position, and 12,264,000 for the attempts in the other orders. A deal
+    // that reaches it is one that no order wins, searched at about half that
+    // rate: under 60 s of a processor here, the other one busy too.
+    std::uint64_t posizioni = 38'264'000;
     std::uint64_t primoTentativo = 2'000; // positions of the first attempt
     // The attempts double while they stay within this, each size from the
-    // third on tried in three orders (see TRisolutore); the next, the last,
+    // third on tried in four orders (see TRisolutore); the next, the last,
     // goes back to the first order and has what is left, as far as the table
     // of positions holds.
     std::uint64_t ultimoRaddoppio = 2'048'000;
@@ -49,13 +49,14 @@ struct TRisposta {
 // classes and twice the quota, and skips the positions an earlier attempt
 // proved lost; an attempt that ends without running out has seen every
 // position reachable, so its answer is final. From the third size on, each
-// size is tried three ways: moves to a corner first, as the first two; the
-// same shuffle with the moves that uncover a card first; and those first
-// with no shuffle. Some deals are won at once one way and not in tens of
-// millions of positions the other. The short attempts find the wins that one
-// order would miss; the last is as large as the table holds, in the first
-// order, where the hardest deals are decided. Before it, the cores (TNucleo)
-// may prove a deal lost at a fraction of its cost.
+// size is tried four ways: moves to a corner first, as the first two; the
+// same shuffle with the moves that uncover a card first; those first with no
+// shuffle; and the same shuffle with them last. Some deals are won at once
+// one way and not in tens of millions of positions another. The short
+// attempts find the wins that one order would miss; the last is as large as
+// the table holds, in the first order, where the hardest deals are decided.
+// Before it, the cores (TNucleo) may prove a deal lost at a fraction of its
+// cost.
 //
 // A position is proved lost when every position reachable from it has been
 // searched, and none wins. A search cut short where it meets a position on its
@@ -93,6 +94,7 @@ private:
     };
     static constexpr std::array<std::uint8_t, TStato::Classi> AngoliPrima{0, 1, 2};
     static constexpr std::array<std::uint8_t, TStato::Classi> ScoperteInnanzi{1, 0, 2};
+    static constexpr std::array<std::uint8_t, TStato::Classi> ScoperteInfine{0, 2, 1};
     // The orders of the attempts of the n-th size.
     static std::vector<TOrdine> Ordini(int n);
 

@@ -316,6 +316,7 @@ void TestRisolutore::risposteControllate_data() {
     // moves to a corner first, not within hundreds of millions of positions.
     QTest::newRow("deal 214848, won uncovering first") << quint64(214848) << int(TEsito::Vinta);
     QTest::newRow("deal 681009, won uncovering first") << quint64(681009) << int(TEsito::Vinta);
+    QTest::newRow("deal 314522, won uncovering last") << quint64(314522) << int(TEsito::Vinta);
     QTest::newRow("deal 28, unwinnable") << quint64(28) << int(TEsito::Impossibile);
     QTest::newRow("deal 82, unwinnable") << quint64(82) << int(TEsito::Impossibile);
     QTest::newRow("deal 465, unwinnable") << quint64(465) << int(TEsito::Impossibile);

@@ -196,15 +196,16 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            standard output
   -j, --fili=N             usa N fili (predefinito: tutti i processori)
   -p, --posizioni=N        posizioni al massimo per partita, poi la partita
-                           resta ignota (predefinito: 34176000; con --cieco,
+                           resta ignota (predefinito: 38264000; con --cieco,
                            per ipotesi: 4000)
       --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
                            tentativo ne ha il doppio (predefinito: 2000)
       --ultimo-raddoppio=N i tentativi raddoppiano finché restano entro N
-                           posizioni, dal terzo in poi ciascuno in tre
-                           ordini (prima le mosse agli angoli, o prima quelle
-                           che scoprono una carta); l'ultimo torna al primo
-                           ordine e ha quanto resta (predefinito: 2048000)
+                           posizioni, dal terzo in poi ciascuno in quattro
+                           ordini (prima le mosse agli angoli, oppure prima o
+                           per ultime quelle che scoprono una carta); l'ultimo
+                           torna al primo ordine e ha quanto resta
+                           (predefinito: 2048000)
       --nucleo=N           prima dell'ultimo tentativo la partita è guardata
                            con le sole carte di un seme, poi di due, le altre
                            libere di passare e di lasciare il loro mucchio; se
