@@ -55,7 +55,7 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     if (limiti.nucleo > 0 && NucleoPerso(partenza, risposta)) {
         risposta.esito = TEsito::Impossibile;
     } else if (resto() > 0) {
-        Decisa(partenza, std::min<std::uint64_t>(TVisti::Capienza(), resto()), {AngoliPrima, 0},
+        Decisa(partenza, std::min<std::uint64_t>(visti.Spazio(), resto()), {AngoliPrima, 0},
                risposta);
     }
     return risposta;

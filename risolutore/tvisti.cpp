@@ -75,23 +75,43 @@ std::size_t TVisti::Byte(std::size_t posti) {
     return posti * sizeof(TPosto);
 }
 
-void TVisti::Prepara(std::size_t nuove) {
-    const auto persa = [](const TPosto& posto) {
-        return !Libera(posto.chiave) && posto.chiave.parole[ParolaValore] >> BitValore == Persa;
-    };
-    auto quantePerse = static_cast<std::size_t>(std::count_if(tavola.begin(), tavola.end(), persa));
+bool TVisti::PostoPerso(const TPosto& posto) {
+    return !Libera(posto.chiave) && posto.chiave.parole[ParolaValore] >> BitValore == Persa;
+}
+
+std::size_t TVisti::Perse() const {
+    return static_cast<std::size_t>(std::count_if(tavola.begin(), tavola.end(), PostoPerso));
+}
+
+bool TVisti::Tengono(std::size_t perse, std::size_t nuove) const {
     // The lost ones are set aside before the old table goes, so that the two
-    // tables never take memory at once; when even that would pass the
-    // budget, they are forgotten: the search only prunes less.
-    const std::size_t accanto = quantePerse * sizeof(TStato::TChiaveCorta);
-    if (std::max(Byte(tavola.size()), Byte(Posti(quantePerse + nuove))) + accanto >
-        MemoriaMassima) {
+    // tables never take memory at once.
+    const std::size_t accanto = perse * sizeof(TStato::TChiaveCorta);
+    return std::max(Byte(tavola.size()), Byte(Posti(perse + nuove))) + accanto <= MemoriaMassima;
+}
+
+std::size_t TVisti::Spazio() const {
+    const std::size_t perse = Perse();
+    if (!Tengono(perse, 0)) {
+        return Capienza();
+    }
+    const std::size_t posti =
+        (MemoriaMassima - perse * sizeof(TStato::TChiaveCorta)) / sizeof(TPosto);
+    const std::size_t tutte = (posti - 2) * 2 / Riempimento;
+    return tutte > perse ? tutte - perse : Capienza();
+}
+
+void TVisti::Prepara(std::size_t nuove) {
+    auto quantePerse = Perse();
+    // When even they would pass the budget, the lost ones are forgotten: the
+    // search only prunes less.
+    if (!Tengono(quantePerse, nuove)) {
         quantePerse = 0;
     }
     std::vector<TStato::TChiaveCorta> perse;
     perse.reserve(quantePerse);
     for (std::size_t i = 0; i < tavola.size() && perse.size() < quantePerse; ++i) {
-        if (persa(tavola[i])) {
+        if (PostoPerso(tavola[i])) {
             perse.push_back(tavola[i].chiave);
             perse.back().parole[ParolaValore] &= MascheraChiave;
         }

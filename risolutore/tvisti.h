@@ -26,7 +26,11 @@ public:
     static std::size_t Impronta(const TStato::TChiaveCorta& chiave);
     // Forgets every position: a new deal.
     void Svuota();
-    // Forgets all but the positions proved lost, and makes room for `nuove` more.
+    // The most positions the next attempt may enter with the lost ones kept:
+    // fewer than Capienza() by those, or Capienza() when they cannot be kept.
+    std::size_t Spazio() const;
+    // Forgets all but the positions proved lost, and makes room for `nuove`
+    // more; when both would pass MemoriaMassima, forgets the lost ones too.
     void Prepara(std::size_t nuove);
     // The place of the position, and whether it was not there yet.
     std::pair<std::size_t, bool> Inserisci(const TStato::TChiaveCorta& chiave);
@@ -37,11 +41,17 @@ public:
 private:
     static std::size_t Posti(std::size_t posizioni);
     static std::size_t Byte(std::size_t posti);
+    std::size_t Perse() const;
+    // Whether `perse` lost positions and `nuove` more fit within MemoriaMassima,
+    // the lost ones set aside while the table is made again.
+    bool Tengono(std::size_t perse, std::size_t nuove) const;
 
     // The key with its number in the key's free bits: one slot, a quarter of a cache line.
     struct alignas(16) TPosto {
         TStato::TChiaveCorta chiave;
     };
+
+    static bool PostoPerso(const TPosto& posto);
 
     using TTavola = std::vector<TPosto, TPagineGrandi<TPosto>>;
     TTavola tavola;
