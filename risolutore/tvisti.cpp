@@ -95,9 +95,8 @@ std::size_t TVisti::Spazio() const {
     if (!Tengono(perse, 0)) {
         return Capienza();
     }
-    const std::size_t posti =
-        (MemoriaMassima - perse * sizeof(TStato::TChiaveCorta)) / sizeof(TPosto);
-    const std::size_t tutte = (posti - 2) * 2 / Riempimento;
+    const std::size_t tutte =
+        Posizioni((MemoriaMassima - perse * sizeof(TStato::TChiaveCorta)) / sizeof(TPosto));
     return tutte > perse ? tutte - perse : Capienza();
 }
 
@@ -130,7 +129,11 @@ void TVisti::Prepara(std::size_t nuove) {
 }
 
 std::size_t TVisti::Capienza() {
-    return (MemoriaMassima / sizeof(TPosto) - 2) * 2 / Riempimento;
+    return Posizioni(MemoriaMassima / sizeof(TPosto));
+}
+
+std::size_t TVisti::Posizioni(std::size_t posti) {
+    return (posti - 2) * 2 / Riempimento;
 }
 
 std::size_t TVisti::Posti(std::size_t posizioni) {

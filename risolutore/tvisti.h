@@ -40,6 +40,8 @@ public:
 
 private:
     static std::size_t Posti(std::size_t posizioni);
+    // The most positions `posti` slots hold: the inverse of Posti.
+    static std::size_t Posizioni(std::size_t posti);
     static std::size_t Byte(std::size_t posti);
     std::size_t Perse() const;
     // Whether `perse` lost positions and `nuove` more fit within MemoriaMassima,
