@@ -14,10 +14,12 @@ constexpr double EsplorazioneUct = 0.7;
 // A guess gets a few thousand positions. In so few, the search that keeps
 // every placing of the lone tens apart wins more guesses, and the player more
 // games: 140 of deals 0 to 199 against 125, with 64 guesses in doubt. The core
-// is for the deals that need millions.
+// and the cards that can never leave their pile are for the deals that need
+// millions; without them the player plays as it was measured.
 TLimiti PerIpotesi(TLimiti limiti) {
     limiti.classi = false;
     limiti.nucleo = 0;
+    limiti.fermi = false;
     return limiti;
 }
 

@@ -73,6 +73,7 @@ bool TRisolutore::Decisa(const TStato& partenza, std::uint64_t quota, const TOrd
                          TRisposta& risposta) {
     TStato stato = partenza;
     posizioni = 0;
+    provaFermi = limiti.fermi && risposta.tentativi > 1;
     const TFine fine = Tenta(stato, quota, ordine);
     cercate += posizioni;
     risposta.posizioni += posizioni;
@@ -176,7 +177,7 @@ bool TRisolutore::Apri(TStato& stato, const TOrdine& ordine, bool prova) {
     if (stato.Vinta()) {
         return false;
     }
-    if (prova && rilassato.Perduta(stato)) {
+    if ((prova && rilassato.Perduta(stato)) || (provaFermi && fermi.Perduta(stato))) {
         visti.Segna(posto, TVisti::Persa);
         return false;
     }

@@ -78,6 +78,8 @@ public:
     std::uint32_t Transitabili(int carta) const;
     // Whether a card on pile `da` reaches `meta` over the piles of `transitabili`.
     static bool Raggiunge(int da, int meta, std::uint32_t transitabili);
+    // Whether it reaches any pile of `mete`.
+    static bool RaggiungeUna(int da, std::uint32_t mete, std::uint32_t transitabili);
 
     // The empty table piles, and the table piles where a ten lies alone.
     std::uint32_t VuotiTavolo() const { return vuoti & ~MascheraAngoli; }

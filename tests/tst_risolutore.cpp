@@ -1,6 +1,7 @@
 #include "invarianti.h"
 #include "tcieco.h"
 #include "tdiecisoli.h"
+#include "tfermi.h"
 #include "tnucleo.h"
 #include "tpartita.h"
 #include "tricercapiana.h"
@@ -37,6 +38,7 @@ constexpr int PartiteFinali = 100;
 constexpr int ProveFinali = 6;
 constexpr std::uint64_t LimiteFinale = 20'000;
 constexpr int ConfermeMinime = 100;
+constexpr int ConfermeConStrade = 40;
 constexpr int DeciseMinime = 300;
 
 using TCoppia = std::pair<int, int>; // card, target pile (the card's own pile: turn it up)
@@ -266,6 +268,9 @@ private slots:
     void fermatoOLimitatoNonDecide_data();
     void fermatoOLimitatoNonDecide();
     void perdutaSoloSePersa();
+    void fermiSoloSePersa();
+    void fermiDecidono();
+    void fermiMaiLungoUnaVincita();
     void nucleoPersoSoloSePerso_data();
     void nucleoPersoSoloSePerso();
     void nucleoDecide_data();
@@ -596,6 +601,67 @@ void TestRisolutore::perdutaSoloSePersa() {
     QVERIFY2(conferme.smentita.isEmpty(), qPrintable(conferme.smentita));
     QVERIFY2(conferme.confermate >= ConfermeMinime,
              qPrintable(QString::number(conferme.confermate)));
+}
+
+// Wherever some card can never leave its pile, the plain search finds no win;
+// on positions near the end of random games, as above. Some of them the
+// relaxed game, which has no paths, does not see lost.
+void TestRisolutore::fermiSoloSePersa() {
+    TFermi fermi;
+    TRilassato rilassato;
+    int soloConStrade = 0;
+    const TConferme conferme = ConfermaPerdute(SemeCasuale + 8, [&](const TStato& stato) {
+        const bool perduta = fermi.Perduta(stato);
+        soloConStrade += perduta && !rilassato.Perduta(stato);
+        return perduta;
+    });
+    QVERIFY2(conferme.smentita.isEmpty(), qPrintable(conferme.smentita));
+    QVERIFY2(conferme.confermate >= ConfermeMinime,
+             qPrintable(QString::number(conferme.confermate)));
+    QVERIFY2(soloConStrade >= ConfermeConStrade, qPrintable(QString::number(soloConStrade)));
+}
+
+// Every position along a won game can still be won: the test must never call
+// one lost. The wins kept as data cross the table by every kind of path.
+void TestRisolutore::fermiMaiLungoUnaVincita() {
+    QFile file(QStringLiteral(SOLVINTRA_DATI "/vinte.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    TFermi fermi;
+    int posizioni = 0;
+    while (!file.atEnd()) {
+        const QByteArray riga = file.readLine().trimmed();
+        if (riga.isEmpty() || riga.startsWith('#')) {
+            continue;
+        }
+        const QList<QByteArray> campi = riga.split(' ');
+        TStato stato = TStato::DaSeme(campi[0].toULongLong());
+        const auto mosse = TSequenza::Leggi(campi[1].toStdString());
+        QVERIFY(mosse.has_value());
+        for (TMossa mossa : *mosse) {
+            // The steps name the card and where it goes; the table knows whence.
+            (mossa.scopri ? mossa.a : mossa.da) =
+                static_cast<std::int8_t>(stato.PozzoDi(mossa.carta));
+            stato.Esegui(mossa);
+            ++posizioni;
+            QVERIFY2(!fermi.Perduta(stato),
+                     qPrintable(QStringLiteral("deal %1, step %2").arg(campi[0]).arg(posizioni)));
+        }
+    }
+    QVERIFY(posizioni >= VinteAttese * 50);
+}
+
+// Deal 22,995: its 8 of bastoni lies at the table's left edge, on the 8 of
+// denari, among piles of denari that can never let it pass; the 7 of denari,
+// which needs that 8, lies on the 2. The test proves it lost at the start of
+// the third attempt; without it, searches of 100 million positions did not.
+void TestRisolutore::fermiDecidono() {
+    const TStato stato = TStato::DaSeme(22995);
+    TLimiti limiti;
+    limiti.posizioni = 4 * limiti.primoTentativo; // a little of a third attempt
+    limiti.nucleo = 0;
+    QCOMPARE(TRisolutore(limiti).Risolvi(stato).esito, TEsito::Impossibile);
+    limiti.fermi = false;
+    QCOMPARE(TRisolutore(limiti).Risolvi(stato).esito, TEsito::Ignota);
 }
 
 // Wherever the game seen through a core of suits is lost, the plain search
