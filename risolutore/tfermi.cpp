@@ -15,15 +15,15 @@ std::uint64_t Bit(int carta) {
     return std::uint64_t{1} << carta;
 }
 
-// The cards of values da to a, of one suit or of every suit.
-std::uint64_t Valori1(int da, int a) {
+// The cards of values da to a, of the first suit, of one suit or of every suit.
+std::uint64_t Fascia(int da, int a) {
     return da > a ? 0 : (std::uint64_t{1} << a) - (std::uint64_t{1} << (da - 1));
 }
 std::uint64_t DelSeme(int seme, int da, int a) {
-    return Valori1(da, a) << seme * Valori;
+    return Fascia(da, a) << seme * Valori;
 }
 std::uint64_t DiOgniSeme(int da, int a) {
-    return Valori1(da, a) * PiediSemi;
+    return Fascia(da, a) * PiediSemi;
 }
 
 } // namespace
@@ -73,15 +73,10 @@ void TFermi::Ferma(const TStato& stato) {
 
 void TFermi::Togli(const TStato& stato, int carta) {
     fermi &= ~Bit(carta);
-    const int seme = TStato::Seme(carta);
     Descrivi(stato, stato.PozzoDi(carta));
-    // The piles that may now show lower cards of its suit, and its corner,
-    // which may now rise higher.
+    // The piles that may now show lower cards of its suit.
     for (int p = 0; p < Pozzi; ++p) {
-        const int base = stato.Base(p);
-        const bool suo = TStato::Angolo(p) ? base >= 0 && TStato::Seme(base) == seme
-                                           : cima[p] > carta && TStato::Seme(cima[p]) == seme;
-        if (suo) {
+        if (cima[p] > carta && TStato::Seme(cima[p]) == TStato::Seme(carta)) {
             Descrivi(stato, p);
         }
     }

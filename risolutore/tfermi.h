@@ -27,9 +27,7 @@ public:
     bool Perduta(const TStato& stato);
 
 private:
-    static constexpr int Carte = TStato::Carte;
     static constexpr int Pozzi = TStato::Pozzi;
-    static constexpr int Valori = TStato::ValoriPerSeme;
 
     void Ferma(const TStato& stato);
     // Takes the card out of the set, and describes again the piles it changes.
