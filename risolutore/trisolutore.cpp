@@ -31,6 +31,9 @@ private:
 constexpr std::uint64_t Controllo = 4096; // positions between looks at the stop flag
 constexpr std::uint64_t PrimaQuotaNucleo = std::uint64_t{1} << 14;
 constexpr std::uint64_t CrescitaNucleo = 8;
+// The first sizes of attempt decide all but one deal in a thousand, and need the
+// test of cards that can never leave their pile too seldom to pay for it.
+constexpr int TaglieSenzaFermi = 3;
 
 } // namespace
 
@@ -44,6 +47,7 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     const auto resto = [this] { return Fermato() ? 0 : limiti.posizioni - cercate; };
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
     for (int n = 0; quota <= limiti.ultimoRaddoppio && resto() > 0; quota *= 2, ++n) {
+        provaFermi = limiti.fermi && n >= TaglieSenzaFermi;
         for (const TOrdine& ordine : Ordini(n)) {
             if (resto() > 0 && Decisa(partenza, std::min(quota, resto()), ordine, risposta)) {
                 return risposta;
@@ -52,6 +56,7 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     }
     // The cores, once the cheap deals are decided; the last attempt, in the
     // first order, has what is left as far as the table holds.
+    provaFermi = limiti.fermi;
     if (limiti.nucleo > 0 && NucleoPerso(partenza, risposta)) {
         risposta.esito = TEsito::Impossibile;
     } else if (resto() > 0) {
@@ -73,7 +78,6 @@ bool TRisolutore::Decisa(const TStato& partenza, std::uint64_t quota, const TOrd
                          TRisposta& risposta) {
     TStato stato = partenza;
     posizioni = 0;
-    provaFermi = limiti.fermi && risposta.tentativi > 1;
     const TFine fine = Tenta(stato, quota, ordine);
     cercate += posizioni;
     risposta.posizioni += posizioni;

@@ -653,11 +653,11 @@ void TestRisolutore::fermiMaiLungoUnaVincita() {
 // Deal 22,995: its 8 of bastoni lies at the table's left edge, on the 8 of
 // denari, among piles of denari that can never let it pass; the 7 of denari,
 // which needs that 8, lies on the 2. The test proves it lost at the start of
-// the third attempt; without it, searches of 100 million positions did not.
+// its first attempt of the fourth size; without it, searches of 100 million positions did not.
 void TestRisolutore::fermiDecidono() {
     const TStato stato = TStato::DaSeme(22995);
     TLimiti limiti;
-    limiti.posizioni = 4 * limiti.primoTentativo; // a little of a third attempt
+    limiti.posizioni = 20 * limiti.primoTentativo; // the first three sizes, and a little more
     limiti.nucleo = 0;
     QCOMPARE(TRisolutore(limiti).Risolvi(stato).esito, TEsito::Impossibile);
     limiti.fermi = false;
