@@ -45,23 +45,6 @@ std::uint32_t Intorno(std::uint32_t m) {
     return (riga | riga << TStato::Colonne | riga >> TStato::Colonne) & TStato::TuttiPozzi;
 }
 
-// Grows the region reached from `da` through passable piles until it touches
-// a pile of `mete`.
-bool Raggiunto(int da, std::uint32_t mete, std::uint32_t transitabili) {
-    std::uint32_t raggiunti = 1u << da;
-    while (true) {
-        const std::uint32_t vicini = Intorno(raggiunti);
-        if ((vicini & mete) != 0) {
-            return true;
-        }
-        const std::uint32_t nuovi = vicini & transitabili & ~raggiunti;
-        if (nuovi == 0) {
-            return false;
-        }
-        raggiunti |= nuovi;
-    }
-}
-
 } // namespace
 
 TStato TStato::DaPartita(const TPartita& partita) {
@@ -218,12 +201,21 @@ void TStato::RimescolaCoperte(std::mt19937_64& caso) {
     }
 }
 
-bool TStato::Raggiunge(int da, int meta, std::uint32_t transitabili) {
-    return Raggiunto(da, 1u << meta, transitabili);
-}
-
+// Grows the region reached from `da` through passable piles until it touches
+// a pile of `mete`.
 bool TStato::RaggiungeUna(int da, std::uint32_t mete, std::uint32_t transitabili) {
-    return Raggiunto(da, mete, transitabili);
+    std::uint32_t raggiunti = 1u << da;
+    while (true) {
+        const std::uint32_t vicini = Intorno(raggiunti);
+        if ((vicini & mete) != 0) {
+            return true;
+        }
+        const std::uint32_t nuovi = vicini & transitabili & ~raggiunti;
+        if (nuovi == 0) {
+            return false;
+        }
+        raggiunti |= nuovi;
+    }
 }
 
 std::uint32_t TStato::DieciSoli() const {

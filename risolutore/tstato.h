@@ -77,7 +77,9 @@ public:
     // The piles card `carta` may pass over on its way.
     std::uint32_t Transitabili(int carta) const;
     // Whether a card on pile `da` reaches `meta` over the piles of `transitabili`.
-    static bool Raggiunge(int da, int meta, std::uint32_t transitabili);
+    static bool Raggiunge(int da, int meta, std::uint32_t transitabili) {
+        return RaggiungeUna(da, 1u << meta, transitabili);
+    }
     // Whether it reaches any pile of `mete`.
     static bool RaggiungeUna(int da, std::uint32_t mete, std::uint32_t transitabili);
 
