@@ -21,8 +21,10 @@
 
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <random>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -237,6 +239,35 @@ template <typename F> TConferme ConfermaPerdute(std::uint64_t semeCasuale, F per
     return conferme;
 }
 
+// The won games kept as data: each line a deal and its steps (TSequenza),
+// the steps missing where the line cannot be read.
+struct TVintaConservata {
+    QByteArray riga;
+    std::uint64_t seme = 0;
+    std::optional<std::vector<TMossa>> mosse;
+};
+
+std::vector<TVintaConservata> VinteConservate() {
+    QFile file(QStringLiteral(SOLVINTRA_DATI "/vinte.txt"));
+    std::vector<TVintaConservata> vinte;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return vinte;
+    }
+    while (!file.atEnd()) {
+        const QByteArray riga = file.readLine().trimmed();
+        if (riga.isEmpty() || riga.startsWith('#')) {
+            continue;
+        }
+        const QList<QByteArray> campi = riga.split(' ');
+        TVintaConservata vinta{riga, campi[0].toULongLong(), std::nullopt};
+        if (campi.size() == 2) {
+            vinta.mosse = TSequenza::Leggi(campi[1].toStdString());
+        }
+        vinte.push_back(std::move(vinta));
+    }
+    return vinte;
+}
+
 QString Testo(const std::vector<TCoppia>& mosse) {
     QStringList parti;
     for (const auto& [carta, pozzo] : mosse) {
@@ -287,22 +318,13 @@ private slots:
 
 // Whole won games, kept as data, replayed through the engine.
 void TestRisolutore::partiteVinteRigiocate() {
-    QFile file(QStringLiteral(SOLVINTRA_DATI "/vinte.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     int rigiocate = 0;
-    while (!file.atEnd()) {
-        const QByteArray riga = file.readLine().trimmed();
-        if (riga.isEmpty() || riga.startsWith('#')) {
-            continue;
-        }
-        const QList<QByteArray> campi = riga.split(' ');
-        QCOMPARE(campi.size(), 2);
-        const auto mosse = TSequenza::Leggi(campi[1].toStdString());
-        QVERIFY2(mosse.has_value(), riga.constData());
+    for (const TVintaConservata& vinta : VinteConservate()) {
+        QVERIFY2(vinta.mosse.has_value(), vinta.riga.constData());
         try {
-            Rigioca(campi[0].toULongLong(), *mosse);
+            Rigioca(vinta.seme, *vinta.mosse);
         } catch (const TViolazione& e) {
-            QFAIL(qPrintable(QStringLiteral("deal %1: %2").arg(campi[0]).arg(e.what())));
+            QFAIL(qPrintable(QStringLiteral("deal %1: %2").arg(vinta.seme).arg(e.what())));
         }
         ++rigiocate;
     }
@@ -624,27 +646,19 @@ void TestRisolutore::fermiSoloSePersa() {
 // Every position along a won game can still be won: the test must never call
 // one lost. The wins kept as data cross the table by every kind of path.
 void TestRisolutore::fermiMaiLungoUnaVincita() {
-    QFile file(QStringLiteral(SOLVINTRA_DATI "/vinte.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     TFermi fermi;
     int posizioni = 0;
-    while (!file.atEnd()) {
-        const QByteArray riga = file.readLine().trimmed();
-        if (riga.isEmpty() || riga.startsWith('#')) {
-            continue;
-        }
-        const QList<QByteArray> campi = riga.split(' ');
-        TStato stato = TStato::DaSeme(campi[0].toULongLong());
-        const auto mosse = TSequenza::Leggi(campi[1].toStdString());
-        QVERIFY(mosse.has_value());
-        for (TMossa mossa : *mosse) {
+    for (const TVintaConservata& vinta : VinteConservate()) {
+        QVERIFY2(vinta.mosse.has_value(), vinta.riga.constData());
+        TStato stato = TStato::DaSeme(vinta.seme);
+        for (TMossa mossa : *vinta.mosse) {
             // The steps name the card and where it goes; the table knows whence.
             (mossa.scopri ? mossa.a : mossa.da) =
                 static_cast<std::int8_t>(stato.PozzoDi(mossa.carta));
             stato.Esegui(mossa);
             ++posizioni;
             QVERIFY2(!fermi.Perduta(stato),
-                     qPrintable(QStringLiteral("deal %1, step %2").arg(campi[0]).arg(posizioni)));
+                     qPrintable(QStringLiteral("deal %1, step %2").arg(vinta.seme).arg(posizioni)));
         }
     }
     QVERIFY(posizioni >= VinteAttese * 50);
