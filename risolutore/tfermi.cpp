@@ -93,7 +93,7 @@ void TFermi::Descrivi(const TStato& stato, int p) {
     const int coperta = stato.Coperta(p);
     const int cimaRun = stato.Cima(p);
     const std::uint64_t run =
-        cimaRun < 0 ? 0 : (Bit(stato.Base(p)) << 1) - Bit(cimaRun); // a run is numbered on
+        cimaRun < 0 ? 0 : (Bit(stato.Base(p)) << 1) - Bit(cimaRun); // numbered top to base
     if ((fermi & run) != 0) {
         cima[p] = static_cast<std::int8_t>(std::countr_zero(fermi & run));
     } else if (coperta >= 0 && (fermi & Bit(coperta)) != 0) {
