@@ -20,10 +20,14 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <csignal>
+#include <fcntl.h>
 #include <optional>
 #include <random>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -294,6 +298,7 @@ private slots:
     void ingressoSbagliato_data();
     void ingressoSbagliato();
     void interruzioneScriveIlDeciso();
+    void uscitaSuUnTubo();
     void ciecoGiocaSoloIlVisibile_data();
     void ciecoGiocaSoloIlVisibile();
     void fermatoOLimitatoNonDecide_data();
@@ -534,6 +539,31 @@ void TestRisolutore::interruzioneScriveIlDeciso() {
     QCOMPARE(righe.first(), QByteArray("partita,esito,posizioni,tentativi,passi,secondi"));
     QVERIFY(righe.at(1).startsWith("0,vinta,"));
     QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"studio.csv"});
+}
+
+// An output that is a pipe or a device, /dev/null say, is written into, not
+// replaced by a file of the same name.
+void TestRisolutore::uscitaSuUnTubo() {
+    QTemporaryDir cartella;
+    QVERIFY(cartella.isValid());
+    const QByteArray tubo = cartella.filePath(QStringLiteral("tubo")).toLocal8Bit();
+    QCOMPARE(::mkfifo(tubo.constData(), 0600), 0);
+    // Opened to read before the tool opens it to write, so neither waits.
+    const int lettura = ::open(tubo.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(lettura >= 0);
+    QProcess processo;
+    processo.start(QStringLiteral(SOLVINTRA_RISOLVI),
+                   {QStringLiteral("0-1"), QStringLiteral("-o"), QString::fromLocal8Bit(tubo)});
+    QVERIFY(processo.waitForFinished(AttesaProcesso));
+    QCOMPARE(processo.exitCode(), 0);
+    std::array<char, 4096> letti{};
+    const ssize_t quanti = ::read(lettura, letti.data(), letti.size());
+    ::close(lettura);
+    QVERIFY(quanti > 0);
+    QVERIFY(QByteArray(letti.data(), quanti).startsWith("partita,esito,"));
+    struct stat tipo {};
+    QCOMPARE(::stat(tubo.constData(), &tipo), 0);
+    QVERIFY(S_ISFIFO(tipo.st_mode));
 }
 
 // The blind player's games are real games, won only where the solver wins

@@ -3,13 +3,16 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 TUscita::~TUscita() {
     if (file != nullptr && file != stdout) {
         std::fclose(file);
-        std::remove(provvisorio.c_str());
+        if (!provvisorio.empty()) {
+            std::remove(provvisorio.c_str());
+        }
     }
 }
 
@@ -18,6 +21,16 @@ bool TUscita::Apri(const std::string& destinazione, std::string& errore) {
     if (percorso.empty()) {
         file = stdout;
         return true;
+    }
+    // A device or a pipe is written straight: there is nothing to keep whole,
+    // and a file renamed over it would take its place (/dev/null among them).
+    struct stat tipo {};
+    if (stat(percorso.c_str(), &tipo) == 0 && !S_ISREG(tipo.st_mode)) {
+        file = std::fopen(percorso.c_str(), "w");
+        if (file == nullptr) {
+            errore = percorso + ": " + std::strerror(errno);
+        }
+        return file != nullptr;
     }
     std::vector<char> modello(percorso.begin(), percorso.end());
     const char coda[] = ".XXXXXX";
@@ -45,9 +58,13 @@ bool TUscita::Chiudi(std::string& errore) {
     const bool scritto = std::ferror(file) == 0;
     const bool chiuso = std::fclose(file) == 0;
     file = nullptr;
-    if (!scritto || !chiuso || std::rename(provvisorio.c_str(), percorso.c_str()) != 0) {
+    const bool alPosto =
+        provvisorio.empty() || std::rename(provvisorio.c_str(), percorso.c_str()) == 0;
+    if (!scritto || !chiuso || !alPosto) {
         errore = percorso + ": " + std::strerror(errno);
-        std::remove(provvisorio.c_str());
+        if (!provvisorio.empty()) {
+            std::remove(provvisorio.c_str());
+        }
         return false;
     }
     return true;

@@ -5,7 +5,8 @@
 
 // A file that appears whole or not at all: written under a temporary name
 // beside it and renamed over it when complete. Apri fails at once, before any
-// work, when the folder cannot take the file.
+// work, when the folder cannot take the file. A device or a pipe is written
+// straight.
 class TUscita {
 public:
     ~TUscita();
