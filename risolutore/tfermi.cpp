@@ -26,6 +26,22 @@ std::uint64_t DiOgniSeme(int da, int a) {
     return Fascia(da, a) * PiediSemi;
 }
 
+// The cards of pile p's run, numbered from its top to its base.
+std::uint64_t Corsa(const TStato& stato, int p) {
+    const int cima = stato.Cima(p);
+    return cima < 0 ? 0 : (Bit(stato.Base(p)) << 1) - Bit(cima);
+}
+
+// The piles whose mask holds the card.
+template <std::size_t N>
+std::uint32_t PozziCon(const std::array<std::uint64_t, N>& perPozzo, int carta) {
+    std::uint32_t pozzi = 0;
+    for (std::size_t r = 0; r < N; ++r) {
+        pozzi |= static_cast<std::uint32_t>(perPozzo[r] >> carta & 1u) << r;
+    }
+    return pozzi;
+}
+
 } // namespace
 
 bool TFermi::Perduta(const TStato& stato) {
@@ -39,12 +55,7 @@ void TFermi::Ferma(const TStato& stato) {
         if (TStato::Angolo(p)) {
             continue;
         }
-        if (stato.Coperta(p) >= 0) {
-            fermi |= Bit(stato.Coperta(p));
-        }
-        for (int c = stato.Cima(p); c >= 0 && c <= stato.Base(p); ++c) {
-            fermi |= Bit(c);
-        }
+        fermi |= Corsa(stato, p) | (stato.Coperta(p) >= 0 ? Bit(stato.Coperta(p)) : 0);
     }
     liberi = 0;
     for (int p = 0; p < Pozzi; ++p) {
@@ -91,11 +102,9 @@ void TFermi::Descrivi(const TStato& stato, int p) {
         return;
     }
     const int coperta = stato.Coperta(p);
-    const int cimaRun = stato.Cima(p);
-    const std::uint64_t run =
-        cimaRun < 0 ? 0 : (Bit(stato.Base(p)) << 1) - Bit(cimaRun); // numbered top to base
-    if ((fermi & run) != 0) {
-        cima[p] = static_cast<std::int8_t>(std::countr_zero(fermi & run));
+    const std::uint64_t corsa = fermi & Corsa(stato, p);
+    if (corsa != 0) {
+        cima[p] = static_cast<std::int8_t>(std::countr_zero(corsa));
     } else if (coperta >= 0 && (fermi & Bit(coperta)) != 0) {
         cima[p] = static_cast<std::int8_t>(coperta);
     }
@@ -140,13 +149,13 @@ bool TFermi::PuoPartire(const TStato& stato, int carta) const {
         mete |= Seguente(stato, carta);
     }
     mete &= ~(1u << p);
-    return mete != 0 && TStato::RaggiungeUna(p, mete, Transitabili(carta));
+    return mete != 0 && TStato::RaggiungeUna(p, mete, PozziCon(passa, carta));
 }
 
 std::uint32_t TFermi::Seguente(const TStato& stato, int carta) const {
     const int seguente = carta + 1;
     if ((fermi & Bit(seguente)) == 0) {
-        return Sedi(seguente);
+        return PozziCon(posa, seguente);
     }
     const int q = stato.PozzoDi(seguente);
     const int coperta = stato.Coperta(q);
@@ -154,22 +163,6 @@ std::uint32_t TFermi::Seguente(const TStato& stato, int carta) const {
     const bool chiude = coperta >= 0 && coperta != seguente &&
                         TStato::Seme(coperta) == TStato::Seme(carta) && coperta < carta;
     return cima[q] == seguente && !chiude ? 1u << q : 0;
-}
-
-std::uint32_t TFermi::Transitabili(int carta) const {
-    std::uint32_t transitabili = 0;
-    for (int r = 0; r < Pozzi; ++r) {
-        transitabili |= static_cast<std::uint32_t>(passa[r] >> carta & 1u) << r;
-    }
-    return transitabili;
-}
-
-std::uint32_t TFermi::Sedi(int carta) const {
-    std::uint32_t sedi = 0;
-    for (int r = 0; r < Pozzi; ++r) {
-        sedi |= static_cast<std::uint32_t>(posa[r] >> carta & 1u) << r;
-    }
-    return sedi;
 }
 
 std::uint32_t TFermi::Angoli(const TStato& stato, int carta) const {

@@ -38,10 +38,6 @@ private:
     bool PuoPartire(const TStato& stato, int carta) const;
     // Where the next card of its suit may be joined: the piles it may lie on.
     std::uint32_t Seguente(const TStato& stato, int carta) const;
-    // The piles that may let card `carta` pass.
-    std::uint32_t Transitabili(int carta) const;
-    // Where the card may come to lie, while out of the set.
-    std::uint32_t Sedi(int carta) const;
     // The piles of a suit's corner that card `carta` may go to.
     std::uint32_t Angoli(const TStato& stato, int carta) const;
     // The suit's lowest card in the set, less one: how high its corner may rise.
@@ -50,7 +46,7 @@ private:
     std::uint64_t fermi = 0;               // one bit per card
     std::array<std::int8_t, Pozzi> cima{}; // the highest card of the set, or -1
     // Per pile, one bit per card: the cards it may let pass, and the cards that
-    // may lie on it, out of the set.
+    // may lie on it while out of the set.
     std::array<std::uint64_t, Pozzi> passa{};
     std::array<std::uint64_t, Pozzi> posa{};
     std::uint32_t liberi = 0; // table piles with no card of the set: they may empty
