@@ -188,10 +188,14 @@ void TestCieco::esitiRegistrati_data() {
         << quint64(8) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 109;
     QTest::newRow("40 guesses in doubt, half the budget, deal 8")
         << quint64(8) << Metodo(16, 0, 16, 0, 40) << quint64(2'000) << true << 135;
-    QTest::newRow("64 guesses in doubt, half the budget, the long run's player, deal 8")
+    QTest::newRow("64 guesses in doubt, half the budget, deal 8")
         << quint64(8) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 97;
     QTest::newRow("the same, deal 259, won after a wander that 50 moves without progress cut short")
         << quint64(259) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 163;
+    QTest::newRow("the same, deal 314, lost")
+        << quint64(314) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << false << 28;
+    QTest::newRow("64 guesses in doubt, the whole budget, the lower bound's player, deal 314")
+        << quint64(314) << Metodo(16, 0, 16, 0, 64) << limite << true << 75;
 }
 
 void TestCieco::esitiRegistrati() {
