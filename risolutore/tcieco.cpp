@@ -1,22 +1,22 @@
 #include "tcieco.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {
 
 constexpr std::uint64_t SemeIpotesi = 20261207;
 constexpr std::uint64_t SemeRapide = 20261208;
-// How far upper confidence bounds reach past a move's share of guesses won.
-constexpr double EsplorazioneUct = 0.7;
 
 // A guess gets a few thousand positions. In so few, the search that keeps
 // every placing of the lone tens apart wins more guesses, and the player more
 // games: 140 of deals 0 to 199 against 125, with 64 guesses in doubt. The core
 // and the cards that can never leave their pile are for the deals that need
 // millions; without them the player plays as it was measured.
-TLimiti PerIpotesi(TLimiti limiti) {
+TLimiti PerIpotesi(const TMetodo& metodo, const std::atomic<bool>* fermo) {
+    TLimiti limiti;
+    limiti.posizioni = metodo.posizioni;
+    limiti.fermo = fermo;
     limiti.classi = false;
     limiti.nucleo = 0;
     limiti.fermi = false;
@@ -25,8 +25,8 @@ TLimiti PerIpotesi(TLimiti limiti) {
 
 } // namespace
 
-TCieco::TCieco(TLimiti perIpotesi, TMetodo metodo)
-    : risolutore(PerIpotesi(perIpotesi)), metodo(metodo), fermo(perIpotesi.fermo) {}
+TCieco::TCieco(TMetodo metodo, const std::atomic<bool>* fermo)
+    : risolutore(PerIpotesi(metodo, fermo)), metodo(metodo), fermo(fermo) {}
 
 TRisposta TCieco::Gioca(TStato tavolo) {
     TRisposta risposta;
@@ -47,7 +47,7 @@ TRisposta TCieco::Gioca(TStato tavolo) {
         }
         std::optional<TMossa> mossa;
         if (ferme < metodo.ferme) {
-            mossa = metodo.giriUct > 0 ? ScegliUct(tavolo, risposta) : Scegli(tavolo, risposta);
+            mossa = Scegli(tavolo, risposta);
         }
         // Stopped while choosing, or no guess decided within the limit: it
         // knows nothing, so it has given up nothing.
@@ -104,73 +104,25 @@ std::optional<TMossa> TCieco::Pesa(const TStato& tavolo, int quante, TRisposta& 
     }
     // A tie decided by the quick games needs each guess of a move that can still tie.
     const int pari = metodo.rapide > 0 ? 1 : 0;
-    const int massimo = quante + metodo.premioScoperta;
     std::optional<TMossa> migliore;
     int punti = 0;
     int rapide = 0;
     for (std::size_t i = 0; i < mosse.size(); ++i) {
         const TMossa& mossa = mosse[i];
-        const int premio = tavolo.Classe(mossa) == TStato::ClasseScopre ? metodo.premioScoperta : 0;
-        const int vinte = Vinte(i, quante, punti - premio - pari, conto);
-        const int suoi = vinte + premio;
-        if (vinte == 0 || suoi < punti) {
+        const int vinte = Vinte(i, quante, punti - pari, conto);
+        if (vinte == 0 || vinte < punti) {
             continue;
         }
         const int suoiRapide = metodo.rapide > 0 ? Rapide(i) : 0;
-        if (!migliore || suoi > punti || suoiRapide > rapide) {
+        if (!migliore || vinte > punti || suoiRapide > rapide) {
             migliore = mossa;
-            punti = suoi;
+            punti = vinte;
             rapide = suoiRapide;
             scelta = {vinte, quante};
         }
-        if ((punti == massimo && metodo.rapide == 0) || Fermato()) {
+        if ((punti == quante && metodo.rapide == 0) || Fermato()) {
             break;
         }
-    }
-    return migliore;
-}
-
-// Each move is a bandit's arm; a pull solves the move's next guess. Guesses
-// are shared, the k-th of every move the same, so that moves are told apart
-// by what they do and not by the luck of their guesses.
-std::optional<TMossa> TCieco::ScegliUct(const TStato& tavolo, TRisposta& conto) {
-    Candidate(tavolo);
-    const std::size_t n = mosse.size();
-    if (n == 0) {
-        return std::nullopt;
-    }
-    std::vector<int> vinte(n, 0);
-    std::vector<int> tirate(n, 0);
-    const auto valore = [&](std::size_t i, double logTotale) {
-        const double media = static_cast<double>(vinte[i]) / tirate[i];
-        return media + EsplorazioneUct * std::sqrt(logTotale / tirate[i]);
-    };
-    const auto giri = std::max<std::size_t>(static_cast<std::size_t>(metodo.giriUct), n);
-    for (std::size_t giro = 0; giro < giri && !Fermato(); ++giro) {
-        std::size_t i = giro;
-        if (giro >= n) {
-            const double logTotale = std::log(static_cast<double>(giro));
-            i = 0;
-            for (std::size_t j = 1; j < n; ++j) {
-                if (valore(j, logTotale) > valore(i, logTotale)) {
-                    i = j;
-                }
-            }
-        }
-        const auto k = static_cast<std::size_t>(tirate[i]++);
-        vinte[i] += Vince(Congettura(tavolo, k), mosse[i], conto);
-    }
-    std::optional<TMossa> migliore;
-    std::size_t m = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        // The share of guesses won, compared without division: v_i / t_i > v_m / t_m.
-        if (vinte[i] > 0 && (!migliore || vinte[i] * tirate[m] > vinte[m] * tirate[i])) {
-            migliore = mosse[i];
-            m = i;
-        }
-    }
-    if (migliore) {
-        scelta = {vinte[m], tirate[m]};
     }
     return migliore;
 }

@@ -27,8 +27,8 @@ public:
         int provate = 0;
     };
 
-    // `perIpotesi`: how far the search of one guess may go, and the stop flag.
-    explicit TCieco(TLimiti perIpotesi, TMetodo metodo = {});
+    // `fermo`, when set: give up, the answer unknown.
+    explicit TCieco(TMetodo metodo = {}, const std::atomic<bool>* fermo = nullptr);
 
     // Plays the deal to its end. `esito`: Vinta, Impossibile when it gave up,
     // Ignota when stopped or when its limit was too small to decide a guess.
@@ -44,7 +44,6 @@ private:
     using TImpronta = std::array<std::uint64_t, 4>;
 
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
-    std::optional<TMossa> ScegliUct(const TStato& tavolo, TRisposta& conto);
     // The move after which most of the first `quante` guesses can be won.
     std::optional<TMossa> Pesa(const TStato& tavolo, int quante, TRisposta& conto);
     // How many of the first `quante` guesses can be won after the i-th move,

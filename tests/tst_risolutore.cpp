@@ -37,7 +37,6 @@ constexpr int PartiteCasuali = 400;
 constexpr int PassiCasuali = 120;
 constexpr std::uint64_t SemeCasuale = 20261207;
 constexpr std::uint64_t LimitePiano = 100'000;
-constexpr std::uint64_t LimiteIpotesi = 4'000;
 constexpr int AttesaProcesso = 30000; // ms, a deadline, never a pause
 // Positions near the end of random games, small enough for the plain search.
 constexpr int PartiteFinali = 100;
@@ -582,10 +581,11 @@ void TestRisolutore::ciecoGiocaSoloIlVisibile_data() {
 void TestRisolutore::ciecoGiocaSoloIlVisibile() {
     QFETCH(quint64, seme);
     QFETCH(bool, vinta);
-    TLimiti limiti;
-    limiti.posizioni = LimiteIpotesi;
+    // Without more guesses in doubt: cheaper, and as blind.
+    TMetodo metodo;
+    metodo.ipotesiDubbio = 0;
     const TStato stato = TStato::DaSeme(seme);
-    const TRisposta partita = TCieco(limiti).Gioca(stato);
+    const TRisposta partita = TCieco(metodo).Gioca(stato);
     QCOMPARE(partita.esito, vinta ? TEsito::Vinta : TEsito::Impossibile);
     try {
         Rigioca(seme, partita.mosse, vinta);
@@ -598,7 +598,7 @@ void TestRisolutore::ciecoGiocaSoloIlVisibile() {
     std::mt19937_64 caso(seme);
     altra.RimescolaCoperte(caso);
     QVERIFY(!(altra.Chiave() == stato.Chiave()));
-    const TRisposta altrove = TCieco(limiti).Gioca(altra);
+    const TRisposta altrove = TCieco(metodo).Gioca(altra);
     const auto prima = [](const std::vector<TMossa>& mosse) {
         return std::find_if(mosse.begin(), mosse.end(), [](const TMossa& m) { return m.scopri; });
     };
@@ -621,7 +621,8 @@ void TestRisolutore::fermatoOLimitatoNonDecide_data() {
         << false << false << quint64(1) << quint64(28);
     QTest::newRow("solver given 1 position, won deal")
         << false << false << quint64(1) << quint64(0);
-    QTest::newRow("blind stopped, lost deal") << true << true << quint64(4'000) << quint64(18);
+    QTest::newRow("blind stopped, lost deal")
+        << true << true << quint64(TMetodo{}.posizioni) << quint64(18);
     QTest::newRow("blind given 1 position a guess, won deal")
         << true << false << quint64(1) << quint64(5);
 }
@@ -636,9 +637,14 @@ void TestRisolutore::fermatoOLimitatoNonDecide() {
     limiti.posizioni = posizioni;
     limiti.primoTentativo = std::min<std::uint64_t>(posizioni, limiti.primoTentativo);
     limiti.fermo = &bandiera;
+    // Without more guesses in doubt: of 64, a few are proved lost within one
+    // position, and the player gives up on what it then knows.
+    TMetodo metodo;
+    metodo.ipotesiDubbio = 0;
+    metodo.posizioni = posizioni;
     const TStato stato = TStato::DaSeme(seme);
     const TRisposta risposta =
-        cieco ? TCieco(limiti).Gioca(stato) : TRisolutore(limiti).Risolvi(stato);
+        cieco ? TCieco(metodo, &bandiera).Gioca(stato) : TRisolutore(limiti).Risolvi(stato);
     QCOMPARE(risposta.esito, TEsito::Ignota);
 }
 

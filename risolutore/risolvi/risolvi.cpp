@@ -59,7 +59,7 @@ std::string PerchePersa(const TCieco& cieco, const TMetodo& metodo) {
 
 int RisolviUna(const TOpzioni& opzioni) {
     const TStato stato = TStato::DaSeme(opzioni.primo);
-    TCieco cieco(opzioni.limiti, opzioni.metodo);
+    TCieco cieco(opzioni.metodo);
     const TRisposta risposta =
         opzioni.cieco ? cieco.Gioca(stato) : TRisolutore(opzioni.limiti).Risolvi(stato);
     const std::vector<std::string> note =
@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
         return Errore(e.what());
     }
     if (opzioni.aiuto) {
-        std::fputs(TOpzioni::Aiuto(), stdout);
+        std::fputs(TOpzioni::Aiuto().c_str(), stdout);
         return 0;
     }
     if (opzioni.versione) {

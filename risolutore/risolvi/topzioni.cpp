@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <getopt.h>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -11,9 +12,7 @@ constexpr int OpzionePrimo = 1000;
 constexpr int OpzioneSoluzioni = 1001;
 constexpr int OpzioneCieco = 1002;
 constexpr int OpzioneIpotesi = 1003;
-constexpr int OpzioneScoperta = 1004;
 constexpr int OpzioneRapide = 1005;
-constexpr int OpzioneUct = 1006;
 constexpr int OpzioneSemplice = 1007;
 constexpr int OpzioneDubbio = 1008;
 constexpr int OpzioneRaddoppio = 1009;
@@ -21,8 +20,8 @@ constexpr int OpzioneNucleo = 1010;
 constexpr int OpzioneFerme = 1011;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
-// A guess of the face-down cards is solved again before every move: it gets far fewer.
-constexpr std::uint64_t PosizioniIpotesi = 4'000;
+// Far past the cores of any machine this runs on; a bound catches a typo
+// before it starts that many threads.
 constexpr std::uint64_t MassimoFili = 1024;
 
 std::uint64_t Numero(std::string_view testo, const char* cosa) {
@@ -85,9 +84,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"cieco", no_argument, nullptr, OpzioneCieco},
         {"ipotesi", required_argument, nullptr, OpzioneIpotesi},
         {"dubbio", required_argument, nullptr, OpzioneDubbio},
-        {"premio-scoperta", required_argument, nullptr, OpzioneScoperta},
         {"rapide", required_argument, nullptr, OpzioneRapide},
-        {"uct", required_argument, nullptr, OpzioneUct},
         {"semplice", no_argument, nullptr, OpzioneSemplice},
         {"ferme", required_argument, nullptr, OpzioneFerme},
         {"help", no_argument, nullptr, 'h'},
@@ -98,7 +95,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
     opterr = 0; // the messages are ours, on one line
     optind = 1;
     int scelta = 0;
-    bool posizioniDate = false;
+    std::optional<std::uint64_t> posizioni;
     while ((scelta = getopt_long(argc, argv, ":o:j:p:hV", lunghe, nullptr)) != -1) {
         switch (scelta) {
         case 'o':
@@ -116,8 +113,7 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         }
         case 'p':
-            opzioni.limiti.posizioni = Positivo(optarg, "limite di posizioni");
-            posizioniDate = true;
+            posizioni = Positivo(optarg, "limite di posizioni");
             break;
         case OpzionePrimo:
             opzioni.limiti.primoTentativo = Positivo(optarg, "primo tentativo");
@@ -140,14 +136,8 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         case OpzioneDubbio:
             opzioni.metodo.ipotesiDubbio = Misura(optarg, "numero di ipotesi nel dubbio");
             break;
-        case OpzioneScoperta:
-            opzioni.metodo.premioScoperta = Misura(optarg, "premio della scoperta");
-            break;
         case OpzioneRapide:
             opzioni.metodo.rapide = Misura(optarg, "numero di partite rapide");
-            break;
-        case OpzioneUct:
-            opzioni.metodo.giriUct = Misura(optarg, "numero di giri UCT");
             break;
         case OpzioneSemplice:
             opzioni.metodo = TMetodo::Semplice();
@@ -174,13 +164,18 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
                                                    : "una sola partita o un solo intervallo");
     }
     LeggiPartite(opzioni, argv[optind]);
-    if (opzioni.cieco && !posizioniDate) {
-        opzioni.limiti.posizioni = PosizioniIpotesi;
+    // Applied last, so that --semplice, which sets the whole method, keeps it.
+    if (posizioni) {
+        (opzioni.cieco ? opzioni.metodo.posizioni : opzioni.limiti.posizioni) = *posizioni;
     }
     return opzioni;
 }
 
-const char* TOpzioni::Aiuto() {
+std::string TOpzioni::Aiuto() {
+    const TLimiti limiti;
+    const TMetodo metodo;
+    const TMetodo semplice = TMetodo::Semplice();
+    const auto n = [](auto valore) { return std::to_string(valore); };
     return R"(Uso: solvintra-risolvi [OPZIONE]... PARTITA
   oppure: solvintra-risolvi [OPZIONE]... PRIMA-ULTIMA
 Risolve le partite di Solvintra: la partita numero K è quella che il gioco
@@ -194,24 +189,31 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
 
   -o, --uscita=FILE        scrive le righe CSV in FILE invece che sullo
                            standard output
-  -j, --fili=N             usa N fili (predefinito: tutti i processori)
+  -j, --fili=N             usa N fili, al più )" +
+           n(MassimoFili) + R"( (predefinito: uno per
+                           processore)
   -p, --posizioni=N        posizioni al massimo per partita, poi la partita
-                           resta ignota (predefinito: 38264000; con --cieco,
-                           per ipotesi: 4000)
+                           resta ignota (predefinito: )" +
+           n(limiti.posizioni) + R"(; con --cieco,
+                           per ipotesi: )" +
+           n(metodo.posizioni) + R"()
       --primo-tentativo=N  posizioni del primo tentativo; ogni nuovo
-                           tentativo ne ha il doppio (predefinito: 2000)
+                           tentativo ne ha il doppio (predefinito: )" +
+           n(limiti.primoTentativo) + R"()
       --ultimo-raddoppio=N i tentativi raddoppiano finché restano entro N
                            posizioni, dal terzo in poi ciascuno in quattro
                            ordini (prima le mosse agli angoli, oppure prima o
                            per ultime quelle che scoprono una carta); l'ultimo
                            torna al primo ordine e ha quanto resta
-                           (predefinito: 2048000)
+                           (predefinito: )" +
+           n(limiti.ultimoRaddoppio) + R"()
       --nucleo=N           prima dell'ultimo tentativo la partita è guardata
                            con le sole carte di un seme, poi di due, le altre
                            libere di passare e di lasciare il loro mucchio; se
                            neanche così si vince, è impossibile. Al più N
                            posizioni per tutte le prove, oltre a quelle dei
-                           tentativi (predefinito: 24000000; 0, mai)
+                           tentativi (predefinito: )" +
+           n(limiti.nucleo) + R"(; 0, mai)
       --soluzioni          aggiunge a ogni riga la vincita in breve: due
                            caratteri per passo, la carta (0-9, A-Z, a-d) e il
                            mucchio di arrivo (0-9, A-N), o '*' per scoprirla
@@ -222,21 +224,23 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            Con un intervallo e -o scrive ogni partita appena
                            finita e, se il file c'è già, salta quelle che ha
       --ipotesi=N          con --cieco, ipotesi prima di ogni mossa
-                           (predefinito: 16)
+                           (predefinito: )" +
+           n(metodo.ipotesi) + R"()
       --dubbio=N           con --cieco, N ipotesi in tutto quando nessuna
-                           mossa vince tutte le prime (predefinito: 0, no)
-      --premio-scoperta=N  con --cieco, una mossa che scopre una carta vale
-                           N ipotesi vinte in più (predefinito: 0)
+                           mossa vince tutte le prime (predefinito: )" +
+           n(metodo.ipotesiDubbio) + R"(; 0, no)
       --rapide=N           con --cieco, N partite rapide sulle ipotesi
-                           decidono fra mosse pari (predefinito: 16)
-      --uct=N              con --cieco, N ipotesi in tutto per mossa, date
-                           alle mosse più promettenti (predefinito: 0, no)
-      --semplice           con --cieco, il giocatore semplice: 16 ipotesi,
-                           nessuna partita rapida, 50 mosse senza progresso;
-                           costa circa la metà
+                           decidono fra mosse pari (predefinito: )" +
+           n(metodo.rapide) + R"()
       --ferme=N            con --cieco, si arrende dopo N mosse di fila che
                            non scoprono una carta né portano agli angoli più
-                           carte di prima (predefinito: 1000)
+                           carte di prima (predefinito: )" +
+           n(metodo.ferme) + R"()
+      --semplice           con --cieco, il giocatore semplice: )" +
+           n(semplice.ipotesi) + R"( ipotesi,
+                           nessuna in più nel dubbio, nessuna partita rapida,
+                           )" +
+           n(semplice.ferme) + R"( mosse senza progresso; costa circa la metà
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 

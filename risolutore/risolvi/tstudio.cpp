@@ -68,7 +68,7 @@ void TStudio::Lavora() {
     TLimiti propri = limiti;
     propri.fermo = &fermo;
     TRisolutore risolutore(propri);
-    TCieco giocatore(propri, metodo);
+    TCieco giocatore(metodo, &fermo);
     while (!fermo) {
         const std::uint64_t seme = prossimo++;
         if (seme > ultimo || seme < primo) {

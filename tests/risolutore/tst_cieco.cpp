@@ -21,15 +21,13 @@ Q_DECLARE_METATYPE(TMetodo)
 
 namespace {
 
-constexpr std::uint64_t LimiteIpotesi = 4'000;
 constexpr int AttesaProcesso = 60000; // ms, a deadline, never a pause
 constexpr int PartiteRapide = 300;
 constexpr int VinteRapideMinime = 3;
 
-TCieco Giocatore(const TMetodo& metodo, std::uint64_t posizioni = LimiteIpotesi) {
-    TLimiti limiti;
-    limiti.posizioni = posizioni;
-    return TCieco(limiti, metodo);
+TCieco Giocatore(TMetodo metodo, std::uint64_t posizioni = TMetodo{}.posizioni) {
+    metodo.posizioni = posizioni;
+    return TCieco(metodo);
 }
 
 // The deal `seme` with the face-down cards of piles `a` and `b` swapped.
@@ -67,23 +65,22 @@ std::size_t PrimaScopertaDi(const std::vector<TMossa>& mosse, int a, int b) {
     return static_cast<std::size_t>(trovata - mosse.begin());
 }
 
-TMetodo Metodo(int ipotesi, int premio, int rapide, int uct, int dubbio = 0) {
+TMetodo Metodo(int ipotesi, int rapide, int dubbio = 0) {
     TMetodo metodo;
     metodo.ipotesi = ipotesi;
     metodo.ipotesiDubbio = dubbio;
-    metodo.premioScoperta = premio;
     metodo.rapide = rapide;
-    metodo.giriUct = uct;
     return metodo;
 }
+
+// The quick games without more guesses in doubt: the default player as it
+// was before those, cheaper than today's.
+const TMetodo SenzaDubbio = Metodo(16, 16);
 
 // A choice rests on the first guesses only when a move won every one of
 // them; in doubt, on all the guesses it is allowed.
 bool StimaGiusta(const TCieco::TStima& stima, const TMetodo& metodo) {
     const bool possibile = stima.vinte > 0 && stima.vinte <= stima.provate;
-    if (metodo.giriUct > 0) {
-        return possibile;
-    }
     if (metodo.ipotesiDubbio <= metodo.ipotesi) {
         return possibile && stima.provate == metodo.ipotesi;
     }
@@ -117,12 +114,10 @@ void TestCieco::soloIlVisibile_data() {
     QTest::addColumn<TMetodo>("metodo");
     QTest::newRow("simple, deal 9") << quint64(9) << TMetodo::Semplice();
     QTest::newRow("simple, deal 18, lost") << quint64(18) << TMetodo::Semplice();
-    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{};
-    QTest::newRow("8 guesses, deal 26") << quint64(26) << Metodo(8, 0, 0, 0);
-    QTest::newRow("turns valued, deal 9") << quint64(9) << Metodo(8, 2, 0, 0);
-    QTest::newRow("quick games, deal 9") << quint64(9) << Metodo(8, 0, 4, 0);
-    QTest::newRow("uct, deal 9") << quint64(9) << Metodo(16, 0, 0, 24);
-    QTest::newRow("more guesses in doubt, deal 9") << quint64(9) << Metodo(6, 0, 4, 0, 12);
+    QTest::newRow("no doubt, deal 18, lost") << quint64(18) << SenzaDubbio;
+    QTest::newRow("8 guesses, deal 26") << quint64(26) << Metodo(8, 0);
+    QTest::newRow("quick games, deal 9") << quint64(9) << Metodo(8, 4);
+    QTest::newRow("more guesses in doubt, deal 9") << quint64(9) << Metodo(6, 4, 12);
 }
 
 // Two face-down cards swapped, the two the game turned up last or never: the
@@ -173,29 +168,27 @@ void TestCieco::esitiRegistrati_data() {
     QTest::addColumn<quint64>("posizioni");
     QTest::addColumn<bool>("vinta");
     QTest::addColumn<int>("passi");
-    const quint64 limite = LimiteIpotesi;
+    const quint64 limite = TMetodo{}.posizioni;
     const TMetodo semplice = TMetodo::Semplice();
     QTest::newRow("simple, deal 2, won") << quint64(2) << semplice << limite << true << 72;
     QTest::newRow("simple, deal 8, lost") << quint64(8) << semplice << limite << false << 50;
     QTest::newRow("simple, deal 23, won") << quint64(23) << semplice << limite << true << 86;
     QTest::newRow("simple, deal 28, lost") << quint64(28) << semplice << limite << false << 6;
-    QTest::newRow("default, deal 16, won where the simple one loses")
-        << quint64(16) << TMetodo{} << limite << true << 79;
-    QTest::newRow("default, deal 18, lost") << quint64(18) << TMetodo{} << limite << false << 49;
-    QTest::newRow("uct, deal 28, no move left")
-        << quint64(28) << Metodo(16, 0, 0, 48) << limite << false << 6;
+    QTest::newRow("no doubt, deal 16, won where the simple one loses")
+        << quint64(16) << SenzaDubbio << limite << true << 79;
+    QTest::newRow("no doubt, deal 18, lost") << quint64(18) << SenzaDubbio << limite << false << 49;
     QTest::newRow("48 guesses in doubt, half the budget, deal 8, won where the simple one loses")
-        << quint64(8) << Metodo(16, 0, 16, 0, 48) << quint64(2'000) << true << 109;
+        << quint64(8) << Metodo(16, 16, 48) << quint64(2'000) << true << 109;
     QTest::newRow("40 guesses in doubt, half the budget, deal 8")
-        << quint64(8) << Metodo(16, 0, 16, 0, 40) << quint64(2'000) << true << 135;
+        << quint64(8) << Metodo(16, 16, 40) << quint64(2'000) << true << 135;
     QTest::newRow("64 guesses in doubt, half the budget, deal 8")
-        << quint64(8) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 97;
+        << quint64(8) << TMetodo{} << quint64(2'000) << true << 97;
     QTest::newRow("the same, deal 259, won after a wander that 50 moves without progress cut short")
-        << quint64(259) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << true << 163;
+        << quint64(259) << TMetodo{} << quint64(2'000) << true << 163;
     QTest::newRow("the same, deal 314, lost")
-        << quint64(314) << Metodo(16, 0, 16, 0, 64) << quint64(2'000) << false << 28;
-    QTest::newRow("64 guesses in doubt, the whole budget, the lower bound's player, deal 314")
-        << quint64(314) << Metodo(16, 0, 16, 0, 64) << limite << true << 75;
+        << quint64(314) << TMetodo{} << quint64(2'000) << false << 28;
+    QTest::newRow("the default player, the lower bound's, deal 314")
+        << quint64(314) << TMetodo{} << limite << true << 75;
 }
 
 void TestCieco::esitiRegistrati() {
@@ -358,8 +351,8 @@ void TestCieco::opzioniSbagliate_data() {
     QTest::newRow("no guesses") << QStringList{"--cieco", "--ipotesi=0", "1"};
     QTest::newRow("guesses not a number") << QStringList{"--cieco", "--ipotesi=molte", "1"};
     QTest::newRow("too many quick games") << QStringList{"--cieco", "--rapide=100001", "1"};
-    QTest::newRow("negative bonus") << QStringList{"--cieco", "--premio-scoperta=-1", "1"};
-    QTest::newRow("uct without a value") << QStringList{"--cieco", "1", "--uct"};
+    QTest::newRow("negative guesses in doubt") << QStringList{"--cieco", "--dubbio=-1", "1"};
+    QTest::newRow("quick games without a value") << QStringList{"--cieco", "1", "--rapide"};
     QTest::newRow("guesses in doubt not a number") << QStringList{"--cieco", "--dubbio=2x", "1"};
     QTest::newRow("no moves without progress") << QStringList{"--cieco", "--ferme=0", "1"};
 }
