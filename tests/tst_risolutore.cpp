@@ -298,6 +298,7 @@ private slots:
     void ingressoSbagliato();
     void interruzioneScriveIlDeciso();
     void uscitaSuUnTubo();
+    void avanzamentoInUnRegistro();
     void ciecoGiocaSoloIlVisibile_data();
     void ciecoGiocaSoloIlVisibile();
     void fermatoOLimitatoNonDecide_data();
@@ -522,11 +523,11 @@ void TestRisolutore::interruzioneScriveIlDeciso() {
                     QStringLiteral("-o"), uscita});
     QVERIFY(processo.waitForStarted(AttesaProcesso));
     QByteArray avanzamento;
-    // Wait for the progress bar to count a deal decided.
-    QTRY_VERIFY_WITH_TIMEOUT((avanzamento += processo.readAllStandardError(),
-                              !avanzamento.split('\r').last().contains(" 0/") &&
-                                  avanzamento.split('\r').last().contains("partite/s")),
-                             AttesaProcesso);
+    // Wait for the progress, a line at once in a log, to count a deal decided.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (avanzamento += processo.readAllStandardError(), avanzamento.contains("partite/s")),
+        AttesaProcesso);
+    QVERIFY(!avanzamento.contains(" 0/") && !avanzamento.contains('\r'));
     ::kill(static_cast<pid_t>(processo.processId()), SIGINT);
     QVERIFY(processo.waitForFinished(AttesaProcesso));
     QCOMPARE(processo.exitCode(), 130);
@@ -538,6 +539,25 @@ void TestRisolutore::interruzioneScriveIlDeciso() {
     QCOMPARE(righe.first(), QByteArray("partita,esito,posizioni,tentativi,passi,secondi"));
     QVERIFY(righe.at(1).startsWith("0,vinta,"));
     QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"studio.csv"});
+}
+
+// Standard error written to a file gets plain lines, no bar drawn in place,
+// the last with every deal decided.
+void TestRisolutore::avanzamentoInUnRegistro() {
+    QTemporaryDir cartella;
+    QVERIFY(cartella.isValid());
+    const QString registro = cartella.filePath(QStringLiteral("registro"));
+    QProcess processo;
+    processo.setStandardErrorFile(registro);
+    processo.start(QStringLiteral(SOLVINTRA_RISOLVI),
+                   {QStringLiteral("0-3"), QStringLiteral("-j"), QStringLiteral("2")});
+    QVERIFY(processo.waitForFinished(AttesaProcesso));
+    QCOMPARE(processo.exitCode(), 0);
+    QFile file(registro);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray testo = file.readAll();
+    QVERIFY2(!testo.contains('\r') && testo.endsWith('\n'), testo.constData());
+    QVERIFY2(testo.trimmed().split('\n').last().startsWith("100.0 %  4/4  "), testo.constData());
 }
 
 // An output that is a pipe or a device, /dev/null say, is written into, not

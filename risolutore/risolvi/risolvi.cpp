@@ -14,9 +14,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +26,8 @@ constexpr int ErroreArgomenti = 2;
 constexpr int Interrotto = 130;
 constexpr int LarghezzaBarra = 30;
 constexpr auto IntervalloAvanzamento = std::chrono::milliseconds(500);
+// A log read later wants a line now and then, not a frame twice a second.
+constexpr auto IntervalloRegistro = std::chrono::seconds(10);
 
 std::atomic<bool> interruzione{false};
 
@@ -94,19 +98,31 @@ int RisolviUna(const TOpzioni& opzioni) {
     return 0;
 }
 
-void MostraAvanzamento(const TStudio& studio, std::chrono::steady_clock::time_point inizio) {
+// How far the study has got: deals decided of all, the share, the rate and
+// the time left at that rate.
+std::string Avanzamento(const TStudio& studio, std::chrono::steady_clock::time_point inizio) {
     const double secondi =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     const auto decise = static_cast<double>(studio.Decise());
     const auto totale = static_cast<double>(studio.Totale());
     const double ritmo = secondi > 0 ? decise / secondi : 0;
     const auto restano = static_cast<long long>(ritmo > 0 ? (totale - decise) / ritmo : 0);
-    const int piene = static_cast<int>(LarghezzaBarra * decise / totale);
-    std::fprintf(stderr,
-                 "\r[%s%s] %5.1f %%  %.0f/%.0f  %.0f partite/s  mancano %02lld:%02lld:%02lld ",
-                 std::string(piene, '#').c_str(), std::string(LarghezzaBarra - piene, '.').c_str(),
-                 100 * decise / totale, decise, totale, ritmo, restano / 3600, restano / 60 % 60,
-                 restano % 60);
+    char testo[128];
+    std::snprintf(testo, sizeof testo,
+                  "%5.1f %%  %.0f/%.0f  %.2f partite/s  mancano %02lld:%02lld:%02lld",
+                  totale > 0 ? 100 * decise / totale : 100.0, decise, totale, ritmo, restano / 3600,
+                  restano / 60 % 60, restano % 60);
+    return testo;
+}
+
+// At a terminal, a bar drawn again in place.
+void DisegnaBarra(const TStudio& studio, std::chrono::steady_clock::time_point inizio) {
+    const std::uint64_t totale = studio.Totale();
+    const auto piene =
+        static_cast<int>(totale > 0 ? LarghezzaBarra * studio.Decise() / totale : LarghezzaBarra);
+    std::fprintf(stderr, "\r[%s%s] %s ", std::string(piene, '#').c_str(),
+                 std::string(LarghezzaBarra - piene, '.').c_str(),
+                 Avanzamento(studio, inizio).c_str());
 }
 
 void ScriviRiepilogoCieco(std::FILE* file, std::uint64_t giocate, std::uint64_t vinte,
@@ -142,21 +158,36 @@ void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint
                  100 * perse.basso, 100 * perse.alto, 100 * vincenti.basso, 100 * vincenti.alto);
 }
 
-// Runs the study to its end or to Ctrl+C, showing how far it has got.
+// Runs the study to its end or to Ctrl+C, showing how far it has got: a bar
+// for a person at a terminal; in a log, a plain line as soon as a deal is
+// decided, so that the log shows the work running, then now and then, and
+// one at the end.
 void Segui(TStudio& studio) {
     std::signal(SIGINT, SuInterruzione);
+    const bool terminale = isatty(STDERR_FILENO) != 0;
     const auto inizio = std::chrono::steady_clock::now();
+    std::optional<std::chrono::steady_clock::time_point> scritta;
     studio.Avvia();
     while (!studio.Finito()) {
         if (interruzione) {
             studio.Ferma();
         }
-        MostraAvanzamento(studio, inizio);
+        const auto adesso = std::chrono::steady_clock::now();
+        if (terminale) {
+            DisegnaBarra(studio, inizio);
+        } else if (studio.Decise() > 0 && (!scritta || adesso - *scritta >= IntervalloRegistro)) {
+            std::fprintf(stderr, "%s\n", Avanzamento(studio, inizio).c_str());
+            scritta = adesso;
+        }
         std::this_thread::sleep_for(IntervalloAvanzamento);
     }
     studio.Attendi();
-    MostraAvanzamento(studio, inizio);
-    std::fputc('\n', stderr);
+    if (terminale) {
+        DisegnaBarra(studio, inizio);
+        std::fputc('\n', stderr);
+    } else {
+        std::fprintf(stderr, "%s\n", Avanzamento(studio, inizio).c_str());
+    }
 }
 
 int Esito(const TStudio& studio) {
