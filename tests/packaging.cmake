@@ -14,3 +14,12 @@ add_test(NAME tst_packaging_deb
 set_tests_properties(tst_packaging PROPERTIES TIMEOUT 120)
 # A first run builds the whole game again.
 set_tests_properties(tst_packaging_deb PROPERTIES TIMEOUT 900)
+
+# The manual pages against the solver's --help and the game's sources: cheap,
+# no X server.
+if(TARGET solvintra-risolvi)
+    add_test(NAME tst_pagine_man
+             COMMAND ${BASH} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/controlla_pagine_man.sh
+                     $<TARGET_FILE:solvintra-risolvi> ${CMAKE_SOURCE_DIR})
+    set_tests_properties(tst_pagine_man PROPERTIES TIMEOUT 60)
+endif()
