@@ -5,10 +5,8 @@ if(TARGET risolutore)
         SOURCES
             tst_risolutore.cpp
             risolutore/tricercapiana.cpp
-            ${PROJECT_SOURCE_DIR}/risolutore/risolvi/wilson.cpp
-        LIBS risolutore prova_core Qt6::Test)
-    target_include_directories(tst_risolutore PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/risolutore
-        ${PROJECT_SOURCE_DIR}/risolutore/risolvi)
+        LIBS risolvi_strumenti prova_core Qt6::Test)
+    target_include_directories(tst_risolutore PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/risolutore)
     target_compile_definitions(tst_risolutore PRIVATE
         SOLVINTRA_DATI="${CMAKE_CURRENT_SOURCE_DIR}/dati"
         SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
@@ -16,10 +14,8 @@ if(TARGET risolutore)
 
     # The blind player and its study's file.
     solvintra_test(tst_cieco
-        SOURCES risolutore/tst_cieco.cpp ${PROJECT_SOURCE_DIR}/risolutore/risolvi/tdiario.cpp
-            ${PROJECT_SOURCE_DIR}/risolutore/risolvi/tstampa.cpp
-        LIBS risolutore prova_core Qt6::Test)
-    target_include_directories(tst_cieco PRIVATE ${PROJECT_SOURCE_DIR}/risolutore/risolvi)
+        SOURCES risolutore/tst_cieco.cpp
+        LIBS risolvi_strumenti prova_core Qt6::Test)
     target_compile_definitions(tst_cieco PRIVATE SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
     add_dependencies(tst_cieco solvintra-risolvi)
 
