@@ -536,7 +536,8 @@ void TestRisolutore::interruzioneScriveIlDeciso() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> righe = file.readAll().trimmed().split('\n');
     QVERIFY(righe.size() >= 2);
-    QCOMPARE(righe.first(), QByteArray("partita,esito,posizioni,tentativi,passi,secondi"));
+    QCOMPARE(righe.first(),
+             QByteArray("partita,esito,posizioni,tentativi,passi,secondi,processore"));
     QVERIFY(righe.at(1).startsWith("0,vinta,"));
     QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"studio.csv"});
 }

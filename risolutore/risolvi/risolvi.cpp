@@ -1,13 +1,14 @@
 // solvintra-risolvi: solves one deal and shows its moves, or a range of deals
 // on every core as a table of figures.
 #include "tcieco.h"
+#include "tcsv.h"
 #include "tdiario.h"
 #include "topzioni.h"
+#include "triepilogo.h"
 #include "tstampa.h"
 #include "tstudio.h"
 #include "tuscita.h"
 #include "tverifica.h"
-#include "wilson.h"
 
 #include <atomic>
 #include <chrono>
@@ -125,39 +126,6 @@ void DisegnaBarra(const TStudio& studio, std::chrono::steady_clock::time_point i
                  Avanzamento(studio, inizio).c_str());
 }
 
-void ScriviRiepilogoCieco(std::FILE* file, std::uint64_t giocate, std::uint64_t vinte,
-                          std::uint64_t richieste) {
-    const TIntervallo intervallo = IntervalloWilson(vinte, giocate);
-    std::fprintf(
-        file,
-        "# giocate %llu di %llu: vinte %llu, perse %llu\n"
-        "# vinte %.4f %% (95 %% Wilson: %.4f - %.4f %%)\n",
-        static_cast<unsigned long long>(giocate), static_cast<unsigned long long>(richieste),
-        static_cast<unsigned long long>(vinte), static_cast<unsigned long long>(giocate - vinte),
-        giocate ? 100.0 * vinte / giocate : 0.0, 100 * intervallo.basso, 100 * intervallo.alto);
-}
-
-void ScriviRiepilogo(std::FILE* file, const std::vector<TRiga>& righe, std::uint64_t richieste) {
-    std::uint64_t vinte = 0;
-    std::uint64_t ignote = 0;
-    for (const TRiga& riga : righe) {
-        vinte += riga.esito == TEsito::Vinta;
-        ignote += riga.esito == TEsito::Ignota;
-    }
-    const std::uint64_t n = righe.size();
-    const TIntervallo perse = IntervalloWilson(vinte, n);
-    const TIntervallo vincenti = IntervalloWilson(vinte + ignote, n);
-    std::fprintf(file,
-                 "# decise %llu di %llu: vinte %llu, impossibili %llu, ignote %llu\n"
-                 "# vincibili %.4f %% (95 %% Wilson, ignote perse: %.4f - %.4f %%; "
-                 "ignote vinte: %.4f - %.4f %%)\n",
-                 static_cast<unsigned long long>(n), static_cast<unsigned long long>(richieste),
-                 static_cast<unsigned long long>(vinte),
-                 static_cast<unsigned long long>(n - vinte - ignote),
-                 static_cast<unsigned long long>(ignote), n ? 100.0 * vinte / n : 0.0,
-                 100 * perse.basso, 100 * perse.alto, 100 * vincenti.basso, 100 * vincenti.alto);
-}
-
 // Runs the study to its end or to Ctrl+C, showing how far it has got: a bar
 // for a person at a terminal; in a log, a plain line as soon as a deal is
 // decided, so that the log shows the work running, then now and then, and
@@ -211,21 +179,19 @@ int Studia(const TOpzioni& opzioni) {
     }
     TStudio studio(opzioni.primo, opzioni.ultimo, Fili(opzioni), opzioni.limiti, opzioni.soluzioni);
     Segui(studio);
-    const std::vector<TRiga> righe = studio.Righe();
     std::FILE* file = uscita.File();
-    std::fprintf(file, "partita,esito,posizioni,tentativi,passi,secondi%s\n",
-                 opzioni.soluzioni ? ",soluzione" : "");
-    for (const TRiga& riga : righe) {
-        std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f%s%s\n",
-                     static_cast<unsigned long long>(riga.seme),
-                     TStampa::NomeEsito(riga.esito, false),
-                     static_cast<unsigned long long>(riga.posizioni), riga.tentativi, riga.passi,
-                     riga.secondi, opzioni.soluzioni ? "," : "", riga.soluzione.c_str());
+    std::fprintf(file, "%s\n", TCsv::Intestazione(opzioni.soluzioni));
+    TRiepilogo riepilogo{.richieste = studio.Totale()};
+    for (const TRiga& riga : studio.Righe()) {
+        TCsv::Scrivi(file, riga, false, opzioni.soluzioni);
+        ++riepilogo.decise;
+        riepilogo.vinte += riga.esito == TEsito::Vinta;
+        riepilogo.ignote += riga.esito == TEsito::Ignota;
     }
     if (!uscita.Chiudi(errore)) {
         return Errore(errore);
     }
-    ScriviRiepilogo(stdout, righe, studio.Totale());
+    riepilogo.Scrivi(stdout, false);
     return Esito(studio);
 }
 
@@ -245,9 +211,10 @@ int StudiaCieco(const TOpzioni& opzioni) {
     if (!diario.Chiudi(errore)) {
         return Errore(errore);
     }
-    ScriviRiepilogoCieco(stdout, diario.Giocate(opzioni.primo, opzioni.ultimo),
-                         diario.Vinte(opzioni.primo, opzioni.ultimo),
-                         opzioni.ultimo - opzioni.primo + 1);
+    const TRiepilogo riepilogo{.richieste = opzioni.ultimo - opzioni.primo + 1,
+                               .decise = diario.Giocate(opzioni.primo, opzioni.ultimo),
+                               .vinte = diario.Vinte(opzioni.primo, opzioni.ultimo)};
+    riepilogo.Scrivi(stdout, true);
     return Esito(studio);
 }
 

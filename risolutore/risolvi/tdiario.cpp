@@ -1,26 +1,19 @@
 #include "tdiario.h"
 
+#include "guasto.h"
+#include "tcsv.h"
 #include "tstampa.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <string_view>
 
 namespace {
 
+// A row is some 60 characters, and its win two a step: this holds a game of
+// some 2,000 steps, past any the player makes before it gives up.
 constexpr std::size_t LungaRiga = 4096;
 
-std::string Guasto(const std::string& percorso) {
-    return percorso + ": " + std::strerror(errno);
-}
-
 } // namespace
-
-const char* TDiario::Intestazione(bool soluzioni) {
-    return soluzioni ? "partita,esito,posizioni,tentativi,passi,secondi,processore,soluzione"
-                     : "partita,esito,posizioni,tentativi,passi,secondi,processore";
-}
 
 TDiario::~TDiario() {
     if (file != nullptr && file != stdout) {
@@ -33,7 +26,7 @@ bool TDiario::Apri(const std::string& destinazione, bool conSoluzioni, std::stri
     soluzioni = conSoluzioni;
     if (percorso.empty()) {
         file = stdout;
-        std::printf("%s\n", Intestazione(soluzioni));
+        std::printf("%s\n", TCsv::Intestazione(soluzioni));
         return true;
     }
     if (std::FILE* vecchio = std::fopen(percorso.c_str(), "r")) {
@@ -49,7 +42,7 @@ bool TDiario::Apri(const std::string& destinazione, bool conSoluzioni, std::stri
         return false;
     }
     if (std::ftell(file) == 0) {
-        std::fprintf(file, "%s\n", Intestazione(soluzioni));
+        std::fprintf(file, "%s\n", TCsv::Intestazione(soluzioni));
     }
     if (std::fflush(file) != 0) {
         errore = Guasto(percorso);
@@ -59,8 +52,13 @@ bool TDiario::Apri(const std::string& destinazione, bool conSoluzioni, std::stri
 }
 
 // A line cut short by a run that was killed is left out, and ended, so that
-// the next row starts a line of its own.
+// the next row starts a line of its own. The solver's study has the same
+// columns: a deal proved unwinnable tells its rows apart.
 bool TDiario::Leggi(std::FILE* vecchio, std::string& errore) {
+    const std::string altrui =
+        percorso + ": non è un diario del giocatore cieco con queste colonne";
+    const std::string impossibile =
+        std::string(TStampa::NomeEsito(TEsito::Impossibile, false)) + ",";
     char riga[LungaRiga];
     bool prima = true;
     bool finita = true;
@@ -69,8 +67,8 @@ bool TDiario::Leggi(std::FILE* vecchio, std::string& errore) {
         finita = testo.ends_with('\n');
         if (prima) {
             prima = false;
-            if (testo.substr(0, testo.size() - finita) != Intestazione(soluzioni)) {
-                errore = percorso + ": non è un diario del giocatore cieco con queste colonne";
+            if (testo.substr(0, testo.size() - finita) != TCsv::Intestazione(soluzioni)) {
+                errore = altrui;
                 return false;
             }
             continue;
@@ -81,6 +79,10 @@ bool TDiario::Leggi(std::FILE* vecchio, std::string& errore) {
         const std::string_view resto = testo.substr(static_cast<std::size_t>(fine - testo.data()));
         if (!finita || sbaglio != std::errc() || !resto.starts_with(',')) {
             continue;
+        }
+        if (resto.substr(1).starts_with(impossibile)) {
+            errore = altrui;
+            return false;
         }
         for (const TEsito esito : {TEsito::Vinta, TEsito::Impossibile, TEsito::Ignota}) {
             if (resto.substr(1).starts_with(std::string(TStampa::NomeEsito(esito, true)) + ",")) {
@@ -101,10 +103,7 @@ bool TDiario::Leggi(std::FILE* vecchio, std::string& errore) {
 
 void TDiario::Scrivi(const TRiga& riga) {
     std::lock_guard blocco(guardia);
-    std::fprintf(file, "%llu,%s,%llu,%d,%u,%.6f,%.6f%s%s\n",
-                 static_cast<unsigned long long>(riga.seme), TStampa::NomeEsito(riga.esito, true),
-                 static_cast<unsigned long long>(riga.posizioni), riga.tentativi, riga.passi,
-                 riga.secondi, riga.processore, soluzioni ? "," : "", riga.soluzione.c_str());
+    TCsv::Scrivi(file, riga, true, soluzioni);
     std::fflush(file);
     esiti[riga.seme] = riga.esito == TEsito::Vinta;
 }

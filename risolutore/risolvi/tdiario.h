@@ -14,8 +14,6 @@
 // already holds rows, it adds to them: the deals it holds are done.
 class TDiario {
 public:
-    static const char* Intestazione(bool soluzioni);
-
     ~TDiario();
 
     // Empty path: standard output, nothing done before. False with `errore`

@@ -14,10 +14,10 @@ struct TOpzioni {
     bool intervallo = false; // FIRST-LAST rather than one deal
     std::string uscita;      // CSV file; empty: standard output
     unsigned fili = 0;       // 0: every core
-    TLimiti limiti;         // of the solver
-    bool soluzioni = false; // a CSV column with each win, short
-    bool cieco = false;     // played by TCieco rather than solved
-    TMetodo metodo;         // how TCieco weighs its moves, and its budget a guess
+    TLimiti limiti;          // of the solver
+    bool soluzioni = false;  // a CSV column with each win, short
+    bool cieco = false;      // played by TCieco rather than solved
+    TMetodo metodo;          // how TCieco weighs its moves, and its budget a guess
     bool aiuto = false;
     bool versione = false;
 

@@ -1,8 +1,8 @@
 #include "tuscita.h"
 
-#include <cerrno>
+#include "guasto.h"
+
 #include <cstdlib>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -28,7 +28,7 @@ bool TUscita::Apri(const std::string& destinazione, std::string& errore) {
     if (stat(percorso.c_str(), &tipo) == 0 && !S_ISREG(tipo.st_mode)) {
         file = std::fopen(percorso.c_str(), "w");
         if (file == nullptr) {
-            errore = percorso + ": " + std::strerror(errno);
+            errore = Guasto(percorso);
         }
         return file != nullptr;
     }
@@ -37,13 +37,13 @@ bool TUscita::Apri(const std::string& destinazione, std::string& errore) {
     modello.insert(modello.end(), coda, coda + sizeof coda);
     const int descrittore = mkstemp(modello.data());
     if (descrittore < 0) {
-        errore = percorso + ": " + std::strerror(errno);
+        errore = Guasto(percorso);
         return false;
     }
     provvisorio = modello.data();
     file = fdopen(descrittore, "w");
     if (file == nullptr) {
-        errore = percorso + ": " + std::strerror(errno);
+        errore = Guasto(percorso);
         close(descrittore);
         std::remove(provvisorio.c_str());
         return false;
@@ -61,7 +61,7 @@ bool TUscita::Chiudi(std::string& errore) {
     const bool alPosto =
         provvisorio.empty() || std::rename(provvisorio.c_str(), percorso.c_str()) == 0;
     if (!scritto || !chiuso || !alPosto) {
-        errore = percorso + ": " + std::strerror(errno);
+        errore = Guasto(percorso);
         if (!provvisorio.empty()) {
             std::remove(provvisorio.c_str());
         }

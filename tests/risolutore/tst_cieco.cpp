@@ -2,6 +2,7 @@
 // the game's own, a small sample of its outcomes stays as recorded, and its
 // study keeps and resumes its rows.
 #include "tcieco.h"
+#include "tcsv.h"
 #include "tdiario.h"
 #include "tgiocorapido.h"
 #include "tpartita.h"
@@ -100,6 +101,7 @@ private slots:
     void esitiRegistrati();
     void rapidaVinceSoloIlVincibile();
     void diarioRiprende();
+    void diarioAltrui_data();
     void diarioAltrui();
     void comandoRiprende();
     void comandoMostraLeStime();
@@ -232,7 +234,7 @@ void TestCieco::diarioRiprende() {
     const QString percorso = cartella.filePath(QStringLiteral("cieco.csv"));
     QFile file(percorso);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(TDiario::Intestazione(false)) + "\n" +
+    file.write(QByteArray(TCsv::Intestazione(false)) + "\n" +
                "3,vinta,10,2,80,0.5,0.4\n"
                "4,persa,10,2,30,0.5,0.4\n"
                "9,ignota,10,2,0,0.5,0.4\n"
@@ -256,12 +258,22 @@ void TestCieco::diarioRiprende() {
     QVERIFY(ancora.Chiudi(errore));
 }
 
-// Rows of another kind are never added to, nor the file touched.
+// Rows of another kind are never added to, nor the file touched: other
+// columns, or the solver's rows, which have the same.
+void TestCieco::diarioAltrui_data() {
+    QTest::addColumn<QByteArray>("testo");
+    QTest::newRow("other columns")
+        << QByteArray("partita,esito,posizioni,tentativi,passi,secondi\n0,vinta,1,1,1,0.1\n");
+    QTest::newRow("the solver's rows") << QByteArray(TCsv::Intestazione(false)) +
+                                              "\n0,vinta,1,1,1,0.1,0.1\n"
+                                              "28,impossibile,5,1,0,0.1,0.1\n";
+}
+
 void TestCieco::diarioAltrui() {
+    QFETCH(QByteArray, testo);
     QTemporaryDir cartella;
     QVERIFY(cartella.isValid());
     const QString percorso = cartella.filePath(QStringLiteral("studio.csv"));
-    const QByteArray testo = "partita,esito,posizioni,tentativi,passi,secondi\n0,vinta,1,1,1,0.1\n";
     QFile file(percorso);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(testo);
@@ -295,7 +307,7 @@ void TestCieco::comandoRiprende() {
     QFile file(percorso);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QList<QByteArray> righe = file.readAll().trimmed().split('\n');
-    QCOMPARE(righe.takeFirst(), QByteArray(TDiario::Intestazione(false)));
+    QCOMPARE(righe.takeFirst(), QByteArray(TCsv::Intestazione(false)));
     QStringList semi;
     for (const QByteArray& riga : righe) {
         semi << QString::fromLatin1(riga.left(riga.indexOf(',')));
