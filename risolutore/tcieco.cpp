@@ -26,7 +26,7 @@ TLimiti PerIpotesi(const TMetodo& metodo, const std::atomic<bool>* fermo) {
 } // namespace
 
 TCieco::TCieco(TMetodo metodo, const std::atomic<bool>* fermo)
-    : risolutore(PerIpotesi(metodo, fermo)), metodo(metodo), fermo(fermo) {}
+    : limiti(PerIpotesi(metodo, fermo)), risolutore(limiti), metodo(metodo) {}
 
 TRisposta TCieco::Gioca(TStato tavolo) {
     TRisposta risposta;
@@ -35,14 +35,12 @@ TRisposta TCieco::Gioca(TStato tavolo) {
     casoRapido.seed(SemeRapide);
     avute.clear();
     senzaProgresso = false;
-    for (int p = 0; p < TStato::Pozzi; ++p) {
-        ScopriSola(tavolo, p, risposta.mosse);
-    }
+    tavolo.ScopriSole(&risposta.mosse);
     stime.assign(risposta.mosse.size(), {});
-    avute.insert(tavolo.Chiave().parole);
+    avute.insert(tavolo.Chiave());
     int record = tavolo.SuiAngoli();
     for (int ferme = 0; !tavolo.Vinta();) {
-        if (Fermato()) {
+        if (limiti.Fermato()) {
             return risposta;
         }
         std::optional<TMossa> mossa;
@@ -51,7 +49,7 @@ TRisposta TCieco::Gioca(TStato tavolo) {
         }
         // Stopped while choosing, or no guess decided within the limit: it
         // knows nothing, so it has given up nothing.
-        if (Fermato() || (!mossa && provate > 0 && decise == 0)) {
+        if (limiti.Fermato() || (!mossa && provate > 0 && decise == 0)) {
             return risposta;
         }
         if (!mossa) {
@@ -92,7 +90,7 @@ std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
     // apart: the quick games do. Only a choice in doubt gets them, and the
     // guesses already solved are not solved again.
     const bool dubbio = !migliore || scelta.vinte < metodo.ipotesi;
-    if (dubbio && metodo.ipotesiDubbio > metodo.ipotesi && !Fermato()) {
+    if (dubbio && metodo.ipotesiDubbio > metodo.ipotesi && !limiti.Fermato()) {
         migliore = Pesa(tavolo, metodo.ipotesiDubbio, conto);
     }
     return migliore;
@@ -120,7 +118,7 @@ std::optional<TMossa> TCieco::Pesa(const TStato& tavolo, int quante, TRisposta& 
             rapide = suoiRapide;
             scelta = {vinte, quante};
         }
-        if ((punti == quante && metodo.rapide == 0) || Fermato()) {
+        if ((punti == quante && metodo.rapide == 0) || limiti.Fermato()) {
             break;
         }
     }
@@ -183,25 +181,14 @@ const TStato& TCieco::Congettura(const TStato& tavolo, std::size_t k) {
 bool TCieco::PortaAltrove(const TStato& tavolo, const TMossa& mossa) const {
     TStato dopo = tavolo;
     dopo.Esegui(mossa);
-    return !avute.contains(dopo.Chiave().parole);
+    return !avute.contains(dopo.Chiave());
 }
 
 void TCieco::Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi) {
     tavolo.Esegui(mossa);
     passi.push_back(mossa);
     stime.push_back(scelta);
-    ScopriSola(tavolo, mossa.da, passi);
+    tavolo.ScopriSole(&passi);
     stime.resize(passi.size());
-    avute.insert(tavolo.Chiave().parole);
-}
-
-void TCieco::ScopriSola(TStato& tavolo, int p, std::vector<TMossa>& passi) {
-    if (const auto scoperta = tavolo.Scoperta(p)) {
-        passi.push_back(*scoperta);
-        tavolo.Esegui(*scoperta);
-    }
-}
-
-bool TCieco::Fermato() const {
-    return fermo != nullptr && fermo->load(std::memory_order_relaxed);
+    avute.insert(tavolo.Chiave());
 }

@@ -4,7 +4,6 @@
 #include "tmetodo.h"
 #include "trisolutore.h"
 
-#include <array>
 #include <optional>
 #include <random>
 #include <set>
@@ -41,8 +40,6 @@ public:
     bool SenzaProgresso() const { return senzaProgresso; }
 
 private:
-    using TImpronta = std::array<std::uint64_t, 4>;
-
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
     // The move after which most of the first `quante` guesses can be won.
     std::optional<TMossa> Pesa(const TStato& tavolo, int quante, TRisposta& conto);
@@ -55,16 +52,14 @@ private:
     void Candidate(const TStato& tavolo);
     bool PortaAltrove(const TStato& tavolo, const TMossa& mossa) const;
     void Fai(TStato& tavolo, const TMossa& mossa, std::vector<TMossa>& passi);
-    void ScopriSola(TStato& tavolo, int p, std::vector<TMossa>& passi);
-    bool Fermato() const;
 
+    TLimiti limiti; // of the search of one guess
     TRisolutore risolutore;
     TMetodo metodo;
     TGiocoRapido giocoRapido;
-    const std::atomic<bool>* fermo;
     std::mt19937_64 caso;
     std::mt19937_64 casoRapido;
-    std::set<TImpronta> avute; // the tables it has had, each after its turns
+    std::set<TStato::TChiave> avute; // the tables it has had, each after its turns
     std::vector<TStato> ipotesi;
     std::vector<TMossa> mosse;
     std::vector<TStima> stime;

@@ -5,7 +5,7 @@
 
 bool TGiocoRapido::Vince(TStato tavolo, std::mt19937_64& caso) {
     avute.clear();
-    ScopriSole(tavolo);
+    tavolo.ScopriSole();
     avute.insert(TVisti::Impronta(tavolo.Chiave()));
     for (int passo = 0; passo < MassimoPassi && !tavolo.Vinta(); ++passo) {
         mosse.clear();
@@ -23,16 +23,8 @@ bool TGiocoRapido::Vince(TStato tavolo, std::mt19937_64& caso) {
         std::erase_if(mosse, [&](const TMossa& m) { return classe(m) != prima; });
         const TMossa scelta = mosse[caso() % mosse.size()];
         tavolo.Esegui(scelta);
-        ScopriSole(tavolo);
+        tavolo.ScopriSole();
         avute.insert(TVisti::Impronta(tavolo.Chiave()));
     }
     return tavolo.Vinta();
-}
-
-void TGiocoRapido::ScopriSole(TStato& tavolo) const {
-    for (int p = 0; p < TStato::Pozzi; ++p) {
-        if (const auto scoperta = tavolo.Scoperta(p)) {
-            tavolo.Esegui(*scoperta);
-        }
-    }
 }

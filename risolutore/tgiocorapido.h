@@ -18,8 +18,6 @@ public:
     bool Vince(TStato tavolo, std::mt19937_64& caso);
 
 private:
-    void ScopriSole(TStato& tavolo) const;
-
     std::vector<TMossa> mosse;
     std::unordered_set<std::size_t> avute; // the tables it has had, by their impronta
 };

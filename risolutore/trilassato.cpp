@@ -10,7 +10,7 @@ constexpr int CampiPerParola = 5;
 constexpr int BitCampo = 12;
 constexpr int BitCarta = 6;
 constexpr std::uint64_t Vincente = std::uint64_t{1} << 63;
-// Where each card's field lies in the impronta: its word, and its place there.
+// Where each card's field lies in the key: its word, and its place there.
 constexpr auto Parola = [] {
     std::array<std::uint8_t, TStato::Carte> parola{};
     for (int carta = 0; carta < TStato::Carte; ++carta) {
@@ -27,9 +27,9 @@ constexpr auto Spostamento = [] {
     return spostamento;
 }();
 
-std::size_t Dispersione(const std::array<std::uint64_t, 8>& impronta) {
+std::size_t Dispersione(const std::array<std::uint64_t, 8>& chiave) {
     std::uint64_t h = 0;
-    for (const std::uint64_t parola : impronta) {
+    for (const std::uint64_t parola : chiave) {
         h = (h ^ parola) * 0x9e3779b97f4a7c15ull;
         h ^= h >> 31;
     }
@@ -41,7 +41,7 @@ std::size_t Dispersione(const std::array<std::uint64_t, 8>& impronta) {
 void TRilassato::Svuota() {
     note = 0;
     if (esiti.size() > PostiTenuti) {
-        esiti.assign(PostiIniziali, TImpronta{});
+        esiti.assign(PostiIniziali, TChiaveRilassata{});
         timbri.assign(PostiIniziali, 0);
     }
     if (++timbro == 0) { // after 2^32 deals the old stamps could come back
@@ -50,20 +50,20 @@ void TRilassato::Svuota() {
     }
 }
 
-std::size_t TRilassato::Posto(const TImpronta& impronta) const {
+std::size_t TRilassato::Posto(const TChiaveRilassata& chiave) const {
     const std::size_t maschera = esiti.size() - 1;
-    for (std::size_t i = Dispersione(impronta) & maschera;; i = (i + 1) & maschera) {
-        const TImpronta& posto = esiti[i];
+    for (std::size_t i = Dispersione(chiave) & maschera;; i = (i + 1) & maschera) {
+        const TChiaveRilassata& posto = esiti[i];
         if (timbri[i] != timbro ||
-            ((posto[0] & ~Vincente) == impronta[0] &&
-             std::equal(posto.begin() + 1, posto.end(), impronta.begin() + 1))) {
+            ((posto[0] & ~Vincente) == chiave[0] &&
+             std::equal(posto.begin() + 1, posto.end(), chiave.begin() + 1))) {
             return i;
         }
     }
 }
 
-void TRilassato::Annota(std::size_t posto, const TImpronta& impronta, bool vinta) {
-    esiti[posto] = impronta;
+void TRilassato::Annota(std::size_t posto, const TChiaveRilassata& chiave, bool vinta) {
+    esiti[posto] = chiave;
     esiti[posto][0] |= vinta ? Vincente : 0;
     timbri[posto] = timbro;
     if (2 * ++note > esiti.size()) {
@@ -72,15 +72,15 @@ void TRilassato::Annota(std::size_t posto, const TImpronta& impronta, bool vinta
 }
 
 void TRilassato::Ingrandisci() {
-    std::vector<TImpronta> vecchi(2 * esiti.size());
+    std::vector<TChiaveRilassata> vecchi(2 * esiti.size());
     std::vector<std::uint32_t> vecchiTimbri(vecchi.size());
     vecchi.swap(esiti);
     vecchiTimbri.swap(timbri);
     for (std::size_t i = 0; i < vecchi.size(); ++i) {
         if (vecchiTimbri[i] == timbro) {
-            TImpronta impronta = vecchi[i];
-            impronta[0] &= ~Vincente;
-            const std::size_t posto = Posto(impronta);
+            TChiaveRilassata chiave = vecchi[i];
+            chiave[0] &= ~Vincente;
+            const std::size_t posto = Posto(chiave);
             esiti[posto] = vecchi[i];
             timbri[posto] = timbro;
         }
@@ -130,8 +130,8 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVede
     if (tavolo.suiAngoli == TStato::Carte) {
         return TVerdetto::Vinta;
     }
-    const TImpronta impronta = tavolo.Impronta();
-    if (const std::size_t posto = Posto(impronta); timbri[posto] == timbro) {
+    const TChiaveRilassata chiave = tavolo.Chiave();
+    if (const std::size_t posto = Posto(chiave); timbri[posto] == timbro) {
         return (esiti[posto][0] & Vincente) != 0 ? TVerdetto::Vinta : TVerdetto::Persa;
     }
     if (++passi > PassiMassimi) {
@@ -162,7 +162,7 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVede
     }
     if (verdetto != TVerdetto::Ignoto) {
         // Looked up again: the search below may have moved the table.
-        Annota(Posto(impronta), impronta, verdetto == TVerdetto::Vinta);
+        Annota(Posto(chiave), chiave, verdetto == TVerdetto::Vinta);
     }
     return verdetto;
 }
@@ -275,15 +275,15 @@ int TRilassato::TTavolo::Vuoto() const {
     return -1;
 }
 
-TRilassato::TImpronta TRilassato::TTavolo::Impronta() const {
-    TImpronta impronta{};
+TRilassato::TChiaveRilassata TRilassato::TTavolo::Chiave() const {
+    TChiaveRilassata chiave{};
     for (int i = 0; i < PozziTavolo; ++i) {
         if (cima[i] >= 0) {
             const std::uint64_t campo = std::uint64_t(cima[i] + 1) | std::uint64_t(coperta[i] + 1)
                                                                          << BitCarta;
             const auto b = static_cast<std::size_t>(base[i]);
-            impronta[Parola[b]] |= campo << Spostamento[b];
+            chiave[Parola[b]] |= campo << Spostamento[b];
         }
     }
-    return impronta;
+    return chiave;
 }

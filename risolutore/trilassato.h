@@ -39,7 +39,7 @@ private:
     // a run, the run's top card and the face-down card under it, 12 bits at
     // the card's place. The rest follows: every other pile is empty, and the
     // cards in no run and not face down are on the corners.
-    using TImpronta = std::array<std::uint64_t, 8>;
+    using TChiaveRilassata = std::array<std::uint64_t, 8>;
 
     // Per table pile: the face-down card and the run from its bottom to its top.
     struct TTavolo {
@@ -64,7 +64,7 @@ private:
         void LiberaDieci(int i);
         bool DieciLiberabile(int i) const;
         int Vuoto() const; // an empty table pile, or -1
-        TImpronta Impronta() const;
+        TChiaveRilassata Chiave() const;
     };
 
     // Ignoto: the search of the relaxed game gave up, so nothing is pruned.
@@ -77,15 +77,15 @@ private:
     // The answers of this deal, in open addressing: the place of a position's
     // slot, either holding it or free. A slot holds an answer only when its
     // stamp is this deal's, so a new deal clears nothing.
-    std::size_t Posto(const TImpronta& impronta) const;
-    void Annota(std::size_t posto, const TImpronta& impronta, bool vinta);
+    std::size_t Posto(const TChiaveRilassata& chiave) const;
+    void Annota(std::size_t posto, const TChiaveRilassata& chiave, bool vinta);
     void Ingrandisci();
 
     static constexpr std::size_t PostiIniziali = 4096;
     // Beyond this many slots a table is given back at the next deal.
     static constexpr std::size_t PostiTenuti = std::size_t{1} << 16;
-    std::vector<TImpronta> esiti =
-        std::vector<TImpronta>(PostiIniziali); // the won flag in the first word
+    std::vector<TChiaveRilassata> esiti =
+        std::vector<TChiaveRilassata>(PostiIniziali); // the won flag in the first word
     std::vector<std::uint32_t> timbri = std::vector<std::uint32_t>(PostiIniziali);
     std::uint32_t timbro = 1;
     std::size_t note = 0;

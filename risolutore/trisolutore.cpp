@@ -44,7 +44,7 @@ TRisposta TRisolutore::Risolvi(const TStato& partenza) {
     rilassato.Svuota();
     visti.Svuota();
     cercate = 0;
-    const auto resto = [this] { return Fermato() ? 0 : limiti.posizioni - cercate; };
+    const auto resto = [this] { return limiti.Fermato() ? 0 : limiti.posizioni - cercate; };
     std::uint64_t quota = std::max<std::uint64_t>(limiti.primoTentativo, 1);
     for (int n = 0; quota <= limiti.ultimoRaddoppio && resto() > 0; quota *= 2, ++n) {
         provaFermi = limiti.fermi && n >= TaglieSenzaFermi;
@@ -105,7 +105,7 @@ bool TRisolutore::NucleoPerso(const TStato& partenza, TRisposta& risposta) {
     for (;; divisore /= CrescitaNucleo) {
         std::vector<unsigned> ignoti;
         for (const unsigned semi : nuclei) {
-            if (Fermato() || spese >= limiti.nucleo) {
+            if (limiti.Fermato() || spese >= limiti.nucleo) {
                 return false;
             }
             const std::uint64_t quota = std::min(limiti.nucleo / divisore, limiti.nucleo - spese);
@@ -135,12 +135,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, const 
     numeri = 0;
     pila.push_back({});
     iniziali.clear();
-    for (int p = 0; p < TStato::Pozzi; ++p) {
-        if (const auto scoperta = stato.Scoperta(p)) {
-            iniziali.push_back(*scoperta);
-            stato.Esegui(*scoperta);
-        }
-    }
+    stato.ScopriSole(&iniziali);
     if (!Apri(stato, ordine, true)) {
         return stato.Vinta() ? TFine::Vinta : TFine::Esaurita;
     }
@@ -156,7 +151,7 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, const 
         if (stato.Vinta()) {
             return TFine::Vinta;
         }
-        if (posizioni >= quota || (posizioni % Controllo == 0 && Fermato())) {
+        if (posizioni >= quota || (posizioni % Controllo == 0 && limiti.Fermato())) {
             return TFine::Interrotta;
         }
         if (!Apri(stato, ordine, prova)) {
@@ -164,10 +159,6 @@ TRisolutore::TFine TRisolutore::Tenta(TStato& stato, std::uint64_t quota, const 
         }
     }
     return TFine::Esaurita;
-}
-
-bool TRisolutore::Fermato() const {
-    return limiti.fermo != nullptr && limiti.fermo->load(std::memory_order_relaxed);
 }
 
 bool TRisolutore::Apri(TStato& stato, const TOrdine& ordine, bool prova) {

@@ -38,6 +38,8 @@ struct TLimiti {
     // some card can never leave its pile are dropped (TFermi).
     bool fermi = true;
     const std::atomic<bool>* fermo = nullptr; // when set, give up: the answer is unknown
+
+    bool Fermato() const { return fermo != nullptr && fermo->load(std::memory_order_relaxed); }
 };
 
 struct TRisposta {
@@ -123,7 +125,6 @@ private:
     void Soluzione(std::vector<TMossa>& passi) const;
     // Whether the core of one suit or two, looked at alone, proves the deal lost.
     bool NucleoPerso(const TStato& partenza, TRisposta& risposta);
-    bool Fermato() const;
 
     TLimiti limiti;
     TVisti visti;

@@ -330,6 +330,17 @@ int TStato::Classe(const TMossa& mossa) const {
     return scopre ? ClasseScopre : ClasseAltra;
 }
 
+void TStato::ScopriSole(std::vector<TMossa>* passi) {
+    for (int p = 0; p < Pozzi; ++p) {
+        if (const auto scoperta = Scoperta(p)) {
+            Esegui(*scoperta);
+            if (passi != nullptr) {
+                passi->push_back(*scoperta);
+            }
+        }
+    }
+}
+
 std::optional<TMossa> TStato::Scoperta(int p) const {
     if (cima[p] >= 0 || coperta[p] < 0) {
         return std::nullopt;

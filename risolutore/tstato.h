@@ -4,6 +4,7 @@
 #include "tpartita.h"
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -39,7 +40,7 @@ public:
     static constexpr int BitLiberiChiave = 32;
     struct TChiave {
         std::array<std::uint64_t, 4> parole{};
-        bool operator==(const TChiave&) const = default;
+        auto operator<=>(const TChiave&) const = default; // ordered, to be kept in a set
     };
 
     // The position in 80 bits, for the table of positions seen: for each card
@@ -68,6 +69,8 @@ public:
     // Turning up the lone face-down card of pile p, when it has one: that can
     // only open ways, so every search makes it at once.
     std::optional<TMossa> Scoperta(int p) const;
+    // Turns up every lone face-down card, adding the turns to `passi` when given.
+    void ScopriSole(std::vector<TMossa>* passi = nullptr);
 
     // Every legal step, moves and turns, in no particular order.
     void MosseLegali(std::vector<TMossa>& mosse) const;

@@ -103,7 +103,6 @@ void TStudio::Lavora() {
         if (risposta.esito == TEsito::Vinta && !RigiocaVinta(seme, risposta.mosse)) {
             ++smentite;
         }
-        posizioni += risposta.posizioni;
         ++decise;
     }
     --attivi;

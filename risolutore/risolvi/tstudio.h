@@ -51,7 +51,6 @@ public:
 
     std::uint64_t Totale() const { return ultimo - primo + 1 - saltate; }
     std::uint64_t Decise() const { return decise; }
-    std::uint64_t Posizioni() const { return posizioni; }
     // Wins the game itself would not replay: any is a fault of the solver.
     std::uint64_t Smentite() const { return smentite; }
     // The rows decided so far, by seed.
@@ -72,7 +71,6 @@ private:
     std::function<void(const TRiga&)> consegna;
     std::atomic<std::uint64_t> prossimo;
     std::atomic<std::uint64_t> decise{0};
-    std::atomic<std::uint64_t> posizioni{0};
     std::atomic<std::uint64_t> smentite{0};
     std::atomic<unsigned> attivi{0};
     std::atomic<bool> fermo{false};
