@@ -125,6 +125,7 @@ private:
     void Soluzione(std::vector<TMossa>& passi) const;
     // Whether the core of one suit or two, looked at alone, proves the deal lost.
     bool NucleoPerso(const TStato& partenza, TRisposta& risposta);
+    static std::vector<unsigned> Nuclei();
 
     TLimiti limiti;
     TVisti visti;

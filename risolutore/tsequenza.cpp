@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::string_view Cifre = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr char Scopri = '*';
+constexpr std::size_t CaratteriPerPasso = 2; // the card, then its pile or Scopri
 
 int Cifra(char c, int limite) {
     const std::size_t k = Cifre.find(c);
@@ -24,11 +25,11 @@ std::string TSequenza::Scrivi(const std::vector<TMossa>& mosse) {
 }
 
 std::optional<std::vector<TMossa>> TSequenza::Leggi(std::string_view testo) {
-    if (testo.size() % 2 != 0) {
+    if (testo.size() % CaratteriPerPasso != 0) {
         return std::nullopt;
     }
     std::vector<TMossa> mosse;
-    for (std::size_t i = 0; i < testo.size(); i += 2) {
+    for (std::size_t i = 0; i < testo.size(); i += CaratteriPerPasso) {
         const int carta = Cifra(testo[i], TStato::Carte);
         const bool scopri = testo[i + 1] == Scopri;
         const int meta = scopri ? -1 : Cifra(testo[i + 1], TStato::Pozzi);

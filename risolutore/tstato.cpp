@@ -10,6 +10,7 @@ namespace {
 
 constexpr int CartePerParola = 12;
 constexpr int BitPozzo = 5;
+constexpr std::uint64_t MascheraPozzo = (std::uint64_t{1} << BitPozzo) - 1;
 constexpr int PozzoNessuno = (1 << BitPozzo) - 1;
 // The short key: a bit for each card but the tens (the card less its suit's
 // tens before it), then the tens' piles and the corners' suits; in the second
@@ -79,7 +80,7 @@ TStato TStato::DaSeme(std::uint64_t seme) {
 void TStato::ScriviPozzoIn(TChiave& chiave, int carta, int p) {
     std::uint64_t& parola = chiave.parole[carta / CartePerParola];
     const int scarto = carta % CartePerParola * BitPozzo;
-    parola = (parola & ~(std::uint64_t{0x1f} << scarto)) | std::uint64_t(p) << scarto;
+    parola = (parola & ~(MascheraPozzo << scarto)) | std::uint64_t(p) << scarto;
 }
 
 void TStato::ScriviPozzo(int carta, int p) {
