@@ -98,11 +98,7 @@ TStato GiocaACaso(std::uint64_t seme, int passi, std::mt19937_64& caso) {
 // The same, with every lone face-down card turned up, as the solver does at once.
 TStato GiocaEScopri(std::uint64_t seme, int passi, std::mt19937_64& caso) {
     TStato stato = GiocaACaso(seme, passi, caso);
-    for (int p = 0; p < TStato::Pozzi; ++p) {
-        if (const auto scoperta = stato.Scoperta(p)) {
-            stato.Esegui(*scoperta);
-        }
-    }
+    stato.ScopriSole();
     return stato;
 }
 
@@ -143,7 +139,7 @@ std::vector<TCoppia> MosseRisolutore(const TStato& stato) {
     return coppie;
 }
 
-using TChiavi = std::set<std::array<std::uint64_t, 4>>;
+using TChiavi = std::set<TStato::TChiave>;
 
 void EseguiScoprendo(TStato& stato, const TMossa& mossa) {
     stato.Esegui(mossa);
@@ -159,7 +155,7 @@ bool DieciVersoVuoto(const TStato& stato, const TMossa& mossa) {
 // Where the moves of every placing of the lone tens lead, placings merged: the
 // placings found by moving lone tens between empty table piles, as a player would.
 TChiavi SeguitiDiOgniDisposizione(const TStato& partenza) {
-    TChiavi viste{partenza.Chiave().parole};
+    TChiavi viste{partenza.Chiave()};
     std::vector<TStato> daVedere{partenza};
     TChiavi seguiti;
     std::vector<TMossa> mosse;
@@ -172,8 +168,8 @@ TChiavi SeguitiDiOgniDisposizione(const TStato& partenza) {
             TStato dopo = stato;
             EseguiScoprendo(dopo, mossa);
             if (!DieciVersoVuoto(stato, mossa)) {
-                seguiti.insert(dopo.ChiaveClasse().parole);
-            } else if (viste.insert(dopo.Chiave().parole).second) {
+                seguiti.insert(dopo.ChiaveClasse());
+            } else if (viste.insert(dopo.Chiave()).second) {
                 daVedere.push_back(dopo);
             }
         }
@@ -208,7 +204,7 @@ TChiavi SeguitiDellaClasse(const TStato& partenza) {
         }
         Pretendi(stato.Chiave() == disposto.Chiave(), "the placing brought is the one told");
         EseguiScoprendo(stato, fatta);
-        seguiti.insert(stato.ChiaveClasse().parole);
+        seguiti.insert(stato.ChiaveClasse());
     }
     return seguiti;
 }
