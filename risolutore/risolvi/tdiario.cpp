@@ -10,7 +10,7 @@
 namespace {
 
 // A row is some 60 characters, and its win two a step: this holds a game of
-// some 2,000 steps, past any the player makes before it gives up.
+// some 2,000 steps, where the longest of deals 0 to 9,999 took 769.
 constexpr std::size_t LungaRiga = 4096;
 
 } // namespace
