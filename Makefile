@@ -1,33 +1,35 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test
-BUILD ?= build
-JOBS  ?= $(shell nproc)
+# The trees are CMake's presets (CMakePresets.json): plain in build/,
+# sanitize in build-asan/, fuzz in build-fuzz/.
+JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain check build-sanitize test-sanitize build-fuzz fuzz bench install package clean format
+.PHONY: all deps configure build run test test-plain check build-sanitize test-sanitize build-fuzz fuzz costs bench install package clean format
 
 all: build
 
 deps:
 	@bash tools/install-deps.sh
 
-# Every tree is built with Ninja; a tree left by another generator is set up
+# A tree left by a generator other than the presets' Ninja, or made from
+# other sources (the fuzz tree was once a project of its own), is set up
 # again rather than refused.
-CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-NUOVO_GENERATORE = grep -qsx 'CMAKE_GENERATOR:INTERNAL=Ninja' $(1)/CMakeCache.txt || \
+NUOVO_ALBERO = { grep -qsx 'CMAKE_GENERATOR:INTERNAL=Ninja' $(1)/CMakeCache.txt && \
+	grep -qsx 'CMAKE_HOME_DIRECTORY:INTERNAL=$(CURDIR)' $(1)/CMakeCache.txt; } || \
 	rm -rf $(1)/CMakeCache.txt $(1)/CMakeFiles
 
 configure: deps
-	@$(call NUOVO_GENERATORE,$(BUILD))
-	@$(CONFIGURE) -S . -B $(BUILD) >/dev/null
+	@$(call NUOVO_ALBERO,build)
+	@cmake --preset plain >/dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build --preset plain -j $(JOBS)
 
 # Only the game and its pictures: no tests, no benchmarks.
 run: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target solvintra
-	./$(BUILD)/solvintra
+	@cmake --build --preset plain -j $(JOBS) --target solvintra
+	./build/solvintra
 
 # The plain suite, the engine under the fuzzer, then the whole suite again
 # under the address and undefined-behaviour sanitizers. CI reads the closing
@@ -43,66 +45,70 @@ test: deps
 	@$(MAKE) --no-print-directory fuzz
 	@$(MAKE) --no-print-directory test-sanitize
 
+# Each suite's tests' times are checked against those ctest started them by
+# (tests/costi/); `make costs` writes the last runs' times there.
+COSTI = cmake -D ALBERO=$(1) -D COSTI=tests/costi/$(2).txt $(3) -P tests/costi.cmake
+
 test-plain:
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset plain -j $(JOBS)
+	@$(call COSTI,build,plain)
 
 # The quick inner loop: rebuild what changed and run the plain suite, without
 # the set-up check, the fuzzer or the sanitized build.
 check:
-	@test -f $(BUILD)/build.ninja || $(MAKE) --no-print-directory configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@test -f build/build.ninja || $(MAKE) --no-print-directory configure
+	@cmake --build --preset plain -j $(JOBS)
 	@$(MAKE) --no-print-directory test-plain
 
-ASAN ?= build-asan
-# Any report fails its test, leaks included; the one leak of a system library
-# that the tests can meet is suppressed by name in tests/lsan.supp.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-
-# Builds the tree $(1); beside other work (BUILD_ASIDE) at the lowest
-# priority, its output kept in $(1)/build.log and shown if it fails.
+# Builds the preset $(1) into the tree $(2); beside other work (BUILD_ASIDE)
+# at the lowest priority, its output kept in $(2)/build.log and shown if it
+# fails.
 ifdef BUILD_ASIDE
-COSTRUISCI = nice -n 19 cmake --build $(1) -j $(JOBS) >$(1)/build.log 2>&1 || \
-	{ cat $(1)/build.log; exit 1; }
+COSTRUISCI = nice -n 19 cmake --build --preset $(1) -j $(JOBS) >$(2)/build.log 2>&1 || \
+	{ cat $(2)/build.log; exit 1; }
 else
-COSTRUISCI = cmake --build $(1) -j $(JOBS)
+COSTRUISCI = cmake --build --preset $(1) -j $(JOBS)
 endif
 
 # Only what the sanitized suite runs: no benchmarks.
 build-sanitize: deps
-	@$(call NUOVO_GENERATORE,$(ASAN))
-	@$(CONFIGURE) -S . -B $(ASAN) -DSOLVINTRA_SANITIZE=ON -DSOLVINTRA_BENCH=OFF >/dev/null
-	@$(call COSTRUISCI,$(ASAN))
+	@$(call NUOVO_ALBERO,build-asan)
+	@cmake --preset sanitize >/dev/null
+	@$(call COSTRUISCI,sanitize,build-asan)
 
+# Any report fails its test, leaks included (the test preset's environment);
+# the one leak of a system library that the tests can meet is suppressed by
+# name in tests/lsan.supp.
 test-sanitize: build-sanitize
-	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+	@$(call COSTI,build-asan,sanitize)
 
-FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
 # libFuzzer on the engine, the settings file and the pictures, side by side; a
 # crash input lands in that target's regressioni/ and is replayed by every
 # later run.
 build-fuzz: deps
-	@$(call NUOVO_GENERATORE,$(FUZZ))
-	@cmake -G Ninja -S fuzz -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ \
-		-DSOLVINTRA_FUZZ_SECONDI=$(FUZZ_SECONDS) >/dev/null
-	@$(call COSTRUISCI,$(FUZZ))
+	@$(call NUOVO_ALBERO,build-fuzz)
+	@cmake --preset fuzz -DSOLVINTRA_FUZZ_SECONDI=$(FUZZ_SECONDS) >/dev/null
+	@$(call COSTRUISCI,fuzz,build-fuzz)
 
 fuzz: build-fuzz
-	cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset fuzz -j $(JOBS)
+
+# The times of the last plain and sanitized runs become the suites' costs.
+costs:
+	@$(call COSTI,build,plain,-D SCRIVI=ON)
+	@$(call COSTI,build-asan,sanitize,-D SCRIVI=ON)
 
 # The figures of docs/performance.md: the engine, one drag move, start-up.
-bench: deps
-	@$(call NUOVO_GENERATORE,$(BUILD))
-	@$(CONFIGURE) -S . -B $(BUILD) -DSOLVINTRA_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
-	./$(BUILD)/bench/bench_core
-	./$(BUILD)/bench/trascinamento/bench_trascinamento
+bench: configure
+	@cmake --build --preset plain -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
+	./build/bench/bench_core
+	./build/bench/trascinamento/bench_trascinamento
 	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" env QT_QPA_PLATFORM=xcb \
-		./$(BUILD)/bench/trascinamento/bench_trascinamento
-	./$(BUILD)/bench/avvio/misura_avvio
+		./build/bench/trascinamento/bench_trascinamento
+	./build/bench/avvio/misura_avvio
 
 PREFIX ?= /usr/local
 
@@ -112,15 +118,15 @@ PREFIX ?= /usr/local
 # /usr and /usr/local, whose games folders are on Debian's PATH, and to
 # $(PREFIX)/bin under any other prefix.
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	cmake --install build --prefix $(PREFIX)
 
-# The Debian package, written into $(BUILD)/; the packaging test also has
+# The Debian package, written into build/; the packaging test also has
 # lintian check it.
 package: build
-	cmake --build $(BUILD) --target package
+	cpack --preset package
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf build

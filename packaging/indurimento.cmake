@@ -50,6 +50,6 @@ set(SOLVINTRA_CONFIGURAZIONI_OTTIMIZZATE Release,RelWithDebInfo,MinSizeRel)
 
 function(solvintra_indurisci target)
     set(ottimizzata "$<CONFIG:${SOLVINTRA_CONFIGURAZIONI_OTTIMIZZATE}>")
-    target_compile_options(${target} PRIVATE "$<${ottimizzata}:${SOLVINTRA_INDURIMENTO_COMPILA}>")
-    target_link_options(${target} PRIVATE "$<${ottimizzata}:${SOLVINTRA_INDURIMENTO_COLLEGA}>")
+    target_compile_options(${target} INTERFACE "$<${ottimizzata}:${SOLVINTRA_INDURIMENTO_COMPILA}>")
+    target_link_options(${target} INTERFACE "$<${ottimizzata}:${SOLVINTRA_INDURIMENTO_COLLEGA}>")
 endfunction()

@@ -1,80 +1,71 @@
-# What each test takes, in seconds, from a run of the plain suite with two at
-# a time on a busy machine; only their order matters. ctest starts the
-# costliest first, so the short tests fill in beside the long ones instead of
-# a long one running alone at the end; after a first run ctest uses its own
-# timings instead. A test not listed is taken to cost COSTO_IGNOTO: give a
-# new test its own figure here.
-#
-# Gives every test of the calling folder its cost; the table lives in the
-# function so that folders outside tests/ see it too.
-function(solvintra_costi)
-    set(COSTI
-        tst_packaging_deb 41
-        tst_packaging 27
-        tst_robustezza 25
-        tst_robustezza_1 25
-        tst_robustezza_2 25
-        tst_immagini 23
-        wayland_solvintra_2 25
-        gui_solvintra 22
-        wayland_solvintra_1 12
-        tst_doppio 15
-        tst_store 9
-        tst_doppio_1_5 8
-        tst_risolutore 8
-        tst_core 5
-        tst_table 3
-        misura_avvio_smoke 3
-        bench_risolutore_smoke 3
-        tst_table_sessione 1
-        tst_table_gioco 1
-        bench_trascinamento_smoke 1
-        tst_windows 1
-        tst_cards 1
-        regressioni_fuzz 1
-        regressioni_impostazioni 1
-        regressioni_bmp24 1
-        tst_table_scala 1
-        bench_core_smoke 1)
-    # Under the sanitizers the engine's and the solver's tests slow down far
-    # more than those that wait on X servers: their own figures, from a run of
-    # the sanitized suite on a busy machine.
-    if(SOLVINTRA_SANITIZE)
-        set(COSTI
-            tst_risolutore 66
-            tst_doppio 42
-            tst_doppio_1_5 30
-            wayland_solvintra_2 20
-            tst_immagini 19
-            tst_packaging 17
-            tst_robustezza 14
-            tst_robustezza_1 14
-            tst_robustezza_2 14
-            tst_core 13
-            tst_packaging_deb 11
-            tst_table 8
-            gui_solvintra 8
-            wayland_solvintra_1 5
-            tst_store 3
-            tst_table_sessione 1
-            tst_table_scala 1
-            tst_table_gioco 1
-            tst_windows 1
-            tst_cards 1
-            regressioni_fuzz 1
-            regressioni_impostazioni 1
-            regressioni_bmp24 1)
-    endif()
-    set(COSTO_IGNOTO 10)
+# The tests' costs: what each test of a tree took in a measured run, in
+# ctest's own file format, so that on a fresh tree ctest starts the longest
+# first (tests/CMakeLists.txt hands the file to ctest).
+#   cmake -D ALBERO=build -D COSTI=tests/costi/plain.txt -P tests/costi.cmake
+# checks the last run of the tree ALBERO (its prove.xml, written by ctest's
+# test preset) against COSTI: it fails when a test has no cost there, or ran
+# more than twice its cost and at least Margine seconds longer, since then
+# ctest may start it too late. With -D SCRIVI=ON it writes that run's times
+# into COSTI instead (make costs).
+set(Margine 5)
 
-    get_property(prove DIRECTORY PROPERTY TESTS)
-    foreach(prova IN LISTS prove)
-        list(FIND COSTI ${prova} posizione)
-        set(costo ${COSTO_IGNOTO})
-        if(posizione GREATER_EQUAL 0)
-            math(EXPR posizione "${posizione} + 1")
-            list(GET COSTI ${posizione} costo)
-        endif()
-        set_tests_properties(${prova} PROPERTIES COST ${costo})
-    endforeach()
+# Sets `decimi` to the tenths of a second in the text `secondi` ("12.345").
+function(in_decimi secondi decimi)
+    string(REGEX MATCH "^([0-9]+)(\\.([0-9]))?" trovato "${secondi}")
+    set(parte "${CMAKE_MATCH_3}")
+    if(parte STREQUAL "")
+        set(parte 0)
+    endif()
+    math(EXPR valore "${CMAKE_MATCH_1} * 10 + ${parte}")
+    set(${decimi} ${valore} PARENT_SCOPE)
 endfunction()
+
+file(READ ${ALBERO}/prove.xml junit)
+string(REGEX MATCHALL "<testcase [^>]*>" casi "${junit}")
+if(NOT casi)
+    message(FATAL_ERROR "${ALBERO}/prove.xml holds no test")
+endif()
+set(prove "")
+foreach(caso IN LISTS casi)
+    string(REGEX MATCH " name=\"([^\"]+)\"" trovato "${caso}")
+    set(prova "${CMAKE_MATCH_1}")
+    string(REGEX MATCH " time=\"([0-9.]+)\"" trovato "${caso}")
+    set(tempo_${prova} "${CMAKE_MATCH_1}")
+    list(APPEND prove ${prova})
+endforeach()
+
+if(SCRIVI)
+    set(righe "")
+    foreach(prova IN LISTS prove)
+        list(APPEND righe "${prova} 1 ${tempo_${prova}}")
+    endforeach()
+    list(SORT righe)
+    list(JOIN righe "\n" testo)
+    file(WRITE ${COSTI} "${testo}\n")
+    return()
+endif()
+
+file(STRINGS ${COSTI} righe)
+foreach(riga IN LISTS righe)
+    string(REPLACE " " ";" campi "${riga}")
+    list(GET campi 0 prova)
+    list(GET campi 2 costo_${prova})
+endforeach()
+set(sbagli "")
+foreach(prova IN LISTS prove)
+    if(NOT DEFINED costo_${prova})
+        string(APPEND sbagli "\n  ${prova}: no cost")
+        continue()
+    endif()
+    in_decimi(${tempo_${prova}} tempo)
+    in_decimi(${costo_${prova}} costo)
+    math(EXPR doppio "2 * ${costo}")
+    math(EXPR piu_margine "${costo} + ${Margine} * 10")
+    if(tempo GREATER doppio AND tempo GREATER piu_margine)
+        string(APPEND sbagli "\n  ${prova}: ${tempo_${prova}} s, cost ${costo_${prova}} s")
+    endif()
+endforeach()
+if(sbagli)
+    message(FATAL_ERROR "${COSTI} is stale for the last run of ${ALBERO}:${sbagli}\n"
+                        "Run both suites (make test), then make costs, and commit ${COSTI}.")
+endif()

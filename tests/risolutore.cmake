@@ -1,7 +1,7 @@
 # The solver checked against the engine: won games replayed, the same legal
 # moves, unwinnable answers confirmed by a plain search, and the tool's input.
 if(TARGET risolutore)
-    solvintra_test(tst_risolutore
+    solvintra_test(tst_risolutore PER_FUNZIONE
         SOURCES
             tst_risolutore.cpp
             risolutore/tricercapiana.cpp
@@ -13,7 +13,7 @@ if(TARGET risolutore)
     add_dependencies(tst_risolutore solvintra-risolvi)
 
     # The blind player and its study's file.
-    solvintra_test(tst_cieco
+    solvintra_test(tst_cieco PER_FUNZIONE
         SOURCES risolutore/tst_cieco.cpp
         LIBS risolvi_strumenti prova_core Qt6::Test)
     target_compile_definitions(tst_cieco PRIVATE SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
@@ -22,8 +22,7 @@ if(TARGET risolutore)
     # The study's unwinnable answers given to the plain search (docs/winnability.md):
     #   conferma_impossibili 2000000 1000 < studio.csv
     add_executable(conferma_impossibili risolutore/conferma.cpp risolutore/tricercapiana.cpp)
-    target_link_libraries(conferma_impossibili PRIVATE risolutore)
-    solvintra_flags(conferma_impossibili)
+    target_link_libraries(conferma_impossibili PRIVATE risolutore solvintra_opzioni)
     # A tool for the study, not a test: the sanitized tree builds only what its suite runs.
     if(SOLVINTRA_SANITIZE)
         set_target_properties(conferma_impossibili PROPERTIES EXCLUDE_FROM_ALL ON)

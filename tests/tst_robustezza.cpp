@@ -213,7 +213,7 @@ void TestRobustezza::immagineGuasta_data() {
 
 // Every required picture in turn: the game refuses to start, says which file,
 // and ends by itself with a failure status.
-// ctest spreads the pictures over several runs (tests/robustezza.cmake).
+// ctest spreads the pictures over several runs (tests/CMakeLists.txt).
 void TestRobustezza::immagineGuasta() {
     QFETCH(Guasto, guasto);
     const std::optional<TScheggia> scheggia = TScheggia::LeggiAmbiente();

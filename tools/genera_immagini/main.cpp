@@ -10,7 +10,7 @@
 #include "tformacarta.h"
 #include "tmarchio.h"
 #include "tsegni.h"
-#include "ttavolo.h"
+#include "ttessuto.h"
 
 // Qt
 #include <QGuiApplication>
@@ -55,9 +55,9 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
         cartella.Scrivi(Nome(QStringLiteral("Posto.bmp"), scala), TDorsoEPosto::Posto(scala));
         // The cloth itself comes at 1x only; denser screens repeat a tile of its weave.
         if (scala == 1) {
-            cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTavolo::Panno());
+            cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTessuto::Panno());
         } else {
-            cartella.Scrivi(Nome(QStringLiteral("trama.jpg"), scala), TTavolo::Trama(scala));
+            cartella.Scrivi(Nome(QStringLiteral("trama.jpg"), scala), TTessuto::Trama(scala));
         }
     }
     cartella.Copia(QStringLiteral("Solvintra.htm"), regole);
@@ -66,7 +66,7 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
 
 int ScriviRisorse(const QString& destinazione) {
     TCartella cartella(destinazione);
-    cartella.Scrivi(QStringLiteral("sfondo.jpg"), TTavolo::Panno());
+    cartella.Scrivi(QStringLiteral("sfondo.jpg"), TTessuto::Panno());
     for (int lato : TMarchio::LatiIcona) {
         cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), TMarchio::Icona(lato));
     }

@@ -5,7 +5,7 @@
 #include "tformacarta.h"
 #include "tmarchio.h"
 #include "tsegni.h"
-#include "ttavolo.h"
+#include "ttessuto.h"
 
 // Qt
 #include <QFont>
@@ -58,7 +58,7 @@ QImage Ingrandita(const QImage& immagine) {
 } // namespace
 
 QImage TFoglio::Disegna() {
-    QImage foglio = TTavolo::Panno(QSize(Larghezza, Altezza));
+    QImage foglio = TTessuto::Panno(QSize(Larghezza, Altezza));
     QPainter p(&foglio);
     p.setRenderHint(QPainter::Antialiasing, true);
     int y = Facce(p, Margine);

@@ -6,7 +6,7 @@
 
 // The green cloth of the table: the game's green with a faint weave and grain,
 // shaded darker towards its corners.
-class TTavolo {
+class TTessuto {
 public:
     static constexpr int Larghezza = 1024;
     static constexpr int Altezza = 768;

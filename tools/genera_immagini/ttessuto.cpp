@@ -1,4 +1,4 @@
-#include "ttavolo.h"
+#include "ttessuto.h"
 #include "ttavolozza.h"
 
 #include "tvignettatura.h"
@@ -18,7 +18,7 @@ constexpr quint32 Seme = 62106;
 constexpr double Grana = 5.0;    // largest brightness change of one fibre, in levels
 constexpr double Trama = 3.0;    // depth of the weave, in levels
 constexpr int LarghezzaFilo = 3; // width of one thread, in pixels
-static_assert(TTavolo::LatoTrama % (2 * LarghezzaFilo) == 0, "the tile must hold whole threads");
+static_assert(TTessuto::LatoTrama % (2 * LarghezzaFilo) == 0, "the tile must hold whole threads");
 
 int Limita(double v) {
     return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
@@ -49,13 +49,13 @@ QImage Tessi(QSize misura, int scala) {
 
 } // namespace
 
-QImage TTavolo::Panno(QSize misura, int scala) {
+QImage TTessuto::Panno(QSize misura, int scala) {
     QImage panno = Tessi(misura, scala);
     QPainter pittore(&panno);
     TVignettatura::Dipingi(pittore, QRect(QPoint(), misura));
     return panno;
 }
 
-QImage TTavolo::Trama(int scala) {
+QImage TTessuto::Trama(int scala) {
     return Tessi(QSize(LatoTrama, LatoTrama), scala);
 }

@@ -1,1 +1,0 @@
-solvintra_test(tst_cards SOURCES tst_cards.cpp LIBS cards risorse Qt6::Test)
