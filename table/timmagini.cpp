@@ -9,23 +9,40 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QResource>
 
 #include <utility>
 
 namespace {
 
 const QString NomeTavolo = QStringLiteral("tavolo.jpg");
-const QString NomeTrama = QStringLiteral("trama.jpg");
-// The size of the game's own cloth: the tile of its weave stands in for no other.
+const QString NomeTrama = QStringLiteral("trama.bmp");
+// The game's own cloth, built into the program as the stand-in for a missing one.
+const QString TavoloIncorporato = QStringLiteral(":/immagini/sfondo.jpg");
+// The size of the game's own cloth, covered by the tile of its weave.
 constexpr QSize MisuraTavolo(1024, 768);
 
-// The picture in the file at `percorso`, which must be `misura` pixels; a null
-// picture and the reason when it cannot be used. The game's own pictures take
-// the quick path; any other file, and every reason for a failure, come from
-// Qt's reader.
-QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
+QByteArray LeggiFile(const QString& percorso) {
     QFile file(percorso);
-    const QByteArray dati = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether the file at `percorso` is byte for byte the game's own cloth: only
+// then does the tile of its weave stand in for it. Comparing costs a read, not
+// a decoding.
+bool TavoloProprio(const QString& percorso) {
+    const QResource proprio(TavoloIncorporato);
+    QFile file(percorso);
+    return proprio.isValid() && file.open(QIODevice::ReadOnly) &&
+           file.size() == proprio.uncompressedSize() &&
+           file.readAll() == proprio.uncompressedData();
+}
+
+// The picture in the file at `percorso`; a null picture and the reason when it
+// cannot be read. The game's own pictures take the quick path; any other
+// file, and every reason for a failure, come from Qt's reader.
+QImage Leggi(const QString& percorso, QString& motivo) {
+    const QByteArray dati = LeggiFile(percorso);
     if (TBmp24::Incompleto(dati)) {
         motivo = QStringLiteral("il file è incompleto");
         return {};
@@ -37,6 +54,15 @@ QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
     }
     if (letta.isNull()) {
         motivo = lettore.errorString();
+    }
+    return letta;
+}
+
+// The picture in the file at `percorso`, which must be `misura` pixels; a null
+// picture and the reason when it cannot be used.
+QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
+    QImage letta = Leggi(percorso, motivo);
+    if (letta.isNull()) {
         return {};
     }
     if (letta.size() != misura) {
@@ -103,11 +129,15 @@ bool TImmagini::Carica() {
 }
 
 void TImmagini::CaricaTavolo() {
-    // The tile spares decoding the 1x cloth, whose size is read from its header alone.
-    if (rapporto > 1 && QImageReader(Percorso(NomeTavolo)).size() == MisuraTavolo) {
-        QImage trama = QImageReader(Percorso(NomeDoppio(NomeTrama))).read();
+    // The tile spares decoding the whole cloth, and loading the JPEG reader at all.
+    if (TavoloProprio(Percorso(NomeTavolo))) {
+        const bool doppia = rapporto > 1;
+        QString motivo;
+        QImage trama = Leggi(Percorso(doppia ? NomeDoppio(NomeTrama) : NomeTrama), motivo);
         if (!trama.isNull()) {
-            Tavolo = TPanno(SegnaDoppia(std::move(trama)), MisuraTavolo);
+            Tavolo = TPanno(doppia ? SegnaDoppia(std::move(trama))
+                                   : QPixmap::fromImage(std::move(trama)),
+                            MisuraTavolo);
             return;
         }
     }

@@ -15,10 +15,12 @@ class QImage;
 // a message naming it, instead of a table of blank cards.
 // On a screen of a device pixel ratio above 1 each card picture is taken from
 // its 2x variant beside it ("Xx@2x.bmp" for "Xx.bmp") when that can be read: a
-// pixmap of twice the pixels and a ratio of 2; and the cloth, when it is the
-// game's own size, from "trama@2x.jpg", a tile of its weave. The 1x set is
-// still read and required; a 2x file that is missing or unusable leaves its 1x
-// picture, silently. At a ratio of 1 no 2x file is opened.
+// pixmap of twice the pixels and a ratio of 2. The 1x set is still read and
+// required; a 2x file that is missing or unusable leaves its 1x picture,
+// silently. At a ratio of 1 no 2x file is opened.
+// The cloth, when "tavolo.jpg" is byte for byte the game's own, is a tile of
+// its weave, "trama.bmp" or "trama@2x.bmp", repeated and shaded as the whole
+// one is; any other cloth, or a tile that cannot be read, is shown whole.
 class TImmagini {
 public:
     static constexpr std::int16_t NumeroFacce = 40;

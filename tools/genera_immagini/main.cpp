@@ -53,13 +53,13 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
         cartella.Scrivi(Nome(QStringLiteral("mask.bmp"), scala), TFormaCarta::Maschera(scala));
         cartella.Scrivi(Nome(QStringLiteral("Xx.bmp"), scala), TDorsoEPosto::Dorso(scala));
         cartella.Scrivi(Nome(QStringLiteral("Posto.bmp"), scala), TDorsoEPosto::Posto(scala));
-        // The cloth itself comes at 1x only; denser screens repeat a tile of its weave.
-        if (scala == 1) {
-            cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTavolo::Panno());
-        } else {
-            cartella.Scrivi(Nome(QStringLiteral("trama.jpg"), scala), TTavolo::Trama(scala));
-        }
+        // The game repeats a tile of the weave over its own cloth, at every
+        // density, read without a JPEG decoder yet with the JPEG's colours, as
+        // the whole cloth has them; the whole cloth comes at 1x, for a player
+        // to replace.
+        cartella.ScriviComeJpeg(Nome(QStringLiteral("trama.bmp"), scala), TTavolo::Trama(scala));
     }
+    cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTavolo::Panno());
     cartella.Copia(QStringLiteral("Solvintra.htm"), regole);
     return Concludi(cartella);
 }

@@ -1,6 +1,7 @@
 #include "tcartella.h"
 
 // Qt
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +58,21 @@ bool TCartella::Scrivi(const QString& nome, const QImage& immagine) {
         return Fallisce(QStringLiteral("%1 does not read back as written").arg(nome));
     }
     return true;
+}
+
+bool TCartella::ScriviComeJpeg(const QString& nome, const QImage& immagine) {
+    QByteArray jpeg;
+    QBuffer memoria(&jpeg);
+    memoria.open(QIODevice::WriteOnly);
+    QImage letta;
+    if (immagine.convertToFormat(QImage::Format_RGB32).save(&memoria, "jpg", QualitaJpeg)) {
+        letta = QImage::fromData(jpeg, "jpg");
+    }
+    if (letta.isNull()) {
+        return Fallisce(QStringLiteral("cannot pass %1 through JPEG").arg(nome));
+    }
+    letta.setDevicePixelRatio(immagine.devicePixelRatio());
+    return Scrivi(nome, letta);
 }
 
 bool TCartella::Copia(const QString& nome, const QString& sorgente) {
