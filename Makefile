@@ -99,9 +99,9 @@ bench: deps
 	@$(CONFIGURE) -S . -B $(BUILD) -DSOLVINTRA_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
 	./$(BUILD)/bench/bench_core
-	./$(BUILD)/bench/trascinamento/bench_trascinamento
-	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" env QT_QPA_PLATFORM=xcb \
-		./$(BUILD)/bench/trascinamento/bench_trascinamento
+	for s in 1 2; do QT_SCALE_FACTOR=$$s ./$(BUILD)/bench/trascinamento/bench_trascinamento; done
+	xvfb-run -a -s "-screen 0 2048x1600x24 -noreset" env QT_QPA_PLATFORM=xcb sh -c \
+		'for s in 1 2; do QT_SCALE_FACTOR=$$s ./$(BUILD)/bench/trascinamento/bench_trascinamento; done'
 	./$(BUILD)/bench/avvio/misura_avvio
 
 PREFIX ?= /usr/local

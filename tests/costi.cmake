@@ -28,7 +28,8 @@ function(solvintra_costi)
         bench_risolutore_smoke 3
         tst_table_sessione 1
         tst_table_gioco 1
-        bench_trascinamento_smoke 1
+        bench_trascinamento_smoke_1x 1
+        bench_trascinamento_smoke_2x 1
         tst_windows 1
         tst_cards 1
         regressioni_fuzz 1
