@@ -82,6 +82,17 @@ QPixmap SegnaDoppia(QImage immagine) {
     return QPixmap::fromImage(std::move(immagine));
 }
 
+// The 2x card picture at `percorso`; a null one when it is missing or unusable.
+QPixmap LeggiDoppia(const QString& percorso) {
+    if (!QFileInfo(percorso).isFile()) {
+        return {};
+    }
+    QString motivo;
+    QImage letta =
+        LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * TScala::Doppia, motivo);
+    return letta.isNull() ? QPixmap() : SegnaDoppia(std::move(letta));
+}
+
 } // namespace
 
 TImmagini::TImmagini(QString cartella, qreal rapporto)
@@ -120,12 +131,20 @@ bool TImmagini::Carica() {
         !CaricaRichiesta(QStringLiteral("Posto.bmp"), Posto)) {
         return false;
     }
+    // Only the faces shown need their 2x variants: each card reads its own (FacciaDoppia).
     for (std::int16_t numero = 0; numero < NumeroFacce; ++numero) {
-        if (!CaricaRichiesta(NomeFaccia(numero), Facce[numero])) {
+        if (!CaricaSemplice(NomeFaccia(numero), Facce[numero])) {
             return false;
         }
     }
     return true;
+}
+
+std::function<QPixmap()> TImmagini::FacciaDoppia(std::int16_t numero) const {
+    if (rapporto <= 1) {
+        return {};
+    }
+    return [percorso = Percorso(NomeDoppio(NomeFaccia(numero)))] { return LeggiDoppia(percorso); };
 }
 
 void TImmagini::CaricaTavolo() {
@@ -145,6 +164,19 @@ void TImmagini::CaricaTavolo() {
 }
 
 bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
+    if (!CaricaSemplice(nome, immagine)) {
+        return false;
+    }
+    if (rapporto > 1) {
+        const QPixmap doppia = LeggiDoppia(Percorso(NomeDoppio(nome)));
+        if (!doppia.isNull()) {
+            immagine = doppia;
+        }
+    }
+    return true;
+}
+
+bool TImmagini::CaricaSemplice(const QString& nome, QPixmap& immagine) {
     const QString percorso = Percorso(nome);
     if (!QFileInfo(percorso).isFile()) {
         errore = QStringLiteral("Impossibile avviare il gioco: manca l'immagine \"%1\".")
@@ -158,23 +190,7 @@ bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
         return Rifiuta(percorso, motivo);
     }
     immagine = QPixmap::fromImage(letta);
-    if (rapporto > 1) {
-        CaricaDoppia(nome, immagine);
-    }
     return true;
-}
-
-void TImmagini::CaricaDoppia(const QString& nome, QPixmap& immagine) {
-    const QString percorso = Percorso(NomeDoppio(nome));
-    if (!QFileInfo(percorso).isFile()) {
-        return;
-    }
-    QString motivo;
-    QImage letta =
-        LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * TScala::Doppia, motivo);
-    if (!letta.isNull()) {
-        immagine = SegnaDoppia(std::move(letta));
-    }
 }
 
 bool TImmagini::Rifiuta(const QString& percorso, const QString& motivo) {
