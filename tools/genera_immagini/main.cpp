@@ -67,8 +67,12 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
 int ScriviRisorse(const QString& destinazione) {
     TCartella cartella(destinazione);
     cartella.Scrivi(QStringLiteral("sfondo.jpg"), TTavolo::Panno());
+    // The icon as files for the desktop, and as bare pixels for the window,
+    // which X11 asks for in every size as the window is shown.
     for (int lato : TMarchio::LatiIcona) {
-        cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), TMarchio::Icona(lato));
+        const QImage icona = TMarchio::Icona(lato);
+        cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), icona);
+        cartella.ScriviPixel(QStringLiteral("icona_%1.argb").arg(lato), icona);
     }
     // The icon's largest sizes serve any density already; the background is
     // only the stand-in for a missing cloth and stays 1x.

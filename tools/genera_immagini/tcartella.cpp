@@ -75,6 +75,20 @@ bool TCartella::ScriviComeJpeg(const QString& nome, const QImage& immagine) {
     return Scrivi(nome, letta);
 }
 
+bool TCartella::ScriviPixel(const QString& nome, const QImage& immagine) {
+    if (!errore.isEmpty()) {
+        return false;
+    }
+    const QImage pixel = immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QByteArray dati(reinterpret_cast<const char*>(pixel.constBits()), pixel.sizeInBytes());
+    QFile file(Percorso(nome));
+    if (pixel.bytesPerLine() != pixel.width() * 4 || !file.open(QIODevice::WriteOnly) ||
+        file.write(dati) != dati.size() || !file.flush()) {
+        return Fallisce(QStringLiteral("cannot write %1").arg(nome));
+    }
+    return true;
+}
+
 bool TCartella::Copia(const QString& nome, const QString& sorgente) {
     if (!errore.isEmpty()) {
         return false;
