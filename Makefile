@@ -105,9 +105,9 @@ costs:
 bench: configure
 	@cmake --build --preset plain -j $(JOBS) --target bench_core bench_trascinamento misura_avvio
 	./build/bench/bench_core
-	./build/bench/trascinamento/bench_trascinamento
-	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" env QT_QPA_PLATFORM=xcb \
-		./build/bench/trascinamento/bench_trascinamento
+	for s in 1 2; do QT_SCALE_FACTOR=$$s ./build/bench/trascinamento/bench_trascinamento; done
+	xvfb-run -a -s "-screen 0 2048x1600x24 -noreset" env QT_QPA_PLATFORM=xcb sh -c \
+		'for s in 1 2; do QT_SCALE_FACTOR=$$s ./build/bench/trascinamento/bench_trascinamento; done'
 	./build/bench/avvio/misura_avvio
 
 PREFIX ?= /usr/local

@@ -10,6 +10,7 @@
 #include <array>
 #include <map>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -161,13 +162,31 @@ WId TCarta::hWnd() const {
 }
 
 QPixmap TCarta::Picture() const {
-    return faccia;
+    return Faccia();
 }
 
 void TCarta::setPicture(const QPixmap& Value) {
     faccia = Value;
+    facciaDoppia = nullptr;
     ApplicaMaschera();
     Ridimensiona();
+}
+
+void TCarta::setPictureDoppia(std::function<QPixmap()> leggi) {
+    facciaDoppia = std::move(leggi);
+    // Without a mask the face is the shape: it is cut from the denser one.
+    if (maschera.isNull())
+        ApplicaMaschera();
+    update();
+}
+
+const QPixmap& TCarta::Faccia() const {
+    if (facciaDoppia) {
+        const QPixmap doppia = std::exchange(facciaDoppia, nullptr)();
+        if (!doppia.isNull())
+            faccia = doppia;
+    }
+    return faccia;
 }
 
 QPixmap TCarta::PictureMask() const {
@@ -205,7 +224,7 @@ void TCarta::setCoperta(bool Value) {
 
 void TCarta::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
-    const QPixmap& figura = Coperta() ? PictureDietro : faccia;
+    const QPixmap& figura = Coperta() ? PictureDietro : Faccia();
     if (figura.isNull() || (devicePixelRatioF() <= 1 && figura.devicePixelRatio() <= 1)) {
         pittore.drawPixmap(0, 0, figura);
         return;
@@ -215,7 +234,7 @@ void TCarta::paintEvent(QPaintEvent*) {
     // screen too (a window moved to another screen): its outside must not show.
     pittore.setRenderHint(QPainter::SmoothPixmapTransform);
     pittore.drawImage(QPointF(0, 0),
-                      Scontornata(figura, maschera.isNull() ? faccia : maschera, coloreMaschera));
+                      Scontornata(figura, maschera.isNull() ? Faccia() : maschera, coloreMaschera));
 }
 
 void TCarta::resizeEvent(QResizeEvent*) {
@@ -253,7 +272,7 @@ void TCarta::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void TCarta::ApplicaMaschera() {
-    const QPixmap& forma = maschera.isNull() ? faccia : maschera;
+    const QPixmap& forma = maschera.isNull() ? Faccia() : maschera;
     if (forma.isNull())
         clearMask();
     else

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 // A card on the table: shows its record's face or back, cut to the card's
 // outline by a mask, and reports pointer input as signals of its own. It takes
@@ -29,6 +30,10 @@ public:
     WId hWnd() const;
     QPixmap Picture() const;
     void setPicture(const QPixmap& Value);
+    // A denser variant of the face, read by `leggi` only when the face is
+    // first drawn or asked for: the faces of cards that stay face down are
+    // never read. A null picture from it leaves the face as it was.
+    void setPictureDoppia(std::function<QPixmap()> leggi);
     QPixmap PictureMask() const;
     void setPictureMask(const QPixmap& Value);
     QColor MaskColor() const;
@@ -60,9 +65,13 @@ private:
     // Gives the control its face picture's size, whatever its parent asked for.
     void Ridimensiona();
     static const QCursor& CursoreMano(int scala);
+    // The face, its denser variant read first if one is waiting.
+    const QPixmap& Faccia() const;
 
     TDatiCarta& dati;
-    QPixmap faccia;
+    // Both change when the waiting variant is read, which no caller sees.
+    mutable QPixmap faccia;
+    mutable std::function<QPixmap()> facciaDoppia;
     QPixmap maschera;
     QColor coloreMaschera{255, 0, 0};
     bool ridimensionando = false; // set while Ridimensiona itself resizes the control

@@ -5,7 +5,7 @@ class QRect;
 
 // The cloth's shading: darker towards its far corners, as under a lamp. The
 // picture generator draws it over the 1x cloth, and the table over the
-// repeated tile of the weave on a dense screen, so the two look alike.
+// repeated tile of the weave, so the two look alike.
 class TVignettatura {
 public:
     // How much darker the far corners are than the centre.

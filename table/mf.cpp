@@ -132,6 +132,7 @@ void MF::MostraImmagini(const TImmagini& immagini) {
         carte[n]->setPictureMask(immagini.Maschera);
         carte[n]->PictureDietro = immagini.Dorso;
         carte[n]->setPicture(immagini.Facce[n]);
+        carte[n]->setPictureDoppia(immagini.FacciaDoppia(n));
     }
     segnaposto->setPictureMask(immagini.Maschera);
     segnaposto->setPicture(immagini.Posto);

@@ -1,6 +1,8 @@
 #include "ticonafinestra.h"
 
+#include <QImage>
 #include <QPainter>
+#include <QResource>
 
 #include <algorithm>
 #include <array>
@@ -57,7 +59,14 @@ int TIconaFinestra::Lato(const QSize& size) {
 const QPixmap& TIconaFinestra::Disegno(int lato) {
     QPixmap& disegno = disegni[lato];
     if (disegno.isNull()) {
-        disegno.load(QStringLiteral(":/immagini/icona_%1.png").arg(lato));
+        // Bare pixels: nothing to decode, no image plugin to load.
+        const QByteArray pixel =
+            QResource(QStringLiteral(":/immagini/icona_%1.argb").arg(lato)).uncompressedData();
+        if (pixel.size() == qsizetype(lato) * lato * 4) {
+            disegno = QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixel.constData()),
+                                                lato, lato, QImage::Format_ARGB32_Premultiplied)
+                                             .copy());
+        }
     }
     return disegno;
 }

@@ -9,23 +9,40 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QResource>
 
 #include <utility>
 
 namespace {
 
 const QString NomeTavolo = QStringLiteral("tavolo.jpg");
-const QString NomeTrama = QStringLiteral("trama.jpg");
-// The size of the game's own cloth: the tile of its weave stands in for no other.
+const QString NomeTrama = QStringLiteral("trama.bmp");
+// The game's own cloth, built into the program as the stand-in for a missing one.
+const QString TavoloIncorporato = QStringLiteral(":/immagini/sfondo.jpg");
+// The size of the game's own cloth, covered by the tile of its weave.
 constexpr QSize MisuraTavolo(1024, 768);
 
-// The picture in the file at `percorso`, which must be `misura` pixels; a null
-// picture and the reason when it cannot be used. The game's own pictures take
-// the quick path; any other file, and every reason for a failure, come from
-// Qt's reader.
-QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
+QByteArray LeggiFile(const QString& percorso) {
     QFile file(percorso);
-    const QByteArray dati = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether the file at `percorso` is byte for byte the game's own cloth: only
+// then does the tile of its weave stand in for it. Comparing costs a read, not
+// a decoding.
+bool TavoloProprio(const QString& percorso) {
+    const QResource proprio(TavoloIncorporato);
+    QFile file(percorso);
+    return proprio.isValid() && file.open(QIODevice::ReadOnly) &&
+           file.size() == proprio.uncompressedSize() &&
+           file.readAll() == proprio.uncompressedData();
+}
+
+// The picture in the file at `percorso`; a null picture and the reason when it
+// cannot be read. The game's own pictures take the quick path; any other
+// file, and every reason for a failure, come from Qt's reader.
+QImage Leggi(const QString& percorso, QString& motivo) {
+    const QByteArray dati = LeggiFile(percorso);
     if (TBmp24::Incompleto(dati)) {
         motivo = QStringLiteral("il file è incompleto");
         return {};
@@ -37,6 +54,15 @@ QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
     }
     if (letta.isNull()) {
         motivo = lettore.errorString();
+    }
+    return letta;
+}
+
+// The picture in the file at `percorso`, which must be `misura` pixels; a null
+// picture and the reason when it cannot be used.
+QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
+    QImage letta = Leggi(percorso, motivo);
+    if (letta.isNull()) {
         return {};
     }
     if (letta.size() != misura) {
@@ -54,6 +80,17 @@ QImage LeggiCarta(const QString& percorso, QSize misura, QString& motivo) {
 QPixmap SegnaDoppia(QImage immagine) {
     immagine.setDevicePixelRatio(TScala::Doppia);
     return QPixmap::fromImage(std::move(immagine));
+}
+
+// The 2x card picture at `percorso`; a null one when it is missing or unusable.
+QPixmap LeggiDoppia(const QString& percorso) {
+    if (!QFileInfo(percorso).isFile()) {
+        return {};
+    }
+    QString motivo;
+    QImage letta =
+        LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * TScala::Doppia, motivo);
+    return letta.isNull() ? QPixmap() : SegnaDoppia(std::move(letta));
 }
 
 } // namespace
@@ -94,20 +131,32 @@ bool TImmagini::Carica() {
         !CaricaRichiesta(QStringLiteral("Posto.bmp"), Posto)) {
         return false;
     }
+    // Only the faces shown need their 2x variants: each card reads its own (FacciaDoppia).
     for (std::int16_t numero = 0; numero < NumeroFacce; ++numero) {
-        if (!CaricaRichiesta(NomeFaccia(numero), Facce[numero])) {
+        if (!CaricaSemplice(NomeFaccia(numero), Facce[numero])) {
             return false;
         }
     }
     return true;
 }
 
+std::function<QPixmap()> TImmagini::FacciaDoppia(std::int16_t numero) const {
+    if (rapporto <= 1) {
+        return {};
+    }
+    return [percorso = Percorso(NomeDoppio(NomeFaccia(numero)))] { return LeggiDoppia(percorso); };
+}
+
 void TImmagini::CaricaTavolo() {
-    // The tile spares decoding the 1x cloth, whose size is read from its header alone.
-    if (rapporto > 1 && QImageReader(Percorso(NomeTavolo)).size() == MisuraTavolo) {
-        QImage trama = QImageReader(Percorso(NomeDoppio(NomeTrama))).read();
+    // The tile spares decoding the whole cloth, and loading the JPEG reader at all.
+    if (TavoloProprio(Percorso(NomeTavolo))) {
+        const bool doppia = rapporto > 1;
+        QString motivo;
+        QImage trama = Leggi(Percorso(doppia ? NomeDoppio(NomeTrama) : NomeTrama), motivo);
         if (!trama.isNull()) {
-            Tavolo = TPanno(SegnaDoppia(std::move(trama)), MisuraTavolo);
+            Tavolo = TPanno(doppia ? SegnaDoppia(std::move(trama))
+                                   : QPixmap::fromImage(std::move(trama)),
+                            MisuraTavolo);
             return;
         }
     }
@@ -115,6 +164,19 @@ void TImmagini::CaricaTavolo() {
 }
 
 bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
+    if (!CaricaSemplice(nome, immagine)) {
+        return false;
+    }
+    if (rapporto > 1) {
+        const QPixmap doppia = LeggiDoppia(Percorso(NomeDoppio(nome)));
+        if (!doppia.isNull()) {
+            immagine = doppia;
+        }
+    }
+    return true;
+}
+
+bool TImmagini::CaricaSemplice(const QString& nome, QPixmap& immagine) {
     const QString percorso = Percorso(nome);
     if (!QFileInfo(percorso).isFile()) {
         errore = QStringLiteral("Impossibile avviare il gioco: manca l'immagine \"%1\".")
@@ -128,23 +190,7 @@ bool TImmagini::CaricaRichiesta(const QString& nome, QPixmap& immagine) {
         return Rifiuta(percorso, motivo);
     }
     immagine = QPixmap::fromImage(letta);
-    if (rapporto > 1) {
-        CaricaDoppia(nome, immagine);
-    }
     return true;
-}
-
-void TImmagini::CaricaDoppia(const QString& nome, QPixmap& immagine) {
-    const QString percorso = Percorso(NomeDoppio(nome));
-    if (!QFileInfo(percorso).isFile()) {
-        return;
-    }
-    QString motivo;
-    QImage letta =
-        LeggiCarta(percorso, QSize(LarghezzaCarta, AltezzaCarta) * TScala::Doppia, motivo);
-    if (!letta.isNull()) {
-        immagine = SegnaDoppia(std::move(letta));
-    }
 }
 
 bool TImmagini::Rifiuta(const QString& percorso, const QString& motivo) {

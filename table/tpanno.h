@@ -6,8 +6,9 @@
 class QPainter;
 
 // The cloth of the table, laid from its top-left corner: a whole picture, or
-// on a dense screen a tile of its weave repeated over the cloth's size with
-// its shading drawn over it, which spares a picture of four times the pixels.
+// a tile of its weave repeated over the cloth's size with its shading drawn
+// over it, which spares decoding a whole picture (of four times the pixels on
+// a dense screen).
 class TPanno {
 public:
     TPanno() = default;

@@ -171,6 +171,7 @@ private slots:
     void pannoComeSemplice();
     void cursoreELogo();
     void rapportoUnoNonApre();
+    void soloFacceMostrate();
 
 private:
     std::unique_ptr<MF> mf;
@@ -188,11 +189,14 @@ void TestDoppio::cleanup() {
 void TestDoppio::immaginiDoppie() {
     const TImmagini& immagini = TTavolaProva::Immagini();
     for (const QPixmap* figura :
-         {&immagini.Maschera, &immagini.Dorso, &immagini.Posto, &immagini.Tavolo.Figura(),
-          &immagini.Facce.front(), &immagini.Facce.back()}) {
+         {&immagini.Maschera, &immagini.Dorso, &immagini.Posto, &immagini.Tavolo.Figura()}) {
         QCOMPARE(figura->devicePixelRatio(), qreal(Doppia));
     }
-    QCOMPARE(immagini.Facce[17].size(), Carta * Doppia);
+    // Each face comes 2x when its card asks for it.
+    for (const std::int16_t n : {0, 17, 39}) {
+        QCOMPARE(immagini.FacciaDoppia(n)().size(), Carta * Doppia);
+        QCOMPARE(mf->Carta(n)->Picture().devicePixelRatio(), qreal(Doppia));
+    }
     QVERIFY(immagini.Tavolo.Ripetuto());
     QCOMPARE(immagini.Tavolo.Misura(), QSize(1024, 768));
 }
@@ -319,16 +323,16 @@ void TestDoppio::doppiaIllegibile_data() {
     QTest::newRow("a face at 1x size") << "07@2x.bmp" << QByteArray("07.bmp");
     QTest::newRow("the back deleted") << "Xx@2x.bmp" << QByteArray();
     QTest::newRow("the mask deleted") << "mask@2x.bmp" << QByteArray();
-    QTest::newRow("the weave spoilt") << "trama@2x.jpg" << QByteArray("not a picture");
-    QTest::newRow("the weave deleted") << "trama@2x.jpg" << QByteArray();
-    QTest::newRow("a cloth of another size") << "tavolo.jpg" << QByteArray("trama@2x.jpg");
+    QTest::newRow("the weave spoilt") << "trama@2x.bmp" << QByteArray("not a picture");
+    QTest::newRow("the weave deleted") << "trama@2x.bmp" << QByteArray();
+    QTest::newRow("a cloth of another size") << "tavolo.jpg" << QByteArray("trama@2x.bmp");
 }
 
 void TestDoppio::doppiaIllegibile() {
     QFETCH(QString, file);
     QFETCH(QByteArray, contenuto);
     // A cloth that cannot be woven from the tile is the 1x picture, whole.
-    const bool panno = file.endsWith(".jpg");
+    const bool panno = file.startsWith("t");
     const QString semplice =
         panno ? QStringLiteral("tavolo.jpg") : QString(file).remove(QStringLiteral("@2x"));
     const QTemporaryDir dove;
@@ -343,6 +347,7 @@ void TestDoppio::doppiaIllegibile() {
     TImmagini immagini(cartella);
     QVERIFY2(immagini.Carica(), qPrintable(immagini.Errore()));
     QVERIFY(immagini.Errore().isEmpty());
+    const bool faccia = !panno && semplice != "mask.bmp" && semplice != "Xx.bmp";
     const QPixmap* figura = panno                    ? &immagini.Tavolo.Figura()
                             : semplice == "mask.bmp" ? &immagini.Maschera
                             : semplice == "Xx.bmp"   ? &immagini.Dorso
@@ -352,7 +357,10 @@ void TestDoppio::doppiaIllegibile() {
     QCOMPARE(figura->devicePixelRatio(), 1.0);
     QCOMPARE(figura->toImage().convertToFormat(QImage::Format_RGB32),
              Leggi(QDir(cartella).filePath(semplice)));
-    QCOMPARE(immagini.Facce[12].devicePixelRatio(), qreal(Doppia));
+    if (faccia) {
+        QVERIFY(immagini.FacciaDoppia(std::int16_t(semplice.left(2).toInt()))().isNull());
+    }
+    QCOMPARE(immagini.FacciaDoppia(12)().devicePixelRatio(), qreal(Doppia));
 
     MF tavola(immagini);
     tavola.show();
@@ -473,11 +481,45 @@ void TestDoppio::rapportoUnoNonApre() {
     QCOMPARE(semplici.Facce[0].devicePixelRatio(), 1.0);
 
     TImmagini doppie(cartella, 2.0);
-    const QSet<QString> apertiDoppi = Aperti(cartella, [&] { QVERIFY(doppie.Carica()); });
+    const QSet<QString> apertiDoppi = Aperti(cartella, [&] {
+        QVERIFY(doppie.Carica());
+        for (std::int16_t n = 0; n < TImmagini::NumeroFacce; ++n) {
+            QVERIFY(doppie.FacciaDoppia(n)().isNull());
+        }
+    });
     for (const QString& nome : nomiDoppi) {
         QVERIFY2(apertiDoppi.contains(nome), qPrintable(nome));
     }
     QCOMPARE(doppie.Facce[0].devicePixelRatio(), 1.0);
+}
+
+void TestDoppio::soloFacceMostrate() {
+    // Start-up reads the 2x faces of the cards dealt face up, and no other.
+    const QTemporaryDir dove;
+    const QString cartella = Copia(dove);
+    TImmagini immagini(cartella);
+    std::unique_ptr<MF> tavola;
+    const QSet<QString> aperti = Aperti(cartella, [&] {
+        QVERIFY(immagini.Carica());
+        tavola = std::make_unique<MF>(immagini, TCasuale::DaSeme(2026));
+        tavola->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tavola.get()));
+        tavola->Tavolo()->grab();
+    });
+    QSet<QString> attese;
+    for (std::int16_t n = 0; n < NumeroCarteMazzo; ++n) {
+        if (!tavola->Partita().Carte[n].Coperta) {
+            attese << TImmagini::NomeDoppio(TImmagini::NomeFaccia(n));
+        }
+    }
+    QVERIFY(attese.size() > 10);
+    QSet<QString> facce;
+    for (const QString& nome : aperti) {
+        if (nome.contains(QStringLiteral("@2x")) && nome.at(0).isDigit()) {
+            facce << nome;
+        }
+    }
+    QCOMPARE(facce, attese);
 }
 
 int main(int argc, char* argv[]) {

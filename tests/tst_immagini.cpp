@@ -148,8 +148,10 @@ void TestImmagini::file_data() {
         QTest::newRow(qPrintable(NomeDoppio(nome)))
             << NomeDoppio(nome) << QByteArray("bmp") << Carta * Doppia;
     }
-    QTest::newRow("trama@2x.jpg") << QStringLiteral("trama@2x.jpg") << QByteArray("jpeg")
-                                  << QSize(192, 192) * Doppia;
+    for (const int scala : {1, Doppia}) {
+        const QString nome = scala == 1 ? QStringLiteral("trama.bmp") : NomeDoppio("trama.bmp");
+        QTest::newRow(qPrintable(nome)) << nome << QByteArray("bmp") << QSize(192, 192) * scala;
+    }
 }
 
 void TestImmagini::file() {
@@ -355,8 +357,9 @@ void TestImmagini::generatore() {
     QVERIFY2(generatore.exitCode() == esito, generatore.readAllStandardError().constData());
     QCOMPARE(QFile::exists(cartella + "/vecchio.txt"), vecchioRimasto);
     const QStringList scritti = QDir(cartella).entryList(QDir::Files);
-    // Each card picture and the cloth twice, 1x and 2x, and the rules page.
-    QCOMPARE(scritti.size(), esito == 0 ? 2 * (NumeroFacce + 4) + 1 : 1);
+    // Each card picture and the tile of the weave twice, 1x and 2x, the whole
+    // cloth and the rules page.
+    QCOMPARE(scritti.size(), esito == 0 ? 2 * (NumeroFacce + 4) + 2 : 1);
     QCOMPARE(QDir(temporanea.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{"Immagini"});
 }

@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 // The main window: start-up, layout, menus, the abandon question, the pictures.
@@ -51,6 +53,8 @@ private slots:
     void icona();
     void immagini_data();
     void immagini();
+    void panno_data();
+    void panno();
     void immagineMancanteFerma_data();
     void immagineMancanteFerma();
 };
@@ -462,6 +466,89 @@ void TestTable::immagini() {
     MF mf(immagini);
     QCOMPARE(mf.Tavolo()->Sfondo().Misura(), QSize(1024, 768));
     QCOMPARE(TTavolaProva::Descrivi(mf).count(u'|'), 19);
+}
+
+namespace {
+
+// The table as shown, cards and all, for the pictures given, at deal 2026.
+QImage Schermata(const TImmagini& immagini) {
+    MF mf(immagini, TCasuale::DaSeme(2026));
+    mf.show();
+    if (!QTest::qWaitForWindowExposed(&mf)) {
+        return {};
+    }
+    return mf.Tavolo()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The largest difference between two pictures of one size in the mean of a
+// channel over a patch of 24 x 24 pixels.
+double ScartoPerToppa(const QImage& a, const QImage& b) {
+    constexpr int Lato = 24;
+    double peggiore = 0;
+    for (int y0 = 0; y0 + Lato <= a.height(); y0 += Lato) {
+        for (int x0 = 0; x0 + Lato <= a.width(); x0 += Lato) {
+            for (const int canale : {0, 8, 16}) {
+                int differenza = 0;
+                for (int y = y0; y < y0 + Lato; ++y) {
+                    for (int x = x0; x < x0 + Lato; ++x) {
+                        differenza += int(a.pixel(x, y) >> canale & 0xff) -
+                                      int(b.pixel(x, y) >> canale & 0xff);
+                    }
+                }
+                peggiore = std::max(peggiore, std::abs(double(differenza)) / (Lato * Lato));
+            }
+        }
+    }
+    return peggiore;
+}
+
+} // namespace
+
+void TestTable::panno_data() {
+    QTest::addColumn<QByteArray>("panno"); // the bytes of tavolo.jpg
+    QTest::addColumn<bool>("trama");       // whether the tile of the weave stands in
+    QTest::addColumn<double>("scarto");    // from the whole cloth decoded, patch by patch
+    QFile file(QDir(qEnvironmentVariable("SOLVINTRA_IMMAGINI")).filePath("tavolo.jpg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray proprio = file.readAll();
+    QImage altro(1024, 768, QImage::Format_RGB32);
+    altro.fill(QColor(20, 40, 160));
+    QByteArray jpeg;
+    QBuffer memoria(&jpeg);
+    memoria.open(QIODevice::WriteOnly);
+    QVERIFY(altro.save(&memoria, "jpg"));
+    // Two levels for the colour rounding of the whole cloth's JPEG.
+    QTest::newRow("the game's own cloth") << proprio << true << 2.0;
+    QTest::newRow("the game's cloth, one byte longer") << proprio + '\0' << false << 0.0;
+    QTest::newRow("a cloth of the player's") << jpeg << false << 0.0;
+}
+
+// The tile stands in for the game's own cloth alone, and looks as the whole
+// picture does; any other cloth is shown as it is.
+void TestTable::panno() {
+    QFETCH(QByteArray, panno);
+    QFETCH(bool, trama);
+    QFETCH(double, scarto);
+    const QTemporaryDir dove;
+    const QString cartella = Guasta(dove, QStringLiteral("tavolo.jpg"), true);
+    const QString percorso = QDir(cartella).filePath(QStringLiteral("tavolo.jpg"));
+    QFile file(percorso);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(panno), panno.size());
+    file.close();
+    TImmagini immagini(cartella);
+    QVERIFY2(immagini.Carica(), qPrintable(immagini.Errore()));
+    QCOMPARE(immagini.Tavolo.Ripetuto(), trama);
+    const QImage schermata = Schermata(immagini);
+    // The table as it was drawn before any tile: the whole cloth, decoded.
+    immagini.Tavolo = TPanno(QPixmap(percorso));
+    const QImage intero = Schermata(immagini);
+    QCOMPARE(schermata.size(), intero.size());
+    const double visto = ScartoPerToppa(schermata, intero);
+    QVERIFY2(visto <= scarto, qPrintable(QString::number(visto)));
+    if (!trama) {
+        QCOMPARE(schermata, intero);
+    }
 }
 
 void TestTable::immagineMancanteFerma_data() {

@@ -1,7 +1,7 @@
 // One pointer move of a dragged card, with the repaint it causes, on a dealt
 // table: the real main window with the generated pictures, the pointer events
 // going through the window system interface as a mouse's would. Offscreen
-// unless QT_QPA_PLATFORM says otherwise.
+// unless QT_QPA_PLATFORM says otherwise; at the scale of QT_SCALE_FACTOR.
 #include "mf.h"
 #include "tcarta.h"
 #include "timmagini.h"
@@ -60,6 +60,7 @@ public:
 
     QPoint PosizioneCarta() const { return carta->pos(); }
     int Dipinti() const { return dipinti; }
+    qreal Rapporto() const { return finestra->devicePixelRatioF(); }
 
 private:
     void Prendi() {
@@ -126,6 +127,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the held card did not follow the pointer with a repaint\n");
         return EXIT_FAILURE;
     }
+    std::printf("%s, device pixel ratio %g\n", qPrintable(QGuiApplication::platformName()),
+                inPresa.Rapporto());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

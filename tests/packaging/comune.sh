@@ -111,9 +111,9 @@ prova_avvio() {
 # The pictures the game reads at start-up, each also at 2x for high-density
 # screens, and its rules page.
 file_immagini() {
-    echo Solvintra.htm tavolo.jpg trama@2x.jpg
+    echo Solvintra.htm tavolo.jpg
     for doppio in "" @2x; do
-        echo mask$doppio.bmp Xx$doppio.bmp Posto$doppio.bmp
+        echo mask$doppio.bmp Xx$doppio.bmp Posto$doppio.bmp trama$doppio.bmp
         for m in 0 1 2 3; do
             for v in 0 1 2 3 4 5 6 7 8 9; do
                 echo "$m$v$doppio.bmp"

@@ -53,13 +53,13 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
         cartella.Scrivi(Nome(QStringLiteral("mask.bmp"), scala), TFormaCarta::Maschera(scala));
         cartella.Scrivi(Nome(QStringLiteral("Xx.bmp"), scala), TDorsoEPosto::Dorso(scala));
         cartella.Scrivi(Nome(QStringLiteral("Posto.bmp"), scala), TDorsoEPosto::Posto(scala));
-        // The cloth itself comes at 1x only; denser screens repeat a tile of its weave.
-        if (scala == 1) {
-            cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTessuto::Panno());
-        } else {
-            cartella.Scrivi(Nome(QStringLiteral("trama.jpg"), scala), TTessuto::Trama(scala));
-        }
+        // The game repeats a tile of the weave over its own cloth, at every
+        // density, read without a JPEG decoder yet with the JPEG's colours, as
+        // the whole cloth has them; the whole cloth comes at 1x, for a player
+        // to replace.
+        cartella.ScriviComeJpeg(Nome(QStringLiteral("trama.bmp"), scala), TTessuto::Trama(scala));
     }
+    cartella.Scrivi(QStringLiteral("tavolo.jpg"), TTessuto::Panno());
     cartella.Copia(QStringLiteral("Solvintra.htm"), regole);
     return Concludi(cartella);
 }
@@ -67,8 +67,12 @@ int ScriviCartella(const QString& destinazione, const QString& regole) {
 int ScriviRisorse(const QString& destinazione) {
     TCartella cartella(destinazione);
     cartella.Scrivi(QStringLiteral("sfondo.jpg"), TTessuto::Panno());
+    // The icon as files for the desktop, and as bare pixels for the window,
+    // which X11 asks for in every size as the window is shown.
     for (int lato : TMarchio::LatiIcona) {
-        cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), TMarchio::Icona(lato));
+        const QImage icona = TMarchio::Icona(lato);
+        cartella.Scrivi(QStringLiteral("icona_%1.png").arg(lato), icona);
+        cartella.ScriviPixel(QStringLiteral("icona_%1.argb").arg(lato), icona);
     }
     // The icon's largest sizes serve any density already; the background is
     // only the stand-in for a missing cloth and stays 1x.

@@ -1,6 +1,7 @@
 #include "tcartella.h"
 
 // Qt
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +56,35 @@ bool TCartella::Scrivi(const QString& nome, const QImage& immagine) {
     }
     if (!Verifica(nome, immagine.size())) {
         return Fallisce(QStringLiteral("%1 does not read back as written").arg(nome));
+    }
+    return true;
+}
+
+bool TCartella::ScriviComeJpeg(const QString& nome, const QImage& immagine) {
+    QByteArray jpeg;
+    QBuffer memoria(&jpeg);
+    memoria.open(QIODevice::WriteOnly);
+    QImage letta;
+    if (immagine.convertToFormat(QImage::Format_RGB32).save(&memoria, "jpg", QualitaJpeg)) {
+        letta = QImage::fromData(jpeg, "jpg");
+    }
+    if (letta.isNull()) {
+        return Fallisce(QStringLiteral("cannot pass %1 through JPEG").arg(nome));
+    }
+    letta.setDevicePixelRatio(immagine.devicePixelRatio());
+    return Scrivi(nome, letta);
+}
+
+bool TCartella::ScriviPixel(const QString& nome, const QImage& immagine) {
+    if (!errore.isEmpty()) {
+        return false;
+    }
+    const QImage pixel = immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QByteArray dati(reinterpret_cast<const char*>(pixel.constBits()), pixel.sizeInBytes());
+    QFile file(Percorso(nome));
+    if (pixel.bytesPerLine() != pixel.width() * 4 || !file.open(QIODevice::WriteOnly) ||
+        file.write(dati) != dati.size() || !file.flush()) {
+        return Fallisce(QStringLiteral("cannot write %1").arg(nome));
     }
     return true;
 }
