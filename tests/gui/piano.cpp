@@ -123,7 +123,11 @@ std::optional<TFaccia> Faccia(std::int16_t carta, int scala) {
         std::fprintf(stderr, "%s\n", qPrintable(immagini.Errore()));
         return std::nullopt;
     }
-    return TFaccia{immagini.Facce[carta].toImage().convertToFormat(QImage::Format_RGB32),
+    // At 2x the face is the denser picture the card reads when it first shows it.
+    const auto leggiDoppia = immagini.FacciaDoppia(carta);
+    const QPixmap doppia = leggiDoppia ? leggiDoppia() : QPixmap();
+    const QPixmap faccia = doppia.isNull() ? immagini.Facce[carta] : doppia;
+    return TFaccia{faccia.toImage().convertToFormat(QImage::Format_RGB32),
                    immagini.Maschera.toImage().convertToFormat(QImage::Format_RGB32)};
 }
 
