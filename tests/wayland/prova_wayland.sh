@@ -66,9 +66,12 @@ mostrata() { [[ -n "$(geometria)" ]]; }
 
 eval "$("$piano" piano)" || { echo "FAIL: no plan"; exit 1; }
 
+# The log is emptied here, not by the game's redirection: that happens in the
+# child, after the waits below may already have read an earlier run's log.
+: >"$uscita/wayland.log"
 # No client-side frame: the window is the table and its menu bar alone.
 SOLVINTRA_SEME=$SEME WAYLAND_DISPLAY=$presa QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-    QT_WAYLAND_DISABLE_WINDOWDECORATION=1 "$build/solvintra" 2>"$uscita/wayland.log" &
+    QT_WAYLAND_DISABLE_WINDOWDECORATION=1 "$build/solvintra" 2>>"$uscita/wayland.log" &
 pid=$!
 
 aspetta mostrata || { echo "FAIL: the window never showed"; exit 1; }
