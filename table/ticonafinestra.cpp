@@ -11,6 +11,12 @@ namespace {
 
 constexpr std::array Lati{16, 24, 32, 48, 64, 128, 256};
 
+// The sizes offered to the platform as the window's own: a title bar and a
+// window switcher draw no larger, while menus and docks take the installed
+// icon theme. X11 converts and sends every size offered as the window is
+// shown, and the two largest are nine tenths of the pixels (more at 2x).
+constexpr std::array Offerti{16, 24, 32, 48, 64};
+
 } // namespace
 
 QIconEngine* TIconaFinestra::clone() const {
@@ -43,7 +49,7 @@ QPixmap TIconaFinestra::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State
 
 QList<QSize> TIconaFinestra::availableSizes(QIcon::Mode, QIcon::State) {
     QList<QSize> misure;
-    for (const int lato : Lati) {
+    for (const int lato : Offerti) {
         misure.append(QSize(lato, lato));
     }
     return misure;

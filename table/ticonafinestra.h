@@ -18,6 +18,8 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+    // Only the sizes a window icon is shown at; a larger one is still drawn
+    // when asked for.
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
 
 private:
