@@ -38,7 +38,8 @@ dipinta() { (($(import -window "$1" -format %k info:) > 2)); }
 # A point of the client area in window coordinates; returns once the pointer is there.
 punta() { xdotool mousemove --sync --window "$finestra" "$1" $(($2 + menu)); }
 
-foto() { import -window "$finestra" "$uscita/$1.png"; }
+# At zlib's fastest level: the plan reads them back.
+foto() { import -window "$finestra" -quality 10 "$uscita/$1.png"; }
 
 # The game started last has ended.
 finito() { ! kill -0 "$pid" 2>/dev/null; }
@@ -82,7 +83,7 @@ cp "$build/solvintra" "$copia/" && cp -r "$build/Immagini" "$copia/" && rm "$cop
 "$copia/solvintra" 2>"$uscita/errore.txt" & pid=$!
 if box=$(aspetta trova_finestra Solvintra); then
     aspetta dipinta "$box"
-    import -window "$box" "$uscita/07-missing-picture.png"
+    import -window "$box" -quality 10 "$uscita/07-missing-picture.png"
     xdotool windowfocus --sync "$box" key Return
 fi
 if ! aspetta finito; then

@@ -99,7 +99,7 @@ prova_avvio() {
         else
             # The window's class, which lets the desktop match it to its menu entry.
             classe_finestra=$(timeout 5 xprop -id "$finestra" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
-            [[ -n $schermata ]] && timeout 20 import -window root "$schermata"
+            [[ -n $schermata ]] && timeout 20 import -window root -quality 10 "$schermata"
         fi
     fi
     kill -9 "$pid_gioco" 2>/dev/null
