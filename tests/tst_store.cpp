@@ -1,25 +1,18 @@
 #include "tfileini.h"
 #include "timpostazioni.h"
-#include "tmessaggi.h"
 #include "tstatistiche.h"
 
-#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <sys/stat.h>
@@ -30,7 +23,6 @@ namespace {
 
 constexpr std::int16_t Massimo = TStatistiche::Massimo;
 constexpr int AttesaProcessoMs = 60000;
-const QString Domanda = QStringLiteral("Abbandonare la partita?");
 // The counting tests write thousands of times, each write synced to disk: on
 // a busy disk that takes minutes, so they use memory-backed storage when
 // there is some (same locking and renaming as on disk).
@@ -87,35 +79,6 @@ QStringList Istantanea(const QString& cartella) {
     return voci;
 }
 
-// Collects what is written on stderr while it lives.
-class CatturaStderr {
-public:
-    CatturaStderr() {
-        file.open();
-        std::fflush(stderr);
-        salvato = dup(STDERR_FILENO);
-        dup2(file.handle(), STDERR_FILENO);
-    }
-    ~CatturaStderr() { Ripristina(); }
-    QByteArray Testo() {
-        Ripristina();
-        file.seek(0);
-        return file.readAll();
-    }
-
-private:
-    void Ripristina() {
-        if (salvato >= 0) {
-            std::fflush(stderr);
-            dup2(salvato, STDERR_FILENO);
-            close(salvato);
-            salvato = -1;
-        }
-    }
-    QTemporaryFile file;
-    int salvato = -1;
-};
-
 } // namespace
 
 class TstStore : public QObject {
@@ -124,7 +87,6 @@ class TstStore : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
 
     void percorsoNellaCartellaDellUtente();
     void storeNuovoRestaVuoto();
@@ -149,23 +111,14 @@ private slots:
     void copiaUccisa_data();
     void copiaUccisa();
 
-    void confermaConRisponditore_data();
-    void confermaConRisponditore();
-    void erroreConOsservatore();
-    void confermaMostrata_data();
-    void confermaMostrata();
-    void erroreMostrato();
-
 private:
     QString CartellaApplicazione() const { return cartella->filePath("SolvintraBrask"); }
     QString FileIni() const { return CartellaApplicazione() + "/SolvintraBrask.ini"; }
     void ScriviFileIni(const QByteArray& testo) const;
     QByteArray TestoFileIni() const;
     std::unique_ptr<QProcess> AvviaContatore(std::int16_t indice, const QString& volte) const;
-    void AlProssimoBox(const std::function<void(QMessageBox&)>& azione);
 
     std::unique_ptr<QTemporaryDir> cartella;
-    std::unique_ptr<QTimer> sorveglianza;
 };
 
 // One settings folder for the whole run: QSettings settles its default folder
@@ -182,12 +135,6 @@ void TstStore::init() {
     QDir vuota(cartella->path());
     QVERIFY(vuota.removeRecursively());
     QVERIFY(vuota.mkpath("."));
-}
-
-void TstStore::cleanup() {
-    sorveglianza.reset();
-    TMessaggi::ImpostaRisponditore({});
-    TMessaggi::ImpostaOsservatoreErrori({});
 }
 
 void TstStore::ScriviFileIni(const QByteArray& testo) const {
@@ -212,20 +159,6 @@ std::unique_ptr<QProcess> TstStore::AvviaContatore(std::int16_t indice,
     processo->setProcessChannelMode(QProcess::ForwardedChannels);
     processo->start(STORE_CONTATORE, {QString::number(indice), volte});
     return processo;
-}
-
-// Acts on the next modal message box as a person would, from inside the
-// event loop the box runs; a box that should not appear is closed, not waited on.
-void TstStore::AlProssimoBox(const std::function<void(QMessageBox&)>& azione) {
-    sorveglianza = std::make_unique<QTimer>();
-    sorveglianza->setInterval(10);
-    connect(sorveglianza.get(), &QTimer::timeout, this, [this, azione] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            sorveglianza->stop();
-            azione(*box);
-        }
-    });
-    sorveglianza->start();
 }
 
 // The file stays where QSettings has always kept it.
@@ -589,103 +522,5 @@ void TstStore::copiaUccisa() {
     QCOMPARE(TStatistiche::LeggiStatistica(TStatistiche::Vinte), std::min(dopo + 1, int(Massimo)));
 }
 
-void TstStore::confermaConRisponditore_data() {
-    QTest::addColumn<bool>("risposta");
-    QTest::newRow("si'") << true;
-    QTest::newRow("no") << false;
-}
-
-void TstStore::confermaConRisponditore() {
-    QFETCH(bool, risposta);
-    QString chiesto;
-    TMessaggi::ImpostaRisponditore([&](const QString& testo) {
-        chiesto = testo;
-        return risposta;
-    });
-    bool mostrato = false;
-    AlProssimoBox([&](QMessageBox& box) {
-        mostrato = true;
-        box.reject();
-    });
-    QCOMPARE(TMessaggi::Conferma(nullptr, Domanda), risposta);
-    QCOMPARE(chiesto, Domanda);
-    QVERIFY(!mostrato);
-}
-
-void TstStore::erroreConOsservatore() {
-    const QString testo = QStringLiteral("Impossibile caricare \"Posto.bmp\": file mancante");
-    QString osservato;
-    TMessaggi::ImpostaOsservatoreErrori([&](const QString& messaggio) { osservato = messaggio; });
-    bool mostrato = false;
-    AlProssimoBox([&](QMessageBox& box) {
-        mostrato = true;
-        box.accept();
-    });
-    CatturaStderr cattura;
-    TMessaggi::Errore(nullptr, testo);
-    QCOMPARE(QString::fromUtf8(cattura.Testo()), "Solvintra: " + testo + "\n");
-    QCOMPARE(osservato, testo);
-    QVERIFY(!mostrato);
-}
-
-void TstStore::confermaMostrata_data() {
-    QTest::addColumn<QString>("gesto");
-    QTest::addColumn<bool>("atteso");
-    QTest::newRow("si'") << "si" << true;
-    QTest::newRow("no") << "no" << false;
-    QTest::newRow("invio sceglie si'") << "invio" << true;
-    QTest::newRow("esc") << "esc" << false;
-    QTest::newRow("chiusura") << "chiudi" << false;
-}
-
-void TstStore::confermaMostrata() {
-    QFETCH(QString, gesto);
-    QFETCH(bool, atteso);
-    QString titolo;
-    QString testo;
-    QMessageBox::Icon icona = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons pulsanti;
-    bool siPredefinito = false;
-    AlProssimoBox([&](QMessageBox& box) {
-        titolo = box.windowTitle();
-        testo = box.text();
-        icona = box.icon();
-        pulsanti = box.standardButtons();
-        siPredefinito = box.defaultButton() == box.button(QMessageBox::Yes);
-        if (gesto == "si" || gesto == "no") {
-            box.button(gesto == "si" ? QMessageBox::Yes : QMessageBox::No)->click();
-        } else if (gesto == "chiudi") {
-            box.close();
-        } else {
-            QTest::keyClick(&box, gesto == "invio" ? Qt::Key_Return : Qt::Key_Escape);
-        }
-    });
-    QCOMPARE(TMessaggi::Conferma(nullptr, Domanda), atteso);
-    QCOMPARE(titolo, QString("Solvintra"));
-    QCOMPARE(testo, Domanda);
-    QCOMPARE(icona, QMessageBox::Question);
-    QCOMPARE(pulsanti, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(siPredefinito);
-}
-
-void TstStore::erroreMostrato() {
-    const QString testo = QStringLiteral("Immagine non valida: mask.bmp");
-    QString titolo;
-    QString mostrato;
-    QMessageBox::Icon icona = QMessageBox::NoIcon;
-    AlProssimoBox([&](QMessageBox& box) {
-        titolo = box.windowTitle();
-        mostrato = box.text();
-        icona = box.icon();
-        box.accept();
-    });
-    CatturaStderr cattura;
-    TMessaggi::Errore(nullptr, testo);
-    QCOMPARE(QString::fromUtf8(cattura.Testo()), "Solvintra: " + testo + "\n");
-    QCOMPARE(titolo, QString("Solvintra"));
-    QCOMPARE(mostrato, testo);
-    QCOMPARE(icona, QMessageBox::Critical);
-}
-
-QTEST_MAIN(TstStore)
+QTEST_GUILESS_MAIN(TstStore)
 #include "tst_store.moc"

@@ -6,19 +6,26 @@
 #include "tstatistiche.h"
 #include "vinto.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
+#include <functional>
 #include <memory>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -100,6 +107,37 @@ void ProvaMouse(QDialog& finestra, const QString& bersaglio, QPoint sfondo, int 
     QVERIFY(finestra.isVisible());
 }
 
+const QString Domanda = QStringLiteral("Abbandonare la partita?");
+
+// Collects what is written on stderr while it lives.
+class CatturaStderr {
+public:
+    CatturaStderr() {
+        file.open();
+        std::fflush(stderr);
+        salvato = dup(STDERR_FILENO);
+        dup2(file.handle(), STDERR_FILENO);
+    }
+    ~CatturaStderr() { Ripristina(); }
+    QByteArray Testo() {
+        Ripristina();
+        file.seek(0);
+        return file.readAll();
+    }
+
+private:
+    void Ripristina() {
+        if (salvato >= 0) {
+            std::fflush(stderr);
+            dup2(salvato, STDERR_FILENO);
+            close(salvato);
+            salvato = -1;
+        }
+    }
+    QTemporaryFile file;
+    int salvato = -1;
+};
+
 } // namespace
 
 class TestWindows : public QObject {
@@ -134,7 +172,17 @@ private slots:
     void vintoMouse_data();
     void vintoMouse();
 
+    void confermaConRisponditore_data();
+    void confermaConRisponditore();
+    void erroreConOsservatore();
+    void confermaMostrata_data();
+    void confermaMostrata();
+    void erroreMostrato();
+
 private:
+    void AlProssimoBox(const std::function<void(QMessageBox&)>& azione);
+
+    std::unique_ptr<QTimer> sorveglianza;
     QStringList domande;
     bool risposta = false;
 };
@@ -149,7 +197,23 @@ void TestWindows::init() {
 }
 
 void TestWindows::cleanup() {
+    sorveglianza.reset();
     TMessaggi::ImpostaRisponditore({});
+    TMessaggi::ImpostaOsservatoreErrori({});
+}
+
+// Acts on the next modal message box as a person would, from inside the
+// event loop the box runs; a box that should not appear is closed, not waited on.
+void TestWindows::AlProssimoBox(const std::function<void(QMessageBox&)>& azione) {
+    sorveglianza = std::make_unique<QTimer>();
+    sorveglianza->setInterval(10);
+    connect(sorveglianza.get(), &QTimer::timeout, this, [this, azione] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            sorveglianza->stop();
+            azione(*box);
+        }
+    });
+    sorveglianza->start();
 }
 
 void TestWindows::aspetto_data() {
@@ -499,6 +563,105 @@ void TestWindows::vintoMouse() {
     Vinto finestra;
     Mostra(finestra);
     ProvaMouse(finestra, bersaglio, QPoint(10, 90), pulsante, chiude);
+}
+
+void TestWindows::confermaConRisponditore_data() {
+    QTest::addColumn<bool>("risposta");
+    QTest::newRow("si'") << true;
+    QTest::newRow("no") << false;
+}
+
+void TestWindows::confermaConRisponditore() {
+    QFETCH(bool, risposta);
+    QString chiesto;
+    TMessaggi::ImpostaRisponditore([&](const QString& testo) {
+        chiesto = testo;
+        return risposta;
+    });
+    bool mostrato = false;
+    AlProssimoBox([&](QMessageBox& box) {
+        mostrato = true;
+        box.reject();
+    });
+    QCOMPARE(TMessaggi::Conferma(nullptr, Domanda), risposta);
+    QCOMPARE(chiesto, Domanda);
+    QVERIFY(!mostrato);
+}
+
+void TestWindows::erroreConOsservatore() {
+    const QString testo = QStringLiteral("Impossibile caricare \"Posto.bmp\": file mancante");
+    QString osservato;
+    TMessaggi::ImpostaOsservatoreErrori([&](const QString& messaggio) { osservato = messaggio; });
+    bool mostrato = false;
+    AlProssimoBox([&](QMessageBox& box) {
+        mostrato = true;
+        box.accept();
+    });
+    CatturaStderr cattura;
+    TMessaggi::Errore(nullptr, testo);
+    QCOMPARE(QString::fromUtf8(cattura.Testo()), "Solvintra: " + testo + "\n");
+    QCOMPARE(osservato, testo);
+    QVERIFY(!mostrato);
+}
+
+void TestWindows::confermaMostrata_data() {
+    QTest::addColumn<QString>("gesto");
+    QTest::addColumn<bool>("atteso");
+    QTest::newRow("si'") << "si" << true;
+    QTest::newRow("no") << "no" << false;
+    QTest::newRow("invio sceglie si'") << "invio" << true;
+    QTest::newRow("esc") << "esc" << false;
+    QTest::newRow("chiusura") << "chiudi" << false;
+}
+
+void TestWindows::confermaMostrata() {
+    TMessaggi::ImpostaRisponditore({});
+    QFETCH(QString, gesto);
+    QFETCH(bool, atteso);
+    QString titolo;
+    QString testo;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons pulsanti;
+    bool siPredefinito = false;
+    AlProssimoBox([&](QMessageBox& box) {
+        titolo = box.windowTitle();
+        testo = box.text();
+        icona = box.icon();
+        pulsanti = box.standardButtons();
+        siPredefinito = box.defaultButton() == box.button(QMessageBox::Yes);
+        if (gesto == "si" || gesto == "no") {
+            box.button(gesto == "si" ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (gesto == "chiudi") {
+            box.close();
+        } else {
+            QTest::keyClick(&box, gesto == "invio" ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    });
+    QCOMPARE(TMessaggi::Conferma(nullptr, Domanda), atteso);
+    QCOMPARE(titolo, QString("Solvintra"));
+    QCOMPARE(testo, Domanda);
+    QCOMPARE(icona, QMessageBox::Question);
+    QCOMPARE(pulsanti, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(siPredefinito);
+}
+
+void TestWindows::erroreMostrato() {
+    const QString testo = QStringLiteral("Immagine non valida: mask.bmp");
+    QString titolo;
+    QString mostrato;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    AlProssimoBox([&](QMessageBox& box) {
+        titolo = box.windowTitle();
+        mostrato = box.text();
+        icona = box.icon();
+        box.accept();
+    });
+    CatturaStderr cattura;
+    TMessaggi::Errore(nullptr, testo);
+    QCOMPARE(QString::fromUtf8(cattura.Testo()), "Solvintra: " + testo + "\n");
+    QCOMPARE(titolo, QString("Solvintra"));
+    QCOMPARE(mostrato, testo);
+    QCOMPARE(icona, QMessageBox::Critical);
 }
 
 QTEST_MAIN(TestWindows)
