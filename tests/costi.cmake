@@ -3,14 +3,14 @@
 # first (tests/CMakeLists.txt hands the file to ctest).
 #   cmake -D ALBERO=build -D COSTI=tests/costi/plain.txt -P tests/costi.cmake
 # checks the last run of the tree ALBERO (its prove.xml, written by ctest's
-# test preset) against COSTI: it fails when a test has no cost there, or ran
-# more than twice its cost and at least Margine seconds longer, since then
-# ctest may start it too late. With -D SCRIVI=ON it writes that run's times
-# into COSTI instead (make costs).
-# A test that starts a few seconds late costs the suite no more than that; the
-# margin keeps a test that runs beside heavier ones from failing the check:
-# in two fresh clones of the same commit the sanitized tst_robustezza took
-# 14 s and 20 s, against its 7 s on a quieter machine.
+# test preset) against COSTI: it fails when a test has no cost there, and
+# warns when one ran more than twice its cost and at least Margine seconds
+# longer, since then ctest may start it too late. With -D SCRIVI=ON it writes
+# that run's times into COSTI instead (make costs).
+# Only a missing cost fails: a test's time beside others is no fixed figure.
+# In two fresh clones of one commit the sanitized tst_robustezza took 14 s
+# and 20 s against its cost of 7 s; in a third the plain package test took
+# 59 s against its 29 s, with the sanitized build beside it.
 set(Margine 15)
 
 # Sets `decimi` to the tenths of a second in the text `secondi` ("12.345").
@@ -55,10 +55,11 @@ foreach(riga IN LISTS righe)
     list(GET campi 0 prova)
     list(GET campi 2 costo_${prova})
 endforeach()
-set(sbagli "")
+set(mancanti "")
+set(lenti "")
 foreach(prova IN LISTS prove)
     if(NOT DEFINED costo_${prova})
-        string(APPEND sbagli "\n  ${prova}: no cost")
+        string(APPEND mancanti "\n  ${prova}: no cost")
         continue()
     endif()
     in_decimi(${tempo_${prova}} tempo)
@@ -66,10 +67,13 @@ foreach(prova IN LISTS prove)
     math(EXPR doppio "2 * ${costo}")
     math(EXPR piu_margine "${costo} + ${Margine} * 10")
     if(tempo GREATER doppio AND tempo GREATER piu_margine)
-        string(APPEND sbagli "\n  ${prova}: ${tempo_${prova}} s, cost ${costo_${prova}} s")
+        string(APPEND lenti "\n  ${prova}: ${tempo_${prova}} s, cost ${costo_${prova}} s")
     endif()
 endforeach()
-if(sbagli)
-    message(FATAL_ERROR "${COSTI} is stale for the last run of ${ALBERO}:${sbagli}\n"
-                        "Run both suites (make test), then make costs, and commit ${COSTI}.")
+set(rimedio "Run both suites (make test), then make costs, and commit ${COSTI}.")
+if(lenti)
+    message(WARNING "${COSTI} may be stale for the last run of ${ALBERO}:${lenti}\n${rimedio}")
+endif()
+if(mancanti)
+    message(FATAL_ERROR "${COSTI} lacks tests of the last run of ${ALBERO}:${mancanti}\n${rimedio}")
 endif()
