@@ -20,8 +20,11 @@ constexpr qsizetype PuntiPerMetroY = 42;
 constexpr qsizetype FineIntestazione = 54;
 constexpr std::uint32_t IntestazioneMinima = 40;
 
+// Read through a view: the header's size is checked first, but GCC takes
+// constData() for the one-byte buffer of an empty array and warns of reads
+// past it.
 template <typename T> T Campo(const QByteArray& dati, qsizetype dove) {
-    return qFromLittleEndian<T>(dati.constData() + dove);
+    return qFromLittleEndian<T>(QByteArrayView(dati).data() + dove);
 }
 
 // Each pixel's blue, green and red bytes, read as one little-endian word, are
