@@ -22,6 +22,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -69,8 +70,26 @@ QStringList ImmaginiRichieste() {
     return nomi;
 }
 
+// Where the copies of the game go. Each holds a hundred links, some four
+// hundred are made and removed, and on a disk's file system finding room for
+// so many new files took more processor time than the games themselves:
+// memory-backed storage, when there is some that may run programs.
+QString CartellaCopie() {
+    static const QString cartella = [] {
+        const QByteArray memoria("/dev/shm");
+        struct statvfs stato {};
+        if (::access(memoria.constData(), W_OK) == 0 &&
+            ::statvfs(memoria.constData(), &stato) == 0 && (stato.f_flag & ST_NOEXEC) == 0) {
+            return QString::fromLatin1(memoria);
+        }
+        return QStringLiteral(SOLVINTRA_TEMPORANEI);
+    }();
+    return cartella;
+}
+
 // The game as installed: its executable beside a folder Immagini in which one
-// file is damaged. Links keep the copies cheap.
+// file is damaged. Links keep the copies cheap; the executable is copied when
+// the copies lie on another file system.
 class TCopiaGioco {
 public:
     TCopiaGioco(const QString& nome, const Guasto& guasto) : nome(nome) {
@@ -137,7 +156,7 @@ public:
     }
 
 private:
-    QTemporaryDir radice{QDir(QStringLiteral(SOLVINTRA_TEMPORANEI)).filePath("gioco-XXXXXX")};
+    QTemporaryDir radice{QDir(CartellaCopie()).filePath("gioco-XXXXXX")};
     QString nome;
     QProcess processo;
 };
