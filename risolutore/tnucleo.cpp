@@ -41,7 +41,7 @@ TEsito TNucleo::Decidi(const TStato& stato, unsigned semiNucleo, std::uint64_t q
     }
     altriSemi = Semi - contati;
     daPortare = contati * Dieci;
-    const TTavolo partenza = Proietta(stato);
+    const TPosizioneNucleo partenza = Proietta(stato);
     if (partenza.aCasa == daPortare) {
         return TEsito::Vinta;
     }
@@ -50,14 +50,15 @@ TEsito TNucleo::Decidi(const TStato& stato, unsigned semiNucleo, std::uint64_t q
     return esito;
 }
 
-TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
+TEsito TNucleo::Tenta(const TPosizioneNucleo& partenza, std::uint64_t quota) {
     visti.Prepara(quota);
     passi.clear();
     pila.clear();
     visti.Inserisci(Chiave(partenza));
     std::uint64_t entrate = 1;
-    const auto apri = [this](const TTavolo& tavolo) {
-        TLivello& livello = pila.emplace_back(TLivello{tavolo, passi.size(), passi.size(), 0});
+    const auto apri = [this](const TPosizioneNucleo& tavolo) {
+        TLivelloNucleo& livello =
+            pila.emplace_back(TLivelloNucleo{tavolo, passi.size(), passi.size(), 0});
         Passi(livello.tavolo, passi);
         livello.fine = passi.size();
         // Home first: a core that can be won is most often won at once.
@@ -66,13 +67,13 @@ TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
     };
     apri(partenza);
     while (!pila.empty()) {
-        TLivello& livello = pila.back();
+        TLivelloNucleo& livello = pila.back();
         if (livello.prossimo == livello.fine) {
             passi.resize(livello.inizio);
             pila.pop_back();
             continue;
         }
-        TTavolo tavolo = livello.tavolo;
+        TPosizioneNucleo tavolo = livello.tavolo;
         Esegui(tavolo, passi[livello.prossimo++]);
         if (tavolo.aCasa == daPortare) {
             posizioni = entrate;
@@ -91,8 +92,8 @@ TEsito TNucleo::Tenta(const TTavolo& partenza, std::uint64_t quota) {
     return TEsito::Impossibile;
 }
 
-TNucleo::TTavolo TNucleo::Proietta(const TStato& stato) const {
-    TTavolo t;
+TNucleo::TPosizioneNucleo TNucleo::Proietta(const TStato& stato) const {
+    TPosizioneNucleo t;
     t.coperta.fill(-1);
     t.base.fill(-1);
     t.cima.fill(-1);
@@ -133,18 +134,18 @@ TNucleo::TTavolo TNucleo::Proietta(const TStato& stato) const {
 
 // The card that may move from pile p: its top, or a face-down core card under
 // wild ones, bared by its own move.
-int TNucleo::Mobile(const TTavolo& t, int p) {
+int TNucleo::Mobile(const TPosizioneNucleo& t, int p) {
     if (t.cima[p] >= 0) {
         return t.cima[p];
     }
     return Velato(t, p) ? t.coperta[p] : -1;
 }
 
-bool TNucleo::VuotoDiNucleo(const TTavolo& t, int p) {
+bool TNucleo::VuotoDiNucleo(const TPosizioneNucleo& t, int p) {
     return !SuAngolo(p) && t.cima[p] < 0 && t.coperta[p] < 0;
 }
 
-bool TNucleo::AltroVuoto(const TTavolo& t, int p) {
+bool TNucleo::AltroVuoto(const TPosizioneNucleo& t, int p) {
     for (int q = 0; q < Pozzi; ++q) {
         if (q != p && VuotoDiNucleo(t, q)) {
             return true;
@@ -153,7 +154,7 @@ bool TNucleo::AltroVuoto(const TTavolo& t, int p) {
     return false;
 }
 
-std::uint32_t TNucleo::Transitabili(const TTavolo& t, int carta) {
+std::uint32_t TNucleo::Transitabili(const TPosizioneNucleo& t, int carta) {
     std::uint32_t transitabili = 0;
     for (int p = 0; p < Pozzi; ++p) {
         const int cima = t.cima[p];
@@ -165,7 +166,7 @@ std::uint32_t TNucleo::Transitabili(const TTavolo& t, int carta) {
     return transitabili;
 }
 
-void TNucleo::Passi(const TTavolo& t, std::vector<TPasso>& elenco) const {
+void TNucleo::Passi(const TPosizioneNucleo& t, std::vector<TPasso>& elenco) const {
     // A floating ten goes to its corner from any pile with no core card that has a way there.
     for (int seme = 0; seme < Semi; ++seme) {
         const int dieci = seme * Dieci + Dieci - 1;
@@ -187,7 +188,7 @@ void TNucleo::Passi(const TTavolo& t, std::vector<TPasso>& elenco) const {
     }
 }
 
-void TNucleo::PassiDi(const TTavolo& t, int p, std::vector<TPasso>& elenco) const {
+void TNucleo::PassiDi(const TPosizioneNucleo& t, int p, std::vector<TPasso>& elenco) const {
     const int carta = Mobile(t, p);
     if (carta < 0) {
         return;
@@ -232,7 +233,7 @@ void TNucleo::PassiDi(const TTavolo& t, int p, std::vector<TPasso>& elenco) cons
     }
 }
 
-void TNucleo::Esegui(TTavolo& t, const TPasso& passo) const {
+void TNucleo::Esegui(TPosizioneNucleo& t, const TPasso& passo) const {
     const int carta = passo.carta;
     const int a = passo.a;
     const int seme = TStato::Seme(carta);
@@ -279,7 +280,7 @@ void TNucleo::Esegui(TTavolo& t, const TPasso& passo) const {
 }
 
 // A core ten alone on a table pile, with nothing under it, floats.
-void TNucleo::Galleggia(TTavolo& t) const {
+void TNucleo::Galleggia(TPosizioneNucleo& t) const {
     for (int seme = 0; seme < Semi; ++seme) {
         const int dieci = seme * Dieci + Dieci - 1;
         const int p = t.pozzo[dieci];
@@ -292,21 +293,21 @@ void TNucleo::Galleggia(TTavolo& t) const {
 }
 
 // A lone face-down core card is turned up at once, as the solver does.
-void TNucleo::Scopri(TTavolo& t, int p) {
+void TNucleo::Scopri(TPosizioneNucleo& t, int p) {
     if (t.cima[p] < 0 && t.coperta[p] >= 0 && !Velato(t, p)) {
         t.base[p] = t.cima[p] = t.coperta[p];
         t.coperta[p] = -1;
     }
 }
 
-void TNucleo::Svela(TTavolo& t, int p) {
+void TNucleo::Svela(TPosizioneNucleo& t, int p) {
     if (Velato(t, p)) {
         t.velati &= ~(1u << p);
         Scopri(t, p);
     }
 }
 
-TStato::TChiaveCorta TNucleo::Chiave(const TTavolo& t) const {
+TStato::TChiaveCorta TNucleo::Chiave(const TPosizioneNucleo& t) const {
     TStato::TChiaveCorta chiave;
     chiave.parole[0] = Occupata;
     int bit = 0;

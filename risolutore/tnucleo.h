@@ -45,7 +45,7 @@ private:
     static constexpr int Semi = TStato::Semi;
     static constexpr int Dieci = TStato::ValoriPerSeme;
 
-    struct TTavolo {
+    struct TPosizioneNucleo {
         // Piles, as TStato keeps them, with the core's cards only.
         std::array<std::int8_t, Pozzi> coperta{}, base{}, cima{};
         std::array<std::int8_t, Carte> pozzo{}; // -1 for a wild card
@@ -61,29 +61,29 @@ private:
         std::int8_t a = -1;     // a pile, or Galleggiante: the ten leaves for an empty pile
         bool posaDieci = false; // the floating ten is first put on pile `a`
     };
-    struct TLivello {
-        TTavolo tavolo;
+    struct TLivelloNucleo {
+        TPosizioneNucleo tavolo;
         std::size_t inizio = 0;   // its steps in `passi`, from here
         std::size_t prossimo = 0; // the next one to try
         std::size_t fine = 0;
     };
 
-    TEsito Tenta(const TTavolo& partenza, std::uint64_t quota);
-    TTavolo Proietta(const TStato& stato) const;
+    TEsito Tenta(const TPosizioneNucleo& partenza, std::uint64_t quota);
+    TPosizioneNucleo Proietta(const TStato& stato) const;
     bool Nucleo(int carta) const { return (semi >> TStato::Seme(carta) & 1u) != 0; }
-    static bool Velato(const TTavolo& t, int p) { return (t.velati >> p & 1u) != 0; }
-    static int Mobile(const TTavolo& t, int p);
-    static bool VuotoDiNucleo(const TTavolo& t, int p);
+    static bool Velato(const TPosizioneNucleo& t, int p) { return (t.velati >> p & 1u) != 0; }
+    static int Mobile(const TPosizioneNucleo& t, int p);
+    static bool VuotoDiNucleo(const TPosizioneNucleo& t, int p);
     // Whether a table pile other than p holds no core card.
-    static bool AltroVuoto(const TTavolo& t, int p);
-    static std::uint32_t Transitabili(const TTavolo& t, int carta);
-    void Passi(const TTavolo& t, std::vector<TPasso>& passi) const;
-    void PassiDi(const TTavolo& t, int p, std::vector<TPasso>& passi) const;
-    void Esegui(TTavolo& t, const TPasso& passo) const;
-    void Galleggia(TTavolo& t) const;
-    static void Scopri(TTavolo& t, int p);
-    static void Svela(TTavolo& t, int p);
-    TStato::TChiaveCorta Chiave(const TTavolo& t) const;
+    static bool AltroVuoto(const TPosizioneNucleo& t, int p);
+    static std::uint32_t Transitabili(const TPosizioneNucleo& t, int carta);
+    void Passi(const TPosizioneNucleo& t, std::vector<TPasso>& passi) const;
+    void PassiDi(const TPosizioneNucleo& t, int p, std::vector<TPasso>& passi) const;
+    void Esegui(TPosizioneNucleo& t, const TPasso& passo) const;
+    void Galleggia(TPosizioneNucleo& t) const;
+    static void Scopri(TPosizioneNucleo& t, int p);
+    static void Svela(TPosizioneNucleo& t, int p);
+    TStato::TChiaveCorta Chiave(const TPosizioneNucleo& t) const;
 
     std::uint64_t posizioni = 0;
     unsigned semi = 0;
@@ -91,5 +91,5 @@ private:
     int daPortare = 0;
     TVisti visti;
     std::vector<TPasso> passi;
-    std::vector<TLivello> pila;
+    std::vector<TLivelloNucleo> pila;
 };

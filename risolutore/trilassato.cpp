@@ -101,7 +101,7 @@ bool TRilassato::PuoNuocere(const TStato& stato, const TMossa& mossa) {
 }
 
 bool TRilassato::Perduta(const TStato& stato) {
-    TTavolo tavolo;
+    TPosizioneRilassata tavolo;
     int i = 0;
     for (int p = 0; p < TStato::Pozzi; ++p) {
         if (TStato::Angolo(p)) {
@@ -125,7 +125,7 @@ bool TRilassato::Perduta(const TStato& stato) {
     return Vincibile(tavolo, (1u << PozziTavolo) - 1) == TVerdetto::Persa;
 }
 
-TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVedere) {
+TRilassato::TVerdetto TRilassato::Vincibile(TPosizioneRilassata tavolo, std::uint32_t daVedere) {
     tavolo.GiocaForzate(daVedere);
     if (tavolo.suiAngoli == TStato::Carte) {
         return TVerdetto::Vinta;
@@ -142,7 +142,7 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVede
         const int carta = tavolo.cima[i];
         const bool dieci = tavolo.DieciLiberabile(i);
         if (dieci || tavolo.Accodabile(i, true)) {
-            TTavolo scelta = tavolo; // copied only for a choice there is
+            TPosizioneRilassata scelta = tavolo; // copied only for a choice there is
             if (dieci) {
                 scelta.LiberaDieci(i);
             } else {
@@ -170,7 +170,7 @@ TRilassato::TVerdetto TRilassato::Vincibile(TTavolo tavolo, std::uint32_t daVede
 // Piles are looked at again only when a move may have unlocked them. The forced
 // moves never take one another's chance away, so the order does not change
 // where they lead.
-void TRilassato::TTavolo::GiocaForzate(std::uint32_t daVedere) {
+void TRilassato::TPosizioneRilassata::GiocaForzate(std::uint32_t daVedere) {
     while (daVedere != 0) {
         const int i = std::countr_zero(daVedere);
         daVedere &= daVedere - 1;
@@ -179,7 +179,7 @@ void TRilassato::TTavolo::GiocaForzate(std::uint32_t daVedere) {
     }
 }
 
-bool TRilassato::TTavolo::GiocaForzata(int i, std::uint32_t& sbloccati) {
+bool TRilassato::TPosizioneRilassata::GiocaForzata(int i, std::uint32_t& sbloccati) {
     const int carta = cima[i];
     if (carta < 0) {
         if (coperta[i] < 0) {
@@ -206,7 +206,7 @@ bool TRilassato::TTavolo::GiocaForzata(int i, std::uint32_t& sbloccati) {
     return false;
 }
 
-bool TRilassato::TTavolo::MandaAdAngolo(int i) {
+bool TRilassato::TPosizioneRilassata::MandaAdAngolo(int i) {
     const int carta = cima[i];
     const int seme = TStato::Seme(carta);
     if (TStato::Valore(carta) != altezza[seme] + 1) {
@@ -224,7 +224,7 @@ bool TRilassato::TTavolo::MandaAdAngolo(int i) {
 
 // A lone card onto the next higher card of its suit; onto a lone card only
 // when asked, since that card then stays where it is.
-bool TRilassato::TTavolo::Accoda(int i, bool ancheSolitaria) {
+bool TRilassato::TPosizioneRilassata::Accoda(int i, bool ancheSolitaria) {
     if (!Accodabile(i, ancheSolitaria)) {
         return false;
     }
@@ -234,7 +234,7 @@ bool TRilassato::TTavolo::Accoda(int i, bool ancheSolitaria) {
     return true;
 }
 
-bool TRilassato::TTavolo::Accodabile(int i, bool ancheSolitaria) const {
+bool TRilassato::TPosizioneRilassata::Accodabile(int i, bool ancheSolitaria) const {
     const int carta = cima[i];
     if (carta < 0 || base[i] != carta || TStato::Valore(carta) == Dieci) {
         return false;
@@ -243,16 +243,16 @@ bool TRilassato::TTavolo::Accodabile(int i, bool ancheSolitaria) const {
     return cima[j] == carta + 1 && (ancheSolitaria || base[j] != cima[j]);
 }
 
-void TRilassato::TTavolo::Copri(int i, int carta) {
+void TRilassato::TPosizioneRilassata::Copri(int i, int carta) {
     cima[i] = static_cast<std::int8_t>(carta);
     pozzoDi[carta] = static_cast<std::int8_t>(i);
 }
 
-void TRilassato::TTavolo::Libera(int i) {
+void TRilassato::TPosizioneRilassata::Libera(int i) {
     base[i] = cima[i] = -1;
 }
 
-void TRilassato::TTavolo::LiberaDieci(int i) {
+void TRilassato::TPosizioneRilassata::LiberaDieci(int i) {
     const int dieci = cima[i];
     const int j = Vuoto();
     base[j] = static_cast<std::int8_t>(dieci);
@@ -260,13 +260,13 @@ void TRilassato::TTavolo::LiberaDieci(int i) {
     Libera(i);
 }
 
-bool TRilassato::TTavolo::DieciLiberabile(int i) const {
+bool TRilassato::TPosizioneRilassata::DieciLiberabile(int i) const {
     const int dieci = cima[i];
     return coperta[i] >= 0 && dieci >= 0 && base[i] == dieci && TStato::Valore(dieci) == Dieci &&
            Vuoto() >= 0;
 }
 
-int TRilassato::TTavolo::Vuoto() const {
+int TRilassato::TPosizioneRilassata::Vuoto() const {
     for (int j = 0; j < PozziTavolo; ++j) {
         if (coperta[j] < 0 && cima[j] < 0) {
             return j;
@@ -275,7 +275,7 @@ int TRilassato::TTavolo::Vuoto() const {
     return -1;
 }
 
-TRilassato::TChiaveRilassata TRilassato::TTavolo::Chiave() const {
+TRilassato::TChiaveRilassata TRilassato::TPosizioneRilassata::Chiave() const {
     TChiaveRilassata chiave{};
     for (int i = 0; i < PozziTavolo; ++i) {
         if (cima[i] >= 0) {

@@ -42,7 +42,7 @@ private:
     using TChiaveRilassata = std::array<std::uint64_t, 8>;
 
     // Per table pile: the face-down card and the run from its bottom to its top.
-    struct TTavolo {
+    struct TPosizioneRilassata {
         std::array<std::int8_t, PozziTavolo> coperta{};
         std::array<std::int8_t, PozziTavolo> base{};
         std::array<std::int8_t, PozziTavolo> cima{};
@@ -70,7 +70,7 @@ private:
     // Ignoto: the search of the relaxed game gave up, so nothing is pruned.
     enum class TVerdetto { Ignoto, Persa, Vinta };
     // `daVedere`: the piles where a forced move may have become possible.
-    TVerdetto Vincibile(TTavolo tavolo, std::uint32_t daVedere);
+    TVerdetto Vincibile(TPosizioneRilassata tavolo, std::uint32_t daVedere);
 
     static constexpr int PassiMassimi = 256; // positions of the relaxed game per question
 

@@ -228,11 +228,11 @@ template <typename F> TConferme ConfermaPerdute(std::uint64_t semeCasuale, F per
                 continue;
             }
             TRicercaPiana piana(LimiteFinale);
-            const TRicercaPiana::TEsito esito = piana.Esplora(stato);
-            if (esito == TRicercaPiana::TEsito::Vinta && conferme.smentita.isEmpty()) {
+            const TEsito esito = piana.Esplora(stato);
+            if (esito == TEsito::Vinta && conferme.smentita.isEmpty()) {
                 conferme.smentita = QStringLiteral("deal %1, try %2").arg(seme).arg(prova);
             }
-            conferme.confermate += esito == TRicercaPiana::TEsito::Impossibile;
+            conferme.confermate += esito == TEsito::Impossibile;
         }
     }
     return conferme;
@@ -368,7 +368,7 @@ void TestRisolutore::risposteControllate() {
         return;
     }
     TRicercaPiana piana(LimitePiano);
-    QCOMPARE(piana.Esplora(stato), TRicercaPiana::TEsito::Impossibile);
+    QCOMPARE(piana.Esplora(stato), TEsito::Impossibile);
 }
 
 // On positions reached by random play, turns and moves back from the
@@ -829,12 +829,12 @@ void TestRisolutore::stessaRispostaDellaPiana() {
         for (int prova = 0; prova < ProveFinali; ++prova) {
             const TStato stato = GiocaACaso(seme, static_cast<int>(caso() % PassiCasuali), caso);
             TRicercaPiana piana(LimiteFinale);
-            const TRicercaPiana::TEsito attesa = piana.Esplora(stato);
-            if (attesa == TRicercaPiana::TEsito::Ignota) {
+            const TEsito attesa = piana.Esplora(stato);
+            if (attesa == TEsito::Ignota) {
                 continue;
             }
             const TRisposta risposta = risolutore.Risolvi(stato);
-            const bool vinta = attesa == TRicercaPiana::TEsito::Vinta;
+            const bool vinta = attesa == TEsito::Vinta;
             QVERIFY2(risposta.esito == (vinta ? TEsito::Vinta : TEsito::Impossibile),
                      qPrintable(QStringLiteral("deal %1, try %2").arg(seme).arg(prova)));
             ++decise;

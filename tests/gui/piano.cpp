@@ -112,12 +112,12 @@ int Piano() {
 }
 
 // A card's face and its mask in device pixels of the density `scala`.
-struct TFaccia {
+struct TImmagineCarta {
     QImage faccia;
     QImage maschera;
 };
 
-std::optional<TFaccia> Faccia(std::int16_t carta, int scala) {
+std::optional<TImmagineCarta> Faccia(std::int16_t carta, int scala) {
     TImmagini immagini(qEnvironmentVariable("SOLVINTRA_IMMAGINI"), scala);
     if (!immagini.Carica()) {
         std::fprintf(stderr, "%s\n", qPrintable(immagini.Errore()));
@@ -127,14 +127,14 @@ std::optional<TFaccia> Faccia(std::int16_t carta, int scala) {
     const auto leggiDoppia = immagini.FacciaDoppia(carta);
     const QPixmap doppia = leggiDoppia ? leggiDoppia() : QPixmap();
     const QPixmap faccia = doppia.isNull() ? immagini.Facce[carta] : doppia;
-    return TFaccia{faccia.toImage().convertToFormat(QImage::Format_RGB32),
-                   immagini.Maschera.toImage().convertToFormat(QImage::Format_RGB32)};
+    return TImmagineCarta{faccia.toImage().convertToFormat(QImage::Format_RGB32),
+                          immagini.Maschera.toImage().convertToFormat(QImage::Format_RGB32)};
 }
 
 // Pixels the mask covers whole that differ from the face; a card partly off
 // the window is judged by the part that shows, which must be most of it.
 // Stops counting past `bastano`.
-int Diversi(const QImage& foto, int X, int Y, const TFaccia& carta, int bastano = INT_MAX) {
+int Diversi(const QImage& foto, int X, int Y, const TImmagineCarta& carta, int bastano = INT_MAX) {
     int diversi = 0;
     int visti = 0;
     for (int y = 0; y < carta.faccia.height() && diversi <= bastano; ++y) {

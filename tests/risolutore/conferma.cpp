@@ -30,13 +30,13 @@ int main(int argc, char** argv) {
         ++esaminate;
         TRicercaPiana piana(limite);
         switch (piana.Esplora(TStato::DaSeme(std::stoull(seme)))) {
-        case TRicercaPiana::TEsito::Impossibile:
+        case TEsito::Impossibile:
             ++confermate;
             break;
-        case TRicercaPiana::TEsito::Ignota:
+        case TEsito::Ignota:
             ++oltre;
             break;
-        case TRicercaPiana::TEsito::Vinta:
+        case TEsito::Vinta:
             ++smentite;
             std::printf("deal %s: the plain search wins it\n", seme.c_str());
             break;

@@ -17,7 +17,7 @@ struct THashChiave {
 
 } // namespace
 
-TRicercaPiana::TEsito TRicercaPiana::Esplora(const TStato& partenza) {
+TEsito TRicercaPiana::Esplora(const TStato& partenza) {
     std::unordered_set<TStato::TChiave, THashChiave> visti{partenza.Chiave()};
     std::vector<TStato> daVedere{partenza};
     std::vector<TMossa> mosse;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tesito.h"
 #include "tstato.h"
 
 #include <cstdint>
@@ -9,8 +10,6 @@
 // test, no forced turns, no order, no restarts.
 class TRicercaPiana {
 public:
-    enum class TEsito { Vinta, Impossibile, Ignota };
-
     explicit TRicercaPiana(std::uint64_t limite) : limite(limite) {}
     TEsito Esplora(const TStato& partenza);
     std::uint64_t Posizioni() const { return posizioni; }
