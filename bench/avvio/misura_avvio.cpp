@@ -28,11 +28,11 @@ namespace {
 
 constexpr int VoltePredefinite = 11;
 constexpr double NsPerMs = 1e6;
-constexpr double KbPerMb = 1024.0;
+constexpr double KibPerMib = 1024.0;
 
 struct TMisura {
     double ms = 0;
-    double mb = 0;
+    double mib = 0;
     double cpu = 0; // processor time, user and system, in ms: the least swayed by other load
 };
 
@@ -126,7 +126,7 @@ TMisura Misura(const std::string& programma, const std::vector<std::string>& amb
         throw std::runtime_error(programma + " did not reach its first paint:\n" + uscita);
     }
     const long long dipinta = std::stoll(uscita.substr(dove + segno.size()));
-    return {(dipinta - inizio) / NsPerMs, uso.ru_maxrss / KbPerMb,
+    return {(dipinta - inizio) / NsPerMs, uso.ru_maxrss / KibPerMib,
             Ms(uso.ru_utime) + Ms(uso.ru_stime)};
 }
 
@@ -163,7 +163,7 @@ std::optional<std::pair<TFiglio, std::string>> AvviaXvfb() {
 
 void Confronta(const std::string& piattaforma, const std::vector<std::string>& ambiente,
                int volte) {
-    std::vector<double> msGioco, msPavimento, mbGioco, mbPavimento, cpuGioco, cpuPavimento;
+    std::vector<double> msGioco, msPavimento, mibGioco, mibPavimento, cpuGioco, cpuPavimento;
     // One run each first, so that both find the libraries and fonts in the cache.
     Misura(SOLVINTRA_GIOCO, ambiente);
     Misura(SOLVINTRA_PAVIMENTO, ambiente);
@@ -171,17 +171,17 @@ void Confronta(const std::string& piattaforma, const std::vector<std::string>& a
         const TMisura gioco = Misura(SOLVINTRA_GIOCO, ambiente);
         const TMisura pavimento = Misura(SOLVINTRA_PAVIMENTO, ambiente);
         msGioco.push_back(gioco.ms);
-        mbGioco.push_back(gioco.mb);
+        mibGioco.push_back(gioco.mib);
         msPavimento.push_back(pavimento.ms);
         cpuGioco.push_back(gioco.cpu);
         cpuPavimento.push_back(pavimento.cpu);
-        mbPavimento.push_back(pavimento.mb);
+        mibPavimento.push_back(pavimento.mib);
     }
     const double ms[2] = {Mediana(msGioco), Mediana(msPavimento)};
-    const double mb[2] = {Mediana(mbGioco), Mediana(mbPavimento)};
+    const double mib[2] = {Mediana(mibGioco), Mediana(mibPavimento)};
     const double cpu[2] = {Mediana(cpuGioco), Mediana(cpuPavimento)};
     std::printf("%-13s %8.1f %8.1f %6.2fx  %8.1f %8.1f %6.2fx  %8.1f %8.1f %6.2fx\n",
-                piattaforma.c_str(), ms[0], ms[1], ms[0] / ms[1], mb[0], mb[1], mb[0] / mb[1],
+                piattaforma.c_str(), ms[0], ms[1], ms[0] / ms[1], mib[0], mib[1], mib[0] / mib[1],
                 cpu[0], cpu[1], cpu[0] / cpu[1]);
 }
 
@@ -229,7 +229,7 @@ int main(int argc, char* argv[]) {
                 "medians of %d runs\n",
                 volte);
     std::printf("%-13s %8s %8s %7s  %8s %8s %7s  %8s %8s %7s\n", "platform", "game ms", "floor ms",
-                "ratio", "game MB", "floor MB", "ratio", "game cpu", "floor cpu", "ratio");
+                "ratio", "game MiB", "floor MiB", "ratio", "game cpu", "floor cpu", "ratio");
     int esito = EXIT_SUCCESS;
     try {
         auto offscreen = comuni;
