@@ -14,8 +14,9 @@
 
 namespace {
 
-// Pictures drawn for a ratio above 1 are kept for so many pictures, masks and
-// colours: the game has 43, the tests try a few more.
+// Pictures cut for a ratio above 1 are kept for so many pictures, masks and
+// colours: in the game only the back and the place mark, as each face keeps
+// its own cut-out; the tests try a few more.
 constexpr std::size_t ScontornateMassime = 64;
 // Where the grabbing hand holds the card, in the 1x hand's pixels.
 constexpr QPoint PuntoCaldoMano(12, 10);
@@ -137,8 +138,8 @@ QImage Scontorna(const QPixmap& figura, const QPixmap& forma, QRgb colore) {
     return carta;
 }
 
-// The cards share their back, and all of them their mask: each picture is cut
-// once and kept while its picture, mask and colour stay the same.
+// The cards share their back, and all of them their mask: each such picture is
+// cut once and kept while its picture, mask and colour stay the same.
 const QImage& Scontornata(const QPixmap& figura, const QPixmap& forma, const QColor& colore) {
     static std::map<std::tuple<qint64, qint64, QRgb>, QImage> fatte;
     const auto chiave = std::make_tuple(figura.cacheKey(), forma.cacheKey(), colore.rgba());
@@ -161,32 +162,52 @@ WId TCarta::hWnd() const {
     return internalWinId();
 }
 
-QPixmap TCarta::Picture() const {
-    return Faccia();
+const QPixmap& TCarta::Picture() const {
+    if (facciaDoppia && !Ritagliata()) {
+        LeggiDoppia();
+    }
+    return faccia;
 }
 
 void TCarta::setPicture(const QPixmap& Value) {
     faccia = Value;
     facciaDoppia = nullptr;
+    taglio.reset();
     ApplicaMaschera();
     Ridimensiona();
 }
 
 void TCarta::setPictureDoppia(std::function<QPixmap()> leggi) {
     facciaDoppia = std::move(leggi);
+    taglio.reset();
     // Without a mask the face is the shape: it is cut from the denser one.
     if (maschera.isNull())
         ApplicaMaschera();
     update();
 }
 
-const QPixmap& TCarta::Faccia() const {
-    if (facciaDoppia) {
-        const QPixmap doppia = std::exchange(facciaDoppia, nullptr)();
-        if (!doppia.isNull())
-            faccia = doppia;
+void TCarta::LeggiDoppia() const {
+    const QPixmap doppia = facciaDoppia();
+    if (doppia.isNull()) {
+        facciaDoppia = nullptr;
+        return;
     }
-    return faccia;
+    if (maschera.isNull()) {
+        // The face is its own shape, cut by whatever colour comes: kept whole.
+        faccia = doppia;
+        facciaDoppia = nullptr;
+        taglio.reset();
+        return;
+    }
+    // Only the cut-out is kept: the variant is read again should the mask or
+    // its colour change.
+    faccia = QPixmap::fromImage(Scontorna(doppia, maschera, coloreMaschera.rgba()));
+    taglio = std::make_pair(maschera.cacheKey(), coloreMaschera.rgba());
+}
+
+bool TCarta::Ritagliata() const {
+    return !maschera.isNull() &&
+           taglio == std::make_pair(maschera.cacheKey(), coloreMaschera.rgba());
 }
 
 QPixmap TCarta::PictureMask() const {
@@ -224,7 +245,7 @@ void TCarta::setCoperta(bool Value) {
 
 void TCarta::paintEvent(QPaintEvent*) {
     QPainter pittore(this);
-    const QPixmap& figura = Coperta() ? PictureDietro : Faccia();
+    const QPixmap& figura = Coperta() ? PictureDietro : Picture();
     if (figura.isNull() || (devicePixelRatioF() <= 1 && figura.devicePixelRatio() <= 1)) {
         pittore.drawPixmap(0, 0, figura);
         return;
@@ -233,8 +254,12 @@ void TCarta::paintEvent(QPaintEvent*) {
     // picture's own alpha, inside it. A 2x picture takes this way on a 1x
     // screen too (a window moved to another screen): its outside must not show.
     pittore.setRenderHint(QPainter::SmoothPixmapTransform);
-    pittore.drawImage(QPointF(0, 0),
-                      Scontornata(figura, maschera.isNull() ? Faccia() : maschera, coloreMaschera));
+    if (!Coperta() && Ritagliata()) {
+        pittore.drawPixmap(QPointF(0, 0), figura);
+        return;
+    }
+    pittore.drawImage(QPointF(0, 0), Scontornata(figura, maschera.isNull() ? Picture() : maschera,
+                                                 coloreMaschera));
 }
 
 void TCarta::resizeEvent(QResizeEvent*) {
@@ -272,7 +297,7 @@ void TCarta::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void TCarta::ApplicaMaschera() {
-    const QPixmap& forma = maschera.isNull() ? Faccia() : maschera;
+    const QPixmap& forma = maschera.isNull() ? Picture() : maschera;
     if (forma.isNull())
         clearMask();
     else

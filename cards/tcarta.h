@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 
 // A card on the table: shows its record's face or back, cut to the card's
 // outline by a mask, and reports pointer input as signals of its own. It takes
@@ -28,11 +30,14 @@ public:
     QPixmap PictureDietro; // the back, shown while the card is face down
 
     WId hWnd() const;
-    QPixmap Picture() const;
+    // The face: as given, or once its denser variant is read, that variant.
+    // Cut by a mask picture, the variant is kept only as its cut-out.
+    const QPixmap& Picture() const;
     void setPicture(const QPixmap& Value);
     // A denser variant of the face, read by `leggi` only when the face is
     // first drawn or asked for: the faces of cards that stay face down are
-    // never read. A null picture from it leaves the face as it was.
+    // never read. A null picture from it leaves the face as it was. A new
+    // mask picture or colour reads it again, to cut it afresh.
     void setPictureDoppia(std::function<QPixmap()> leggi);
     QPixmap PictureMask() const;
     void setPictureMask(const QPixmap& Value);
@@ -65,13 +70,17 @@ private:
     // Gives the control its face picture's size, whatever its parent asked for.
     void Ridimensiona();
     static const QCursor& CursoreMano(int scala);
-    // The face, its denser variant read first if one is waiting.
-    const QPixmap& Faccia() const;
+    // Reads the denser variant of the face, and cuts it by the mask picture.
+    void LeggiDoppia() const;
+    // Whether the face is the cut-out of the mask picture and colour set now.
+    bool Ritagliata() const;
 
     TDatiCarta& dati;
-    // Both change when the waiting variant is read, which no caller sees.
+    // These change when the waiting variant is read, which no caller sees.
     mutable QPixmap faccia;
     mutable std::function<QPixmap()> facciaDoppia;
+    // The mask picture and colour the face was cut by; none while it is whole.
+    mutable std::optional<std::pair<qint64, QRgb>> taglio;
     QPixmap maschera;
     QColor coloreMaschera{255, 0, 0};
     bool ridimensionando = false; // set while Ridimensiona itself resizes the control

@@ -12,8 +12,6 @@ constexpr std::int16_t CarteAngoloPieno = 10;
 constexpr std::int16_t CartePerPozzo = 2;
 constexpr std::int16_t Asso = 1;
 constexpr std::int16_t Dieci = 10;
-constexpr std::int16_t Colonne = 8;
-constexpr std::int16_t Righe = 3;
 constexpr char Separatore = ',';
 
 bool IndiceValido(std::int16_t i, std::int16_t quanti) {
@@ -48,8 +46,8 @@ TPartita::TPartita(TVistaTavolo& vista, TCasuale casuale)
         Carte[n].Valore = n % Dieci + 1;
     }
     for (std::int16_t p = 0; p < NumeroPozzi; ++p) {
-        Pozzi[p].riga = p / Colonne;
-        Pozzi[p].posto = p % Colonne;
+        Pozzi[p].riga = p / NumeroColonne;
+        Pozzi[p].posto = p % NumeroColonne;
     }
     for (const std::int16_t angolo : Angoli) {
         Pozzi[angolo].Angolo = true;
@@ -182,10 +180,11 @@ bool TPartita::CercaPercorso(std::int16_t n, std::int16_t D, std::int16_t T) {
     const std::int16_t c = Pozzi[D].posto;
     for (std::int16_t i = r - 1; i <= r + 1; ++i) {
         for (std::int16_t j = c - 1; j <= c + 1; ++j) {
-            if ((i == r && j == c) || !IndiceValido(i, Righe) || !IndiceValido(j, Colonne)) {
+            if ((i == r && j == c) || !IndiceValido(i, NumeroRighe) ||
+                !IndiceValido(j, NumeroColonne)) {
                 continue;
             }
-            const std::int16_t k = i * Colonne + j;
+            const std::int16_t k = i * NumeroColonne + j;
             if (k == T) {
                 return true;
             }
@@ -198,7 +197,7 @@ bool TPartita::CercaPercorso(std::int16_t n, std::int16_t D, std::int16_t T) {
 }
 
 bool TPartita::Transitabile(std::int16_t n, std::int16_t i, std::int16_t j) const {
-    const TDatiCarta* cima = Pozzi[i * Colonne + j].UltimaCarta();
+    const TDatiCarta* cima = Pozzi[i * NumeroColonne + j].UltimaCarta();
     if (cima == nullptr) {
         return true;
     }

@@ -11,6 +11,9 @@
 constexpr std::int16_t NumeroCarteMazzo = 40;
 constexpr std::int16_t NumeroPozzi = 24;
 constexpr std::int16_t NumeroAngoli = 4;
+// The piles lie in rows of eight, numbered along each row.
+constexpr std::int16_t NumeroColonne = 8;
+constexpr std::int16_t NumeroRighe = NumeroPozzi / NumeroColonne;
 
 struct TUltimaMossa {
     std::int16_t MossaCarta = -1;

@@ -33,17 +33,17 @@ static_assert(PrimoBitCopertaUltima + TStato::Pozzi - PozziInParolePiene <=
               64 - TStato::BitLiberiChiave);
 constexpr std::uint32_t PrimaColonna = [] {
     std::uint32_t colonna = 0;
-    for (int r = 0; r < TStato::Righe; ++r) {
-        colonna |= 1u << (r * TStato::Colonne);
+    for (int r = 0; r < NumeroRighe; ++r) {
+        colonna |= 1u << (r * NumeroColonne);
     }
     return colonna;
 }();
-constexpr std::uint32_t UltimaColonna = PrimaColonna << (TStato::Colonne - 1);
+constexpr std::uint32_t UltimaColonna = PrimaColonna << (NumeroColonne - 1);
 
 // The piles that touch any pile of `m`, and `m` itself.
 std::uint32_t Intorno(std::uint32_t m) {
     const std::uint32_t riga = m | (m & ~UltimaColonna) << 1 | (m & ~PrimaColonna) >> 1;
-    return (riga | riga << TStato::Colonne | riga >> TStato::Colonne) & TStato::TuttiPozzi;
+    return (riga | riga << NumeroColonne | riga >> NumeroColonne) & TStato::TuttiPozzi;
 }
 
 } // namespace

@@ -21,9 +21,6 @@ public:
     static constexpr int ValoriPerSeme = 10;
     static constexpr int Semi = Carte / ValoriPerSeme;
     static constexpr int PozziTavolo = Pozzi - NumeroAngoli;
-    // The piles lie in rows of eight, numbered along each row.
-    static constexpr int Colonne = 8;
-    static constexpr int Righe = Pozzi / Colonne;
     static constexpr std::uint32_t TuttiPozzi = (1u << Pozzi) - 1;
 
     // The order the searches try moves in: to a corner, uncovering a face-down

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     const auto seme = TSemeProva::DaAmbiente();
-    MF finestra(immagini, seme ? TSemeProva::Generatore(*seme) : TCasuale());
+    MF finestra(immagini, seme ? TCasuale::DaSeme(*seme) : TCasuale());
     finestra.show();
     return applicazione.exec();
 }

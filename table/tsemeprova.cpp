@@ -17,7 +17,3 @@ std::optional<std::uint64_t> TSemeProva::DaAmbiente() {
     }
     return seme;
 }
-
-TCasuale TSemeProva::Generatore(std::uint64_t seme) {
-    return TCasuale::DaSeme(seme);
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "tcasuale.h"
-
 #include <cstdint>
 #include <optional>
 
@@ -12,6 +10,4 @@ class TSemeProva {
 public:
     // The seed from SOLVINTRA_SEME, when it is set to a whole number.
     static std::optional<std::uint64_t> DaAmbiente();
-    // The same sequence of reals for the same seed, in the game and in the tests.
-    static TCasuale Generatore(std::uint64_t seme);
 };

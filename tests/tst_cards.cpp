@@ -43,6 +43,27 @@ QPixmap Doppia(const QPixmap& figura) {
     return doppia;
 }
 
+// The card painted at twice the density, as a screen of ratio 2 shows it.
+QImage DipintaDoppia(TCarta& carta) {
+    QImage immagine(carta.size() * 2, QImage::Format_ARGB32);
+    immagine.setDevicePixelRatio(2);
+    immagine.fill(Qt::transparent);
+    carta.render(&immagine, {}, {}, QWidget::RenderFlags());
+    return immagine;
+}
+
+// A denser variant of a face that counts how often it is read.
+struct Variante {
+    QPixmap figura;
+    int letture = 0;
+    std::function<QPixmap()> Lettore() {
+        return [this] {
+            ++letture;
+            return figura;
+        };
+    }
+};
+
 // A bare card on a table that is not shown yet: a card is always some window's child.
 struct Banco {
     QWidget finestra;
@@ -160,6 +181,8 @@ private slots:
     void figuraDoppia_data();
     void figuraDoppia();
     void doppiaSuSchermoSemplice();
+    void varianteLetta_data();
+    void varianteLetta();
 };
 
 void TestCarta::inoltro_data() {
@@ -640,6 +663,73 @@ void TestCarta::doppiaSuSchermoSemplice() {
     const QColor angolo = immagine.pixelColor(0, 0);
     QVERIFY2(angolo.alpha() < 32, qPrintable(angolo.name(QColor::HexArgb)));
     QCOMPARE(immagine.pixelColor(CentroCarta), QColor(Qt::blue));
+}
+
+void TestCarta::varianteLetta_data() {
+    // The denser face is read at its first paint and, cut by a mask picture,
+    // kept only as its cut-out: painting again reads nothing, a new mask or
+    // colour reads it again. Colours are those painted at 2x at the corner
+    // and the middle, and the face's own corner pixel.
+    QTest::addColumn<bool>("conMaschera");
+    QTest::addColumn<QPixmap>("variante");
+    QTest::addColumn<QString>("poi");
+    QTest::addColumn<int>("letture");
+    QTest::addColumn<QColor>("angolo");
+    QTest::addColumn<QColor>("centro");
+    QTest::addColumn<QColor>("angoloFaccia");
+    QTest::addColumn<qreal>("rapporto");
+
+    const QPixmap blu = Doppia(Figura(Qt::blue));
+    const QColor rosso(Qt::red);
+    const QColor azzurro(Qt::blue);
+    QTest::newRow("kept as its cut-out")
+        << true << blu << "" << 1 << Trasparente << azzurro << Trasparente << 2.0;
+    QTest::newRow("a new mask cuts it afresh")
+        << true << blu << "maschera" << 2 << Trasparente << Trasparente << Trasparente << 2.0;
+    QTest::newRow("a new colour cuts it afresh")
+        << true << blu << "colore" << 2 << rosso << azzurro << rosso << 2.0;
+    QTest::newRow("an unreadable variant is asked once")
+        << true << QPixmap() << "maschera" << 1 << Trasparente << Trasparente << rosso << 1.0;
+    QTest::newRow("no mask: kept whole as its own shape")
+        << false << blu << "" << 1 << Trasparente << azzurro << rosso << 2.0;
+    QTest::newRow("no mask: a new colour cuts what is kept")
+        << false << blu << "colore" << 1 << rosso << azzurro << rosso << 2.0;
+}
+
+void TestCarta::varianteLetta() {
+    QFETCH(bool, conMaschera);
+    QFETCH(QPixmap, variante);
+    QFETCH(QString, poi);
+    QFETCH(int, letture);
+    QFETCH(QColor, angolo);
+    QFETCH(QColor, centro);
+    QFETCH(QColor, angoloFaccia);
+    QFETCH(qreal, rapporto);
+
+    Banco banco;
+    TCarta& carta = banco.carta;
+    if (conMaschera)
+        carta.setPictureMask(Doppia(Figura(Qt::white)));
+    carta.setPicture(Figura(Qt::blue));
+    Variante doppia{variante};
+    carta.setPictureDoppia(doppia.Lettore());
+    DipintaDoppia(carta);
+    DipintaDoppia(carta);
+    if (poi == "maschera") {
+        QPixmap forma = Doppia(Figura(Qt::white));
+        QPainter(&forma).fillRect(QRect(CentroCarta, QSize(1, 1)), Qt::red);
+        carta.setPictureMask(forma);
+    } else if (poi == "colore") {
+        carta.setMaskColor(Qt::green);
+    }
+    const QImage dipinta = DipintaDoppia(carta);
+
+    QCOMPARE(doppia.letture, letture);
+    QCOMPARE(dipinta.pixelColor(0, 0), angolo);
+    QCOMPARE(dipinta.pixelColor(CentroCarta * 2), centro);
+    QCOMPARE(carta.Picture().toImage().pixelColor(0, 0), angoloFaccia);
+    QCOMPARE(carta.Picture().devicePixelRatio(), rapporto);
+    QCOMPARE(carta.size(), QSize(Larghezza, Altezza));
 }
 
 QTEST_MAIN(TestCarta)

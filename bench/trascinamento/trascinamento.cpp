@@ -4,8 +4,8 @@
 // unless QT_QPA_PLATFORM says otherwise; at the scale of QT_SCALE_FACTOR.
 #include "mf.h"
 #include "tcarta.h"
+#include "tcasuale.h"
 #include "timmagini.h"
-#include "tsemeprova.h"
 #include "ttavolo.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ public:
             std::fprintf(stderr, "%s\n", qPrintable(immagini.Errore()));
             std::exit(EXIT_FAILURE);
         }
-        finestra = std::make_unique<MF>(immagini, TSemeProva::Generatore(Seme));
+        finestra = std::make_unique<MF>(immagini, TCasuale::DaSeme(Seme));
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get())) {
             std::exit(EXIT_FAILURE);

@@ -8,16 +8,19 @@
 
 namespace {
 
-constexpr int OpzionePrimo = 1000;
-constexpr int OpzioneSoluzioni = 1001;
-constexpr int OpzioneCieco = 1002;
-constexpr int OpzioneIpotesi = 1003;
-constexpr int OpzioneRapide = 1005;
-constexpr int OpzioneSemplice = 1007;
-constexpr int OpzioneDubbio = 1008;
-constexpr int OpzioneRaddoppio = 1009;
-constexpr int OpzioneNucleo = 1010;
-constexpr int OpzioneFerme = 1011;
+// The long options without a letter of their own, numbered past every character.
+enum Opzione : int {
+    OpzionePrimo = 1000,
+    OpzioneSoluzioni,
+    OpzioneCieco,
+    OpzioneIpotesi,
+    OpzioneRapide,
+    OpzioneSemplice,
+    OpzioneDubbio,
+    OpzioneRaddoppio,
+    OpzioneNucleo,
+    OpzioneFerme,
+};
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // Far past the cores of any machine this runs on; a bound catches a typo

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int Colonne = TStato::Colonne;
-constexpr int Righe = TStato::Righe;
 constexpr int LarghezzaCella = 14;
 constexpr std::array<const char*, 4> NomiSemi{"coppe", "denari", "spade", "bastoni"};
 constexpr std::array<char, 4> SigleSemi{'C', 'D', 'S', 'B'};
@@ -46,22 +44,22 @@ std::string TStampa::SiglaCarta(int carta) {
 }
 
 std::string TStampa::NomePozzo(int pozzo) {
-    std::string nome = "riga " + std::to_string(pozzo / Colonne + 1) + ", colonna " +
-                       std::to_string(pozzo % Colonne + 1);
+    std::string nome = "riga " + std::to_string(pozzo / NumeroColonne + 1) + ", colonna " +
+                       std::to_string(pozzo % NumeroColonne + 1);
     return TStato::Angolo(pozzo) ? nome + " (angolo)" : nome;
 }
 
 std::string TStampa::Tavolo(const TStato& stato) {
     std::ostringstream testo;
     testo << std::left << std::setw(LarghezzaCella / 2) << "";
-    for (int c = 1; c <= Colonne; ++c) {
+    for (int c = 1; c <= NumeroColonne; ++c) {
         testo << std::setw(LarghezzaCella) << ("colonna " + std::to_string(c));
     }
     testo << '\n';
-    for (int r = 0; r < Righe; ++r) {
+    for (int r = 0; r < NumeroRighe; ++r) {
         testo << std::setw(LarghezzaCella / 2) << ("riga " + std::to_string(r + 1));
-        for (int c = 0; c < Colonne; ++c) {
-            testo << std::setw(LarghezzaCella) << Cella(stato, r * Colonne + c);
+        for (int c = 0; c < NumeroColonne; ++c) {
+            testo << std::setw(LarghezzaCella) << Cella(stato, r * NumeroColonne + c);
         }
         testo << '\n';
     }

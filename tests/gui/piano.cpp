@@ -5,9 +5,9 @@
 // Both take the density of the screenshot's pixels, 1 unless given: at 2 the
 // face must be the 2x picture, which a 1x one blown up never matches.
 #include "coordinate.h"
+#include "tcasuale.h"
 #include "timmagini.h"
 #include "tpartita.h"
-#include "tsemeprova.h"
 #include "tvistamuta.h"
 
 #include <QGuiApplication>
@@ -87,7 +87,7 @@ int Piano() {
     MargineAlto = MargineProgetto;
     for (int seme = PrimoSeme; seme <= UltimoSeme; ++seme) {
         TVistaMuta vista;
-        TPartita partita(vista, TSemeProva::Generatore(seme));
+        TPartita partita(vista, TCasuale::DaSeme(seme));
         partita.Distribuisci(true);
         const auto piano = Cerca(partita);
         if (!piano) {

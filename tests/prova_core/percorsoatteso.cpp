@@ -8,11 +8,9 @@
 
 namespace {
 
-constexpr int Colonne = 8;
-
 bool Vicini(int a, int b) {
-    return a != b && std::abs(a / Colonne - b / Colonne) <= 1 &&
-           std::abs(a % Colonne - b % Colonne) <= 1;
+    return a != b && std::abs(a / NumeroColonne - b / NumeroColonne) <= 1 &&
+           std::abs(a % NumeroColonne - b % NumeroColonne) <= 1;
 }
 
 // An empty pile lets anything pass; a face-up top card lets its suit and its value pass.

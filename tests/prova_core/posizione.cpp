@@ -66,7 +66,25 @@ std::int16_t DisponiPozzo(TPartita& partita, std::string_view parte) {
     return pozzo;
 }
 
-std::set<std::int16_t> DisponiPozzi(TPartita& partita, std::string_view posizione) {
+} // namespace
+
+std::int16_t NumeroCarta(std::string_view nome) {
+    if (nome.size() < 2) {
+        return -1;
+    }
+    const int valore = Intero(nome.substr(0, nome.size() - 1));
+    const std::size_t seme = Semi.find(nome.back());
+    if (valore < 1 || valore > ValoriPerSeme || seme == std::string_view::npos) {
+        return -1;
+    }
+    return static_cast<std::int16_t>(static_cast<int>(seme) * ValoriPerSeme + valore - 1);
+}
+
+std::string NomeCarta(std::int16_t numero) {
+    return std::to_string(numero % ValoriPerSeme + 1) + Semi[numero / ValoriPerSeme];
+}
+
+std::set<std::int16_t> Disponi(TPartita& partita, std::string_view posizione) {
     for (TDatiCarta& carta : partita.Carte) {
         carta.pozzo = -1;
         carta.Coperta = false;
@@ -88,30 +106,8 @@ std::set<std::int16_t> DisponiPozzi(TPartita& partita, std::string_view posizion
     return nominati;
 }
 
-} // namespace
-
-std::int16_t NumeroCarta(std::string_view nome) {
-    if (nome.size() < 2) {
-        return -1;
-    }
-    const int valore = Intero(nome.substr(0, nome.size() - 1));
-    const std::size_t seme = Semi.find(nome.back());
-    if (valore < 1 || valore > ValoriPerSeme || seme == std::string_view::npos) {
-        return -1;
-    }
-    return static_cast<std::int16_t>(static_cast<int>(seme) * ValoriPerSeme + valore - 1);
-}
-
-std::string NomeCarta(std::int16_t numero) {
-    return std::to_string(numero % ValoriPerSeme + 1) + Semi[numero / ValoriPerSeme];
-}
-
-void Disponi(TPartita& partita, std::string_view posizione) {
-    DisponiPozzi(partita, posizione);
-}
-
-void DisponiChiuso(TPartita& partita, std::string_view posizione) {
-    const std::set<std::int16_t> nominati = DisponiPozzi(partita, posizione);
+std::set<std::int16_t> DisponiChiuso(TPartita& partita, std::string_view posizione) {
+    const std::set<std::int16_t> nominati = Disponi(partita, posizione);
     std::int16_t libera = 0;
     for (std::int16_t p = 0; p < NumeroPozzi; ++p) {
         if (partita.Pozzi[p].Angolo || nominati.count(p) > 0) {
@@ -125,6 +121,7 @@ void DisponiChiuso(TPartita& partita, std::string_view posizione) {
         }
         Posa(partita, libera, p, true);
     }
+    return nominati;
 }
 
 std::string Descrivi(const TPartita& partita) {

@@ -3,6 +3,7 @@
 #include "tpartita.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,10 @@ std::string NomeCarta(std::int16_t numero);
 // Lays the position out on the table: unnamed cards lie on no pile, face up;
 // the corners open in their order as far as they hold cards; undo and restart
 // are off; the deal records stay, so a restart lays out the last deal. Throws
-// std::invalid_argument on a badly written position.
-void Disponi(TPartita& partita, std::string_view posizione);
+// std::invalid_argument on a badly written position. Gives the piles it names.
+std::set<std::int16_t> Disponi(TPartita& partita, std::string_view posizione);
 // As Disponi, then puts one spare card face down on every table pile the
 // position leaves unnamed, so that only the named piles can carry a path.
-void DisponiChiuso(TPartita& partita, std::string_view posizione);
+std::set<std::int16_t> DisponiChiuso(TPartita& partita, std::string_view posizione);
 // The table in the same notation, non-empty piles only: Disponi reads it back.
 std::string Descrivi(const TPartita& partita);

@@ -51,7 +51,8 @@ bool TCartella::Scrivi(const QString& nome, const QImage& immagine) {
     // A picture without alpha is saved by Qt's BMP writer with 24 bits per pixel.
     const QImage daScrivere =
         suffisso == "png" ? immagine : immagine.convertToFormat(QImage::Format_RGB32);
-    if (!daScrivere.save(Percorso(nome), nullptr, suffisso == "jpg" ? QualitaJpeg : -1)) {
+    if (!daScrivere.save(provvisoria.filePath(nome), nullptr,
+                         suffisso == "jpg" ? QualitaJpeg : -1)) {
         return Fallisce(QStringLiteral("cannot write %1").arg(nome));
     }
     if (!Verifica(nome, immagine.size())) {
@@ -81,7 +82,7 @@ bool TCartella::ScriviPixel(const QString& nome, const QImage& immagine) {
     }
     const QImage pixel = immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QByteArray dati(reinterpret_cast<const char*>(pixel.constBits()), pixel.sizeInBytes());
-    QFile file(Percorso(nome));
+    QFile file(provvisoria.filePath(nome));
     if (pixel.bytesPerLine() != pixel.width() * 4 || !file.open(QIODevice::WriteOnly) ||
         file.write(dati) != dati.size() || !file.flush()) {
         return Fallisce(QStringLiteral("cannot write %1").arg(nome));
@@ -98,7 +99,7 @@ bool TCartella::Copia(const QString& nome, const QString& sorgente) {
         return Fallisce(QStringLiteral("cannot read %1").arg(sorgente));
     }
     const QByteArray contenuto = originale.readAll();
-    QFile copia(Percorso(nome));
+    QFile copia(provvisoria.filePath(nome));
     if (contenuto.isEmpty() || !copia.open(QIODevice::WriteOnly) ||
         copia.write(contenuto) != contenuto.size() || !copia.flush()) {
         return Fallisce(QStringLiteral("cannot copy %1").arg(sorgente));
@@ -126,7 +127,7 @@ bool TCartella::Fallisce(const QString& motivo) {
 }
 
 bool TCartella::Verifica(const QString& nome, QSize dimensioni) const {
-    const QString percorso = Percorso(nome);
+    const QString percorso = provvisoria.filePath(nome);
     QImageReader lettore(percorso);
     const QByteArray formato = QFileInfo(nome).suffix().toLower().toLatin1();
     if (lettore.format() != (formato == "jpg" ? QByteArray("jpeg") : formato) ||
@@ -134,8 +135,4 @@ bool TCartella::Verifica(const QString& nome, QSize dimensioni) const {
         return false;
     }
     return formato != "bmp" || BmpA24Bit(percorso);
-}
-
-QString TCartella::Percorso(const QString& nome) const {
-    return provvisoria.filePath(nome);
 }

@@ -26,7 +26,6 @@ public:
 private:
     bool Fallisce(const QString& motivo);
     bool Verifica(const QString& nome, QSize dimensioni) const;
-    QString Percorso(const QString& nome) const;
 
     QString destinazione;
     QTemporaryDir provvisoria;

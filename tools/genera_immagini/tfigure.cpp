@@ -21,11 +21,8 @@ constexpr QRgb Barba = qRgb(150, 140, 130);
 constexpr QRgb Pelo = qRgb(238, 232, 218);
 constexpr QRgb Zoccolo = qRgb(70, 60, 50);
 
-// The clothes take the colour of the suit, the trim a colour that stands out from it.
-QRgb Veste(int mazzo) {
-    return TSegni::Colore(mazzo);
-}
-
+// The clothes take the colour of the suit (TSegni::Colore), the trim a colour
+// that stands out from it.
 QRgb Rifinitura(int mazzo) {
     static constexpr QRgb rifiniture[TSegni::NumeroSemi] = {TTavolozza::Blu, TTavolozza::Rosso,
                                                             TTavolozza::Oro, TTavolozza::Rosso};
@@ -136,13 +133,13 @@ void TFigure::Fante(QPainter& p, int mazzo) {
     tunica.quadTo(36, 84, 23, 80);
     tunica.lineTo(28, 60);
     tunica.closeSubpath();
-    p.setBrush(Stoffa(23, 49, Veste(mazzo)));
+    p.setBrush(Stoffa(23, 49, TSegni::Colore(mazzo)));
     p.drawPath(tunica);
     p.setBrush(QColor(TTavolozza::Oro));
     p.drawRect(QRectF(27.5, 58, 17, 3));
 
-    Braccio(p, QPointF(28, 40), QPointF(22, 64), Veste(mazzo));
-    Braccio(p, QPointF(44, 40), QPointF(51, 40), Veste(mazzo));
+    Braccio(p, QPointF(28, 40), QPointF(22, 64), TSegni::Colore(mazzo));
+    Braccio(p, QPointF(44, 40), QPointF(51, 40), TSegni::Colore(mazzo));
     TSegni::Disegna(p, mazzo, QPointF(52, 27), 22);
 
     Testa(p, QPointF(36, 28), 6.5, false);
@@ -217,7 +214,7 @@ void TFigure::Cavallo(QPainter& p, int mazzo) {
     p.setPen(Tratto());
     p.setBrush(Stoffa(28, 48, Rifinitura(mazzo)));
     p.drawRoundedRect(QRectF(28, 74, 20, 12), 2, 2);
-    p.setBrush(Stoffa(31, 43, Veste(mazzo)));
+    p.setBrush(Stoffa(31, 43, TSegni::Colore(mazzo)));
     QPainterPath busto;
     busto.moveTo(32, 50);
     busto.lineTo(42, 50);
@@ -230,11 +227,11 @@ void TFigure::Cavallo(QPainter& p, int mazzo) {
     gamba.moveTo(38, 71);
     gamba.lineTo(31, 81);
     gamba.lineTo(33, 91);
-    Arto(p, gamba, QColor(Veste(mazzo)).darker(115).rgb());
+    Arto(p, gamba, QColor(TSegni::Colore(mazzo)).darker(115).rgb());
     p.setPen(Tratto());
     p.setBrush(QColor(Zoccolo));
     p.drawEllipse(QPointF(34, 92), 3.5, 2);
-    Braccio(p, QPointF(41, 52), QPointF(50, 42), Veste(mazzo));
+    Braccio(p, QPointF(41, 52), QPointF(50, 42), TSegni::Colore(mazzo));
     TSegni::Disegna(p, mazzo, QPointF(52, 28), 22);
     Testa(p, QPointF(37, 42), 5.5, false);
     p.setPen(Tratto());
@@ -250,7 +247,7 @@ void TFigure::Re(QPainter& p, int mazzo) {
     manto.lineTo(53, 112);
     manto.lineTo(19, 112);
     manto.closeSubpath();
-    p.setBrush(Stoffa(19, 53, Veste(mazzo)));
+    p.setBrush(Stoffa(19, 53, TSegni::Colore(mazzo)));
     p.drawPath(manto);
 
     // Ermine down the front, along the hem and over the shoulders.
@@ -283,8 +280,8 @@ void TFigure::Re(QPainter& p, int mazzo) {
     p.setPen(Tratto(0.6));
     p.setBrush(QColor(TTavolozza::Oro));
     p.drawEllipse(QPointF(20, 43), 2.4, 2.4);
-    Braccio(p, QPointF(28, 40), QPointF(21.5, 64), Veste(mazzo));
-    Braccio(p, QPointF(44, 40), QPointF(51, 41), Veste(mazzo));
+    Braccio(p, QPointF(28, 40), QPointF(21.5, 64), TSegni::Colore(mazzo));
+    Braccio(p, QPointF(44, 40), QPointF(51, 41), TSegni::Colore(mazzo));
     TSegni::Disegna(p, mazzo, QPointF(53, 28), 22);
 
     Testa(p, QPointF(36, 28), 6.5, true);
