@@ -18,6 +18,8 @@ constexpr int OpzioneDubbio = 1008;
 constexpr int OpzioneRaddoppio = 1009;
 constexpr int OpzioneNucleo = 1010;
 constexpr int OpzioneFerme = 1011;
+constexpr int OpzioneCertificati = 1012;
+constexpr int OpzionePosizioniCertificato = 1013;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // Far past the cores of any machine this runs on; a bound catches a typo
@@ -87,6 +89,8 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"rapide", required_argument, nullptr, OpzioneRapide},
         {"semplice", no_argument, nullptr, OpzioneSemplice},
         {"ferme", required_argument, nullptr, OpzioneFerme},
+        {"certificati", required_argument, nullptr, OpzioneCertificati},
+        {"posizioni-certificato", required_argument, nullptr, OpzionePosizioniCertificato},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -145,6 +149,15 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         case OpzioneFerme:
             opzioni.metodo.ferme = MisuraPositiva(optarg, "mosse senza progresso");
             break;
+        case OpzioneCertificati:
+            opzioni.certificati = optarg;
+            if (opzioni.certificati.empty()) {
+                throw std::invalid_argument("cartella dei certificati vuota");
+            }
+            break;
+        case OpzionePosizioniCertificato:
+            opzioni.posizioniCertificato = Positivo(optarg, "posizioni del certificato");
+            break;
         case 'h':
             opzioni.aiuto = true;
             return opzioni;
@@ -164,6 +177,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
                                                    : "una sola partita o un solo intervallo");
     }
     LeggiPartite(opzioni, argv[optind]);
+    if (opzioni.cieco && !opzioni.certificati.empty()) {
+        throw std::invalid_argument("--certificati vale solo senza --cieco");
+    }
     // Applied last, so that --semplice, which sets the whole method, keeps it.
     if (posizioni) {
         (opzioni.cieco ? opzioni.metodo.posizioni : opzioni.limiti.posizioni) = *posizioni;
@@ -241,6 +257,16 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            nessuna in più nel dubbio, nessuna partita rapida,
                            )" +
            n(semplice.ferme) + R"( mosse senza progresso; costa circa la metà
+      --certificati=CARTELLA
+                           per ogni partita impossibile scrive in CARTELLA
+                           K.svct, la prova che solvintra-verifica controlla:
+                           tutte le posizioni raggiungibili, nessuna vinta; se
+                           sono più di quante dice --posizioni-certificato,
+                           nessun certificato
+      --posizioni-certificato=N
+                           posizioni al massimo in un certificato
+                           (predefinito: )" +
+           n(TCertificato::Limite) + R"()
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 
