@@ -1,5 +1,6 @@
 #include "tcertificato.h"
 
+#include "tfermi.h"
 #include "tvisti.h"
 
 #include <algorithm>
@@ -41,9 +42,12 @@ public:
         chiavi.push_back(chiave);
         padri.push_back(padre);
         passi.push_back(passo);
+        ferme.push_back(0);
         return numero;
     }
     std::size_t Quante() const { return chiavi.size(); }
+    // Position n is lost: the cards of `insieme` never leave their piles.
+    void Ferma(std::uint32_t n, std::uint64_t insieme) { ferme[n] = insieme; }
     std::vector<std::uint8_t> Byte(std::uint64_t seme) const;
 
 private:
@@ -65,6 +69,7 @@ private:
     std::vector<TStato::TChiaveCorta> chiavi;
     std::vector<std::uint32_t> padri;
     std::vector<std::uint8_t> passi;
+    std::vector<std::uint64_t> ferme; // 0: every successor follows
 };
 
 std::vector<std::uint8_t> TAlbero::Byte(std::uint64_t seme) const {
@@ -84,8 +89,12 @@ std::vector<std::uint8_t> TAlbero::Byte(std::uint64_t seme) const {
             ScriviVarint(byte, static_cast<std::uint64_t>(passi[n] - ultimo[padri[n]] - 1));
             ultimo[padri[n]] = passi[n];
         }
-        ScriviVarint(byte,
-                     std::uint64_t{figli[n]} * TCertificato::Etichette + TCertificato::TuttiDentro);
+        const bool fermo = ferme[n] != 0;
+        ScriviVarint(byte, std::uint64_t{figli[n]} * TCertificato::Etichette +
+                               (fermo ? TCertificato::Ferme : TCertificato::TuttiDentro));
+        if (fermo) {
+            ScriviVarint(byte, ferme[n]);
+        }
     }
     return byte;
 }
@@ -106,6 +115,18 @@ void Lascia(TStato& stato, const TLivello& livello) {
     stato.Annulla(livello.arrivo);
 }
 
+// The moves to follow from a position just entered: none when it is lost
+// because some cards can never leave their piles.
+void Espandi(const TStato& stato, TAlbero& albero, TFermi& fermi, TLivello& livello) {
+    livello.prossima = 0;
+    if (fermi.Perduta(stato)) {
+        livello.mosse.clear();
+        albero.Ferma(livello.numero, fermi.Insieme());
+        return;
+    }
+    TCertificato::MosseOrdinate(stato, livello.mosse);
+}
+
 } // namespace
 
 void TCertificato::MosseOrdinate(const TStato& stato, std::vector<TMossa>& mosse) {
@@ -121,9 +142,10 @@ TCertificato::TProva TCertificato::Scrivi(std::uint64_t seme, std::size_t limite
     TStato stato = TStato::DaSeme(seme);
     stato.ScopriSole();
     TAlbero albero;
+    TFermi fermi;
     albero.Aggiungi(stato.ChiaveCorta(false), 0, 0);
     std::vector<TLivello> pila(1);
-    MosseOrdinate(stato, pila[0].mosse);
+    Espandi(stato, albero, fermi, pila[0]);
     std::size_t altezza = 1; // the levels below keep their vectors for reuse
     while (altezza > 0) {
         TLivello& cima = pila[altezza - 1];
@@ -156,8 +178,7 @@ TCertificato::TProva TCertificato::Scrivi(std::uint64_t seme, std::size_t limite
             return {TFine::Troppe, {}};
         }
         sotto.numero = *numero;
-        sotto.prossima = 0;
-        MosseOrdinate(stato, sotto.mosse);
+        Espandi(stato, albero, fermi, sotto);
         ++altezza;
     }
     return {TFine::Chiuso, albero.Byte(seme)};

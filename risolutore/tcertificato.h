@@ -7,9 +7,10 @@
 #include <vector>
 
 // The proof that a deal cannot be won, for a checker that trusts only the
-// game: every position reachable from the deal, each lone face-down card
-// turned up at once, none of them won. The positions are written as a tree of
-// steps from the deal, in preorder; a position's step is its number among the
+// game: a set of positions reachable from the deal, each lone face-down card
+// turned up at once, none of them won, holding every successor of each of its
+// positions bar those shown lost by a test whose witness the checker checks. The positions are
+// written as a tree of steps from the deal, in preorder; a position's step is its number among the
 // legal moves of its parent, taken card by card and, for each card, pile by
 // pile. Bytes: "SVCT", then varints: the version, the deal, the number of
 // positions, and for each position, the first bar, its step as the gap after
@@ -19,8 +20,11 @@ class TCertificato {
 public:
     static constexpr std::uint64_t Versione = 1;
     static constexpr std::uint64_t Etichette = 4;
-    // Tag: each successor of the position is in the set.
+    // Tags: each successor of the position is in the set; or the position is
+    // lost, since the cards of a set, written after the tag as a varint with
+    // one bit per card, can never leave their piles (TFermi).
     static constexpr std::uint64_t TuttiDentro = 0;
+    static constexpr std::uint64_t Ferme = 1;
     // Positions at most in a certificate.
     static constexpr std::size_t Limite = 2'000'000;
 

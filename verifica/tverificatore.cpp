@@ -1,5 +1,6 @@
 #include "tverificatore.h"
 
+#include "tcarteferme.h"
 #include "tvistamuta.h"
 
 #include <algorithm>
@@ -11,8 +12,10 @@ namespace {
 constexpr std::string_view Magia = "SVCT";
 constexpr std::uint64_t Versione = 1;
 constexpr std::uint64_t Etichette = 4;
-// The one tag read today: every successor of the position lies in the set.
+// The tags: every successor of the position lies in the set; or the position
+// is lost, the witness a set of cards that never leave (TCarteFerme).
 constexpr std::uint64_t TuttiDentro = 0;
+constexpr std::uint64_t Ferme = 1;
 constexpr unsigned BitPerByte = 7;
 constexpr unsigned BitMassimi = 64;
 constexpr std::uint8_t Segue = 0x80;
@@ -162,6 +165,7 @@ TVerificatore::TEsito TVerificatore::Verifica(std::span<const std::uint8_t> byte
     // The set S, made again from the deal through the tree's steps. The first
     // position is the deal's.
     TInsieme insieme(quante);
+    std::vector<std::uint64_t> testimoni; // per position: the cards that never leave, or 0
     std::vector<TAperta> aperte;
     std::optional<TPosizione> prossima = TPosizione::Leggi(partita);
     while (prossima) {
@@ -173,11 +177,12 @@ TVerificatore::TEsito TVerificatore::Verifica(std::span<const std::uint8_t> byte
             throw TErroreCertificato("posizione ripetuta", seme, numero, *prossima);
         }
         const std::uint64_t intestazione = lettore.Varint(seme);
-        if (intestazione % Etichette != TuttiDentro) {
-            throw TErroreCertificato("etichetta " + std::to_string(intestazione % Etichette) +
-                                         " sconosciuta",
+        const std::uint64_t etichetta = intestazione % Etichette;
+        if (etichetta != TuttiDentro && etichetta != Ferme) {
+            throw TErroreCertificato("etichetta " + std::to_string(etichetta) + " sconosciuta",
                                      seme, numero, *prossima);
         }
+        testimoni.push_back(etichetta == Ferme ? lettore.Varint(seme) : 0);
         if (const std::uint64_t figli = intestazione / Etichette; figli > 0) {
             aperte.push_back({numero, {}, figli, 0});
             Successori(partita, *prossima, aperte.back().successori);
@@ -212,14 +217,21 @@ TVerificatore::TEsito TVerificatore::Verifica(std::span<const std::uint8_t> byte
             std::to_string(lettore.Restano()) + " byte dopo l'ultima posizione", seme);
     }
 
-    // No position of S is won, and every step from one leads into S: so no
-    // sequence of steps from the deal ever wins.
+    // No position of S is won, and every step from one leads into S, but from
+    // the positions shown lost: so no sequence of steps from the deal wins.
     std::vector<TPosizione> successori;
     for (std::uint64_t numero = 0; numero < quante; ++numero) {
         const TPosizione& posizione = insieme.Posizioni()[numero];
         posizione.Carica(partita);
         if (partita.Vinta()) {
             throw TErroreCertificato("posizione vinta", seme, numero, posizione);
+        }
+        if (testimoni[numero] != 0) {
+            if (!TCarteFerme::Chiuso(partita, testimoni[numero])) {
+                throw TErroreCertificato("le carte dette ferme possono lasciare il mucchio", seme,
+                                         numero, posizione);
+            }
+            continue;
         }
         Successori(partita, posizione, successori);
         for (std::size_t passo = 0; passo < successori.size(); ++passo) {
