@@ -183,6 +183,9 @@ TVerificatore::TEsito TVerificatore::Verifica(std::span<const std::uint8_t> byte
                                      seme, numero, *prossima);
         }
         testimoni.push_back(etichetta == Ferme ? lettore.Varint(seme) : 0);
+        if (etichetta == Ferme && testimoni.back() == 0) {
+            throw TErroreCertificato("nessuna carta detta ferma", seme, numero, *prossima);
+        }
         if (const std::uint64_t figli = intestazione / Etichette; figli > 0) {
             aperte.push_back({numero, {}, figli, 0});
             Successori(partita, *prossima, aperte.back().successori);
@@ -219,14 +222,17 @@ TVerificatore::TEsito TVerificatore::Verifica(std::span<const std::uint8_t> byte
 
     // No position of S is won, and every step from one leads into S, but from
     // the positions shown lost: so no sequence of steps from the deal wins.
+    for (std::uint64_t numero = 0; numero < quante; ++numero) {
+        insieme.Posizioni()[numero].Carica(partita);
+        if (partita.Vinta()) {
+            throw TErroreCertificato("posizione vinta", seme, numero, insieme.Posizioni()[numero]);
+        }
+    }
     std::vector<TPosizione> successori;
     for (std::uint64_t numero = 0; numero < quante; ++numero) {
         const TPosizione& posizione = insieme.Posizioni()[numero];
-        posizione.Carica(partita);
-        if (partita.Vinta()) {
-            throw TErroreCertificato("posizione vinta", seme, numero, posizione);
-        }
         if (testimoni[numero] != 0) {
+            posizione.Carica(partita);
             if (!TCarteFerme::Chiuso(partita, testimoni[numero])) {
                 throw TErroreCertificato("le carte dette ferme possono lasciare il mucchio", seme,
                                          numero, posizione);
