@@ -11,3 +11,11 @@ if(TARGET verifica AND TARGET risolutore)
         SOLVINTRA_VERIFICA="$<TARGET_FILE:solvintra-verifica>")
     add_dependencies(tst_verifica solvintra-risolvi solvintra-verifica)
 endif()
+
+# Its manual page against its --help.
+if(TARGET solvintra-verifica)
+    add_test(NAME tst_pagina_verifica
+             COMMAND ${BASH} ${CMAKE_CURRENT_SOURCE_DIR}/verifica/controlla_pagina.sh
+                     $<TARGET_FILE:solvintra-verifica> ${PROJECT_SOURCE_DIR}/packaging/solvintra-verifica.6)
+    set_tests_properties(tst_pagina_verifica PROPERTIES TIMEOUT 60)
+endif()

@@ -259,10 +259,9 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
            n(semplice.ferme) + R"( mosse senza progresso; costa circa la metà
       --certificati=CARTELLA
                            per ogni partita impossibile scrive in CARTELLA
-                           K.svct, la prova che solvintra-verifica controlla:
-                           tutte le posizioni raggiungibili, nessuna vinta; se
-                           sono più di quante dice --posizioni-certificato,
-                           nessun certificato
+                           K.svct, la prova che solvintra-verifica controlla
+                           con le sole regole del gioco; niente, se servono
+                           più posizioni di --posizioni-certificato
       --posizioni-certificato=N
                            posizioni al massimo in un certificato
                            (predefinito: )" +
