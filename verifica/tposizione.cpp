@@ -28,19 +28,30 @@ bool Angolo(int p) {
     return false;
 }
 
-// Each pile's cards from the bottom up.
-std::array<std::vector<int>, NumeroPozzi> Pile(const TPosizione& posizione) {
-    std::array<int, NumeroCarteMazzo> sopra{};
-    sopra.fill(-1);
-    std::array<int, NumeroPozzi> fondo{};
-    fondo.fill(-1);
+// For each card the card on it, for each pile its bottom card; -1: none.
+struct TCatene {
+    std::array<std::int8_t, NumeroCarteMazzo> sopra;
+    std::array<std::int8_t, NumeroPozzi> fondo;
+};
+
+TCatene Catene(const TPosizione& posizione) {
+    TCatene catene;
+    catene.sopra.fill(-1);
+    catene.fondo.fill(-1);
     for (int c = 0; c < NumeroCarteMazzo; ++c) {
         const int sotto = posizione.byte[c] & Sotto;
-        (sotto < Fondo ? sopra[sotto] : fondo[sotto - Fondo]) = c;
+        (sotto < Fondo ? catene.sopra[sotto] : catene.fondo[sotto - Fondo]) =
+            static_cast<std::int8_t>(c);
     }
+    return catene;
+}
+
+// Each pile's cards from the bottom up.
+std::array<std::vector<int>, NumeroPozzi> Pile(const TPosizione& posizione) {
+    const TCatene catene = Catene(posizione);
     std::array<std::vector<int>, NumeroPozzi> pile;
     for (int p = 0; p < NumeroPozzi; ++p) {
-        for (int c = fondo[p]; c >= 0; c = sopra[c]) {
+        for (int c = catene.fondo[p]; c >= 0; c = catene.sopra[c]) {
             pile[p].push_back(c);
         }
     }
@@ -86,10 +97,10 @@ TPosizione TPosizione::Leggi(const TPartita& partita) {
 }
 
 void TPosizione::Carica(TPartita& partita) const {
-    const auto pile = Pile(*this);
+    const TCatene catene = Catene(*this);
     for (std::int16_t p = 0; p < NumeroPozzi; ++p) {
         partita.Pozzi[p].Dispose(false);
-        for (const int c : pile[p]) {
+        for (int c = catene.fondo[p]; c >= 0; c = catene.sopra[c]) {
             TDatiCarta& carta = partita.Carte[c];
             carta.pozzo = p;
             carta.Coperta = (byte[c] & Coperta) != 0;
