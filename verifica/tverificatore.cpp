@@ -113,12 +113,15 @@ TErroreCertificato::TErroreCertificato(const std::string& controllo,
                                        std::optional<TPosizione> posizione)
     : std::runtime_error(controllo), seme(seme), numero(numero), posizione(posizione) {}
 
-void TVerificatore::ScopriSole(TPartita& partita) {
+bool TVerificatore::ScopriSole(TPartita& partita) {
+    bool scoperta = false;
     for (const TPozzo& pozzo : partita.Pozzi) {
-        if (pozzo.NumeroCarte == 1) {
+        if (pozzo.NumeroCarte == 1 && pozzo.UltimaCarta()->Coperta) {
             partita.ScopriCarta(pozzo.UltimaCarta()->numero);
+            scoperta = true;
         }
     }
+    return scoperta;
 }
 
 void TVerificatore::Successori(TPartita& partita, const TPosizione& posizione,
@@ -130,10 +133,16 @@ void TVerificatore::Successori(TPartita& partita, const TPosizione& posizione,
             continue;
         }
         for (std::int16_t T = 0; T < NumeroPozzi; ++T) {
-            if (partita.MuoviCarta(n, T)) {
-                ScopriSole(partita);
-                successori.push_back(TPosizione::Leggi(partita));
+            if (!partita.MuoviCarta(n, T)) {
+                continue;
+            }
+            const bool scoperta = ScopriSole(partita);
+            successori.push_back(TPosizione::Leggi(partita));
+            // The game takes back a move, but not a turn.
+            if (scoperta) {
                 posizione.Carica(partita);
+            } else {
+                partita.AnnullaMossa();
             }
         }
     }

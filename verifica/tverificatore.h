@@ -38,6 +38,7 @@ public:
     // turned up. Leaves `partita` at `posizione`.
     static void Successori(TPartita& partita, const TPosizione& posizione,
                            std::vector<TPosizione>& successori);
-    // Turns up each lone face-down card, as a player may at any time.
-    static void ScopriSole(TPartita& partita);
+    // Turns up each lone face-down card, as a player may at any time; true
+    // when there was one.
+    static bool ScopriSole(TPartita& partita);
 };
