@@ -2,6 +2,8 @@
 // the deals it calls unwinnable, with nothing but the game's own rules.
 #include "tverificatore.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
