@@ -4,6 +4,7 @@
 #include "tcarteferme.h"
 #include "tcertificato.h"
 #include "tfermi.h"
+#include "topzioni.h"
 #include "tposizione.h"
 #include "trisolutore.h"
 #include "tstampa.h"
@@ -246,6 +247,8 @@ private slots:
     void PassiComeIlRisolutore();
     void CarteFermeComeIlRisolutore();
     void ComandiSuUnGuasto();
+    void OpzioniDeiCertificati_data();
+    void OpzioniDeiCertificati();
 };
 
 void TestVerifica::CertificatiVerificati_data() {
@@ -456,6 +459,44 @@ void TestVerifica::ComandiSuUnGuasto() {
     QVERIFY2(errore.contains(QString("partita %1, posizione ").arg(Piccola)), qPrintable(errore));
     QVERIFY2(errore.contains("porta fuori dal certificato\n") && errore.contains("colonna 8"),
              qPrintable(errore));
+}
+
+void TestVerifica::OpzioniDeiCertificati_data() {
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QString>("cartella"); // empty: refused
+    QTest::addColumn<quint64>("limite");
+    const quint64 predefinito = TCertificato::Limite;
+    QTest::newRow("a folder") << QStringList{"--certificati=prove", "0-9"} << "prove"
+                              << predefinito;
+    QTest::newRow("a limit") << QStringList{"--certificati=p", "--posizioni-certificato=7", "3"}
+                             << "p" << quint64(7);
+    QTest::newRow("an empty folder") << QStringList{"--certificati=", "3"} << "" << quint64(0);
+    QTest::newRow("a zero limit") << QStringList{"--posizioni-certificato=0", "3"} << ""
+                                  << quint64(0);
+    QTest::newRow("with the blind player")
+        << QStringList{"--cieco", "--certificati=p", "3"} << "" << quint64(0);
+}
+
+void TestVerifica::OpzioniDeiCertificati() {
+    QFETCH(QStringList, argomenti);
+    QFETCH(QString, cartella);
+    QFETCH(quint64, limite);
+    std::vector<QByteArray> testi{"solvintra-risolvi"};
+    for (const QString& argomento : argomenti) {
+        testi.push_back(argomento.toUtf8());
+    }
+    std::vector<char*> argv;
+    for (QByteArray& testo : testi) {
+        argv.push_back(testo.data());
+    }
+    if (cartella.isEmpty()) {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 TOpzioni::Leggi(int(argv.size()), argv.data()));
+        return;
+    }
+    const TOpzioni opzioni = TOpzioni::Leggi(int(argv.size()), argv.data());
+    QCOMPARE(QString::fromStdString(opzioni.certificati), cartella);
+    QCOMPARE(quint64(opzioni.posizioniCertificato), limite);
 }
 
 QTEST_GUILESS_MAIN(TestVerifica)
