@@ -25,6 +25,8 @@ class TFermi {
 public:
     // True when some card on a table pile can never leave it in any win.
     bool Perduta(const TStato& stato);
+    // After Perduta: the set, one bit per card, the witness of a certificate.
+    std::uint64_t Insieme() const { return fermi; }
 
 private:
     static constexpr int Pozzi = TStato::Pozzi;

@@ -1,5 +1,7 @@
 // solvintra-risolvi: solves one deal and shows its moves, or a range of deals
 // on every core as a table of figures.
+#include "certifica.h"
+#include "tcertificato.h"
 #include "tcieco.h"
 #include "tcsv.h"
 #include "tdiario.h"
@@ -62,6 +64,25 @@ std::string PerchePersa(const TCieco& cieco, const TMetodo& metodo) {
                : "nessuna ipotesi sulle carte coperte si vince più";
 }
 
+int ScriviCertificato(const TOpzioni& opzioni) {
+    std::string errore;
+    switch (Certifica(opzioni.certificati, opzioni.primo, opzioni.posizioniCertificato, errore)) {
+    case TCertificazione::Scritta:
+        std::printf("Certificato scritto in %s/%llu.svct\n", opzioni.certificati.c_str(),
+                    static_cast<unsigned long long>(opzioni.primo));
+        return 0;
+    case TCertificazione::Troppe:
+        std::printf("Nessun certificato: più di %zu posizioni.\n", opzioni.posizioniCertificato);
+        return 0;
+    case TCertificazione::Vinta:
+        std::fprintf(stderr, "solvintra-risolvi: la partita si vince, senza i tagli\n");
+        return EXIT_FAILURE;
+    case TCertificazione::Guasto:
+        break;
+    }
+    return Errore(errore);
+}
+
 int RisolviUna(const TOpzioni& opzioni) {
     const TStato stato = TStato::DaSeme(opzioni.primo);
     TCieco cieco(opzioni.metodo);
@@ -87,6 +108,9 @@ int RisolviUna(const TOpzioni& opzioni) {
                         TStampa::Passi(risposta.mosse, note).c_str());
         } else {
             std::printf("Impossibile: nessuna sequenza di mosse la vince.\n");
+            if (!opzioni.certificati.empty()) {
+                return ScriviCertificato(opzioni);
+            }
         }
         break;
     case TEsito::Ignota:
@@ -158,10 +182,19 @@ void Segui(TStudio& studio) {
     }
 }
 
-int Esito(const TStudio& studio) {
+int Esito(TStudio& studio) {
+    if (const std::string guasto = studio.GuastoCertificati(); !guasto.empty()) {
+        return Errore(guasto);
+    }
     if (studio.Smentite() > 0) {
         std::fprintf(stderr, "solvintra-risolvi: %llu vincite non rigiocate dal gioco\n",
                      static_cast<unsigned long long>(studio.Smentite()));
+        return EXIT_FAILURE;
+    }
+    if (studio.Contraddette() > 0) {
+        std::fprintf(stderr,
+                     "solvintra-risolvi: %llu partite impossibili si vincono senza i tagli\n",
+                     static_cast<unsigned long long>(studio.Contraddette()));
         return EXIT_FAILURE;
     }
     return interruzione ? Interrotto : 0;
@@ -178,7 +211,14 @@ int Studia(const TOpzioni& opzioni) {
         return Errore(errore);
     }
     TStudio studio(opzioni.primo, opzioni.ultimo, Fili(opzioni), opzioni.limiti, opzioni.soluzioni);
+    studio.Certifica(opzioni.certificati, opzioni.posizioniCertificato);
     Segui(studio);
+    if (!opzioni.certificati.empty()) {
+        std::fprintf(stderr, "certificati: %llu scritti, %llu con più di %zu posizioni\n",
+                     static_cast<unsigned long long>(studio.Certificate()),
+                     static_cast<unsigned long long>(studio.Troppe()),
+                     opzioni.posizioniCertificato);
+    }
     std::FILE* file = uscita.File();
     std::fprintf(file, "%s\n", TCsv::Intestazione(opzioni.soluzioni));
     TRiepilogo riepilogo{.richieste = studio.Totale()};

@@ -20,6 +20,8 @@ enum Opzione : int {
     OpzioneRaddoppio,
     OpzioneNucleo,
     OpzioneFerme,
+    OpzioneCertificati,
+    OpzionePosizioniCertificato,
 };
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
@@ -90,6 +92,8 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"rapide", required_argument, nullptr, OpzioneRapide},
         {"semplice", no_argument, nullptr, OpzioneSemplice},
         {"ferme", required_argument, nullptr, OpzioneFerme},
+        {"certificati", required_argument, nullptr, OpzioneCertificati},
+        {"posizioni-certificato", required_argument, nullptr, OpzionePosizioniCertificato},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -148,6 +152,15 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         case OpzioneFerme:
             opzioni.metodo.ferme = MisuraPositiva(optarg, "mosse senza progresso");
             break;
+        case OpzioneCertificati:
+            opzioni.certificati = optarg;
+            if (opzioni.certificati.empty()) {
+                throw std::invalid_argument("cartella dei certificati vuota");
+            }
+            break;
+        case OpzionePosizioniCertificato:
+            opzioni.posizioniCertificato = Positivo(optarg, "posizioni del certificato");
+            break;
         case 'h':
             opzioni.aiuto = true;
             return opzioni;
@@ -167,6 +180,9 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
                                                    : "una sola partita o un solo intervallo");
     }
     LeggiPartite(opzioni, argv[optind]);
+    if (opzioni.cieco && !opzioni.certificati.empty()) {
+        throw std::invalid_argument("--certificati vale solo senza --cieco");
+    }
     // Applied last, so that --semplice, which sets the whole method, keeps it.
     if (posizioni) {
         (opzioni.cieco ? opzioni.metodo.posizioni : opzioni.limiti.posizioni) = *posizioni;
@@ -244,6 +260,15 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            nessuna in più nel dubbio, nessuna partita rapida,
                            )" +
            n(semplice.ferme) + R"( mosse senza progresso; costa circa la metà
+      --certificati=CARTELLA
+                           per ogni partita impossibile scrive in CARTELLA
+                           K.svct, la prova che solvintra-verifica controlla
+                           con le sole regole del gioco; niente, se servono
+                           più posizioni di --posizioni-certificato
+      --posizioni-certificato=N
+                           posizioni al massimo in un certificato
+                           (predefinito: )" +
+           n(TCertificato::Limite) + R"()
   -h, --help               mostra questo aiuto ed esce
   -V, --version            mostra la versione ed esce
 

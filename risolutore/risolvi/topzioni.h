@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tcertificato.h"
 #include "tmetodo.h"
 #include "trisolutore.h"
 
@@ -18,6 +19,8 @@ struct TOpzioni {
     bool soluzioni = false;  // a CSV column with each win, short
     bool cieco = false;      // played by TCieco rather than solved
     TMetodo metodo;          // how TCieco weighs its moves, and its budget a guess
+    std::string certificati; // folder for the proofs of the unwinnable deals; empty: none
+    std::size_t posizioniCertificato = TCertificato::Limite; // at most, in one
     bool aiuto = false;
     bool versione = false;
 

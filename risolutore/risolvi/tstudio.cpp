@@ -1,5 +1,6 @@
 #include "tstudio.h"
 
+#include "certifica.h"
 #include "tsequenza.h"
 #include "tverifica.h"
 
@@ -103,7 +104,38 @@ void TStudio::Lavora() {
         if (risposta.esito == TEsito::Vinta && !RigiocaVinta(seme, risposta.mosse)) {
             ++smentite;
         }
+        if (risposta.esito == TEsito::Impossibile && !certificati.empty()) {
+            CertificaUna(seme);
+        }
         ++decise;
     }
     --attivi;
+}
+
+void TStudio::CertificaUna(std::uint64_t seme) {
+    std::string errore;
+    switch (::Certifica(certificati, seme, limiteCertificato, errore)) {
+    case TCertificazione::Scritta:
+        ++certificate;
+        break;
+    case TCertificazione::Troppe:
+        ++troppe;
+        break;
+    case TCertificazione::Vinta:
+        ++contraddette;
+        break;
+    case TCertificazione::Guasto: {
+        std::lock_guard blocco(guardia);
+        if (guasto.empty()) {
+            guasto = errore;
+        }
+        Ferma();
+        break;
+    }
+    }
+}
+
+std::string TStudio::GuastoCertificati() {
+    std::lock_guard blocco(guardia);
+    return guasto;
 }

@@ -42,6 +42,12 @@ public:
     void Cieco(TMetodo metodo);
     void Salta(std::set<std::uint64_t> fatte);
     void SuRiga(std::function<void(const TRiga&)> consegna);
+    // Before Avvia: write a certificate of at most `limite` positions for
+    // each unwinnable deal into `cartella`.
+    void Certifica(std::string cartella, std::size_t limite) {
+        certificati = std::move(cartella);
+        limiteCertificato = limite;
+    }
 
     void Avvia();
     // Asks the threads to stop; a deal being solved is dropped, not counted.
@@ -53,11 +59,18 @@ public:
     std::uint64_t Decise() const { return decise; }
     // Wins the game itself would not replay: any is a fault of the solver.
     std::uint64_t Smentite() const { return smentite; }
+    // The unwinnable deals by their certificate: written, too large to write,
+    // won after all (a fault of the solver), and the first file not written.
+    std::uint64_t Certificate() const { return certificate; }
+    std::uint64_t Troppe() const { return troppe; }
+    std::uint64_t Contraddette() const { return contraddette; }
+    std::string GuastoCertificati();
     // The rows decided so far, by seed.
     std::vector<TRiga> Righe();
 
 private:
     void Lavora();
+    void CertificaUna(std::uint64_t seme);
 
     const std::uint64_t primo;
     const std::uint64_t ultimo;
@@ -72,6 +85,12 @@ private:
     std::atomic<std::uint64_t> prossimo;
     std::atomic<std::uint64_t> decise{0};
     std::atomic<std::uint64_t> smentite{0};
+    std::string certificati;
+    std::size_t limiteCertificato = 0;
+    std::atomic<std::uint64_t> certificate{0};
+    std::atomic<std::uint64_t> troppe{0};
+    std::atomic<std::uint64_t> contraddette{0};
+    std::string guasto; // under `guardia`
     std::atomic<unsigned> attivi{0};
     std::atomic<bool> fermo{false};
     std::mutex guardia;
