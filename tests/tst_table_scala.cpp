@@ -26,10 +26,15 @@ QScreen* Schermo(const QString& nome) {
     return nullptr;
 }
 
+// Moves the window onto the screen as a user would: into its area. Qt 6.4
+// takes the screen from setScreen, 6.8 from where the window lies, and puts a
+// window set on a screen it does not lie on back where it lies.
 void Sposta(QWidget& finestra, const QString& nome) {
     QScreen* schermo = Schermo(nome);
     QVERIFY2(schermo != nullptr, qPrintable(nome));
+    finestra.move(schermo->geometry().topLeft() + QPoint(40, 40));
     finestra.windowHandle()->setScreen(schermo);
+    QTRY_COMPARE(finestra.screen(), schermo);
     QTRY_COMPARE(finestra.devicePixelRatioF(), schermo->devicePixelRatio());
 }
 
