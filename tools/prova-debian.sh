@@ -30,9 +30,10 @@ specchio() {
         sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null | tr ' ' '\n'
         sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]\+\).*/\2/p' \
             /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null
-    } | grep -v -e '-security' -e '^$' | grep -m1 '/debian/\?$'
+    } | grep -v -e '-security' -e '^$' | grep -m1 '/debian/\?$' || true
 }
-mirror=$(specchio) || { echo "no Debian mirror in this machine's apt sources" >&2; exit 2; }
+mirror=$(specchio)
+[[ -n $mirror ]] || { echo "no Debian mirror in this machine's apt sources" >&2; exit 2; }
 
 if [[ -n ${2:-} ]]; then
     radice=$2
