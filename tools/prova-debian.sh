@@ -43,6 +43,9 @@ else
     radice=$(mktemp -d "${TMPDIR:-/var/tmp}/prova-debian-$1.XXXXXX")
     tieni=0
 fi
+mkdir -p "$radice"
+# The system's own root is open to every user, unlike a folder of mktemp.
+chmod 755 "$radice"
 montati=()
 pulisci() {
     local i
@@ -57,7 +60,6 @@ trap 'exit 130' INT TERM
 registro=$radice.log
 inizio=$SECONDS
 echo "Debian $1 ($suite) from $mirror into $radice; log in $registro"
-mkdir -p "$radice"
 debootstrap --variant=minbase --include=make,git,ca-certificates,sudo \
     "$suite" "$radice" "$mirror" >"$registro" 2>&1 ||
     { tail -20 "$registro"; echo "debootstrap failed"; exit 1; }
