@@ -192,9 +192,15 @@ apt-get install --simulate --no-install-recommends "$deb" >"$cartella_prova/apt.
 # programs and their data share one private folder, /usr/lib/solvintra; and
 # appstream-metadata-validation-failed, AppStream 1.0's warning that there is
 # no home page: valida_metainfo, below, runs the same validator and accepts
-# that warning alone.
-lintian -E -I --pedantic --fail-on error,warning \
-    --suppress-tags executable-in-usr-lib,appstream-metadata-validation-failed \
+# that warning alone. Debian 12's lintian knows neither, and refuses to
+# suppress a tag it does not know.
+accettati=()
+for etichetta in executable-in-usr-lib appstream-metadata-validation-failed; do
+    lintian-explain-tags "$etichetta" >/dev/null 2>&1 && accettati+=("$etichetta")
+done
+soppressi=()
+((${#accettati[@]})) && soppressi=(--suppress-tags "$(IFS=,; echo "${accettati[*]}")")
+lintian -E -I --pedantic --fail-on error,warning "${soppressi[@]}" \
     "$deb" >"$cartella_prova/lintian.txt" 2>&1 ||
     { grep -v '^running with root privileges' "$cartella_prova/lintian.txt" >&2; sbaglio "lintian"; }
 if ((!sanitizzata)); then
