@@ -209,11 +209,12 @@ if ((!sanitizzata)); then
 fi
 
 # Installed by dpkg itself into an empty root, where nothing is installed: the
-# dependencies are this system's, which apt has just found complete.
+# dependencies are this system's, which apt has just found complete. A user
+# who is not root owns that root, and dpkg is told it may work there.
 radice="$cartella_prova/radice"
 mkdir -p "$radice/var/lib/dpkg/info" "$radice/var/lib/dpkg/updates"
 touch "$radice/var/lib/dpkg/status"
-dpkg --root="$radice" --force-depends -i "$deb" >"$cartella_prova/dpkg.txt" 2>&1 ||
+dpkg --root="$radice" --force-depends,not-root -i "$deb" >"$cartella_prova/dpkg.txt" 2>&1 ||
     { cat "$cartella_prova/dpkg.txt" >&2; exit 1; }
 
 comando=$(trova "$radice" "$percorso_debian" solvintra)
