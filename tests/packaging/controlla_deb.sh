@@ -210,11 +210,12 @@ fi
 
 # Installed by dpkg itself into an empty root, where nothing is installed: the
 # dependencies are this system's, which apt has just found complete. A user
-# who is not root owns that root, and dpkg is told it may work there.
+# who is not root owns that root, and dpkg is told it may work there; it also
+# wants the system's own programs, which a user's PATH leaves out.
 radice="$cartella_prova/radice"
 mkdir -p "$radice/var/lib/dpkg/info" "$radice/var/lib/dpkg/updates"
 touch "$radice/var/lib/dpkg/status"
-dpkg --root="$radice" --force-depends,not-root -i "$deb" >"$cartella_prova/dpkg.txt" 2>&1 ||
+PATH=$PATH:/usr/local/sbin:/usr/sbin:/sbin dpkg --root="$radice" --force-depends,not-root -i "$deb" >"$cartella_prova/dpkg.txt" 2>&1 ||
     { cat "$cartella_prova/dpkg.txt" >&2; exit 1; }
 
 comando=$(trova "$radice" "$percorso_debian" solvintra)
