@@ -1,16 +1,20 @@
-# Two commands set everything up on a fresh Debian 12 machine:
+# Two commands set everything up on a fresh Debian 12 or 13 machine:
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test
 # The trees are CMake's presets (CMakePresets.json): plain in build/,
 # sanitize in build-asan/, fuzz in build-fuzz/.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain check build-sanitize test-sanitize build-fuzz fuzz costs bench install package clean format
+.PHONY: all deps configure build run test test-plain check build-sanitize test-sanitize build-fuzz fuzz bench install package clean format
 
 all: build
 
+# Once per make invocation, before any branch runs beside another: apt runs
+# one at a time. The makes that `test` starts are told it is done.
 deps:
+ifndef DIPENDENZE_PRONTE
 	@bash tools/install-deps.sh
+endif
 
 # A tree left by a generator other than the presets' Ninja, or made from
 # other sources (the fuzz tree was once a project of its own), is set up
@@ -41,17 +45,15 @@ run: configure
 # another, the plain suite's waits on X servers and child processes), so the
 # plain build and suite run as they would alone.
 test: deps
-	@$(MAKE) --no-print-directory -j3 check build-sanitize build-fuzz BUILD_ASIDE=1
-	@$(MAKE) --no-print-directory fuzz
-	@$(MAKE) --no-print-directory test-sanitize
+	@$(MAKE) --no-print-directory -j3 check build-sanitize build-fuzz BUILD_ASIDE=1 DIPENDENZE_PRONTE=1
+	@$(MAKE) --no-print-directory fuzz DIPENDENZE_PRONTE=1
+	@$(MAKE) --no-print-directory test-sanitize DIPENDENZE_PRONTE=1
 
-# Each suite's tests' times are checked against those ctest started them by
-# (tests/costi/); `make costs` writes the last runs' times there.
-COSTI = cmake -D ALBERO=$(1) -D COSTI=tests/costi/$(2).txt $(3) -P tests/costi.cmake
-
+# ctest orders each suite by the times it recorded in the tree's own
+# Testing/Temporary/CTestCostData.txt; a fresh tree by the costs that the
+# long tests carry in tests/CMakeLists.txt.
 test-plain:
 	ctest --preset plain -j $(JOBS)
-	@$(call COSTI,build,plain)
 
 # The quick inner loop: rebuild what changed and run the plain suite, without
 # the set-up check, the fuzzer or the sanitized build.
@@ -81,7 +83,6 @@ build-sanitize: deps
 # name in tests/lsan.supp.
 test-sanitize: build-sanitize
 	ctest --preset sanitize -j $(JOBS)
-	@$(call COSTI,build-asan,sanitize)
 
 FUZZ_SECONDS ?= 60
 
@@ -95,11 +96,6 @@ build-fuzz: deps
 
 fuzz: build-fuzz
 	ctest --preset fuzz -j $(JOBS)
-
-# The times of the last plain and sanitized runs become the suites' costs.
-costs:
-	@$(call COSTI,build,plain,-D SCRIVI=ON)
-	@$(call COSTI,build-asan,sanitize,-D SCRIVI=ON)
 
 # The figures of docs/performance.md: the engine, one drag move, start-up.
 bench: configure

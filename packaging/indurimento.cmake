@@ -33,14 +33,33 @@ solvintra_flag_debian(CPPFLAGS preprocessore)
 solvintra_flag_debian(CXXFLAGS compilatore)
 solvintra_flag_debian(LDFLAGS collegatore)
 # Stack-clash protection, which Debian 12's dpkg-buildflags does not give yet
-# and Debian 13's does, when the compiler has it. Not control-flow protection:
-# Debian 12's own start files (Scrt1.o, crti.o) lack its marking, so no
-# program linked here can carry it.
+# and Debian 13's does, when the compiler has it. Control-flow protection only
+# where dpkg-buildflags gives it (Debian 13): the C library's start files
+# (Scrt1.o) of Debian 12 and 13 lack its marking, so no program linked here
+# carries it.
 include(CheckCXXCompilerFlag)
 check_cxx_compiler_flag(-fstack-clash-protection SOLVINTRA_HA_STACK_CLASH)
 if(SOLVINTRA_HA_STACK_CLASH AND NOT "-fstack-clash-protection" IN_LIST compilatore)
     list(APPEND compilatore -fstack-clash-protection)
 endif()
+# A packager's own flags (CXXFLAGS and LDFLAGS, from dpkg-buildflags) already
+# carry most of these: each is given once, and a macro the caller defines
+# keeps the caller's value (_FORTIFY_SOURCE=3 against our 2).
+string(TOUPPER "${CMAKE_BUILD_TYPE}" tipo)
+separate_arguments(flag_chiamante UNIX_COMMAND "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${tipo}}")
+separate_arguments(collega_chiamante UNIX_COMMAND "${CMAKE_EXE_LINKER_FLAGS}")
+list(TRANSFORM flag_chiamante REPLACE "^(-D[^=]+)=.*" "\\1=" OUTPUT_VARIABLE macro_chiamante)
+foreach(lista preprocessore compilatore collegatore)
+    set(tenuti "")
+    foreach(flag IN LISTS ${lista})
+        string(REGEX REPLACE "^(-D[^=]+)=.*" "\\1=" macro "${flag}")
+        if(NOT flag IN_LIST flag_chiamante AND NOT flag IN_LIST collega_chiamante
+           AND NOT macro IN_LIST macro_chiamante)
+            list(APPEND tenuti ${flag})
+        endif()
+    endforeach()
+    set(${lista} ${tenuti})
+endforeach()
 # The more specific path last, which the compiler tries first: a build folder
 # inside the sources is named by its own mapping.
 set(SOLVINTRA_INDURIMENTO_COMPILA ${preprocessore} ${compilatore}

@@ -237,8 +237,10 @@ void TNucleo::Esegui(TPosizioneNucleo& t, const TPasso& passo) const {
     const int carta = passo.carta;
     const int a = passo.a;
     const int seme = TStato::Seme(carta);
+    // The card's pile, or Galleggiante while it floats; only wild cards have
+    // none, and they never move here.
     const int p = t.pozzo[carta];
-    if (p != Galleggiante) {
+    if (p >= 0 && p < Galleggiante) {
         Svela(t, p);
         if (a != Galleggiante && !SuAngolo(a)) {
             Svela(t, a);

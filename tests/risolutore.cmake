@@ -5,7 +5,9 @@ if(TARGET risolutore)
         SOURCES
             tst_risolutore.cpp
             risolutore/tricercapiana.cpp
-        LIBS risolvi_strumenti prova_core Qt6::Test)
+        LIBS risolvi_strumenti prova_core Qt6::Test
+        COSTI stessaRispostaDellaPiana=7/38 ciecoGiocaSoloIlVisibile=5/21
+              risposteControllate=5/14 fermatoOLimitatoNonDecide=4/11 nucleoPersoSoloSePerso=2/10)
     target_include_directories(tst_risolutore PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/risolutore)
     # The plain search does the solver's work over again, position by position:
     # it is optimized like the solver, not like the tests around it.
@@ -18,7 +20,8 @@ if(TARGET risolutore)
     # The blind player and its study's file.
     solvintra_test(tst_cieco PER_FUNZIONE
         SOURCES risolutore/tst_cieco.cpp
-        LIBS risolvi_strumenti prova_core Qt6::Test)
+        LIBS risolvi_strumenti prova_core Qt6::Test
+        COSTI esitiRegistrati=14/46 soloIlVisibile=3/12)
     target_compile_definitions(tst_cieco PRIVATE SOLVINTRA_RISOLVI="$<TARGET_FILE:solvintra-risolvi>")
     add_dependencies(tst_cieco solvintra-risolvi)
 

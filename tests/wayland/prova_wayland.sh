@@ -59,9 +59,13 @@ trova_tavolo() {
     origine_y=$((y / scala - ASSO_Y))
 }
 
+# An object in libwayland's debug log: interface@id up to 1.22, interface#id
+# from 1.23 (Debian 13).
+oggetto() { printf '%s[@#][0-9]*' "$1"; }
+
 # The window's logical size, as the client last set it: "984 730".
 geometria() {
-    sed -n 's/.*xdg_surface@[0-9]*\.set_window_geometry(0, 0, \([0-9]*\), \([0-9]*\)).*/\1 \2/p' \
+    sed -n "s/.*$(oggetto xdg_surface)\\.set_window_geometry(0, 0, \\([0-9]*\\), \\([0-9]*\\)).*/\\1 \\2/p" \
         "$uscita/wayland.log" 2>/dev/null | tail -1
 }
 mostrata() { [[ -n "$(geometria)" ]]; }
@@ -81,10 +85,10 @@ read -r largo alto < <(geometria)
 menu=$((alto - 711))
 ((largo == 984 && menu > 0)) && passa "window 984 x 711 with a menu bar above, at scale $scala" ||
     fallisce "window $largo x $alto at scale $scala"
-grep -q "create_buffer(new id wl_buffer@[0-9]*, [0-9]*, $((largo * scala)), $((alto * scala))," \
+grep -q "create_buffer(new id $(oggetto wl_buffer), [0-9]*, $((largo * scala)), $((alto * scala))," \
     "$uscita/wayland.log" && passa "buffer of $((largo * scala)) x $((alto * scala)) pixels" ||
     fallisce "no buffer of the window's size at scale $scala"
-grep -q 'xdg_toplevel@[0-9]*\.set_app_id("org.example.solvintra")' "$uscita/wayland.log" &&
+grep -q "$(oggetto xdg_toplevel)"'\.set_app_id("org.example.solvintra")' "$uscita/wayland.log" &&
     passa "app_id org.example.solvintra" || fallisce "app_id is not org.example.solvintra"
 grep -q 'Could not find the Qt platform plugin' "$uscita/wayland.log" &&
     fallisce "not a native Wayland client"
@@ -99,7 +103,7 @@ aspetta foto_e 01-dealt trova_tavolo &&
 # sees, until the game is told the pointer entered its window.
 entrato() {
     xdotool mousemove --sync $((1200 * scala + 20)) 10 && punta "$FUORI_X" 2 &&
-        grep -q 'wl_pointer@[0-9]*\.enter(' "$uscita/wayland.log"
+        grep -q "$(oggetto wl_pointer)\\.enter(" "$uscita/wayland.log"
 }
 aspetta entrato || fallisce "the pointer never entered the window"
 
