@@ -51,17 +51,28 @@ TLimiti PerIpotesi(const TMetodo& metodo, const std::atomic<bool>* fermo) {
 TCieco::TCieco(TMetodo metodo, const std::atomic<bool>* fermo)
     : limiti(PerIpotesi(metodo, fermo)), risolutore(limiti), metodo(metodo) {}
 
-TRisposta TCieco::Gioca(TStato tavolo) {
-    TRisposta risposta;
-    // The same play whatever thread or order the deals come in.
+// The same play whatever thread or order the deals come in.
+void TCieco::Comincia(TStato& tavolo, std::vector<TMossa>& passi) {
     caso.seed(SemeIpotesi);
     casoRapido.seed(SemeRapide);
     casoSguardo.seed(SemeSguardo);
     avute.clear();
     senzaProgresso = false;
-    tavolo.ScopriSole(&risposta.mosse);
-    stime.assign(risposta.mosse.size(), {});
+    tavolo.ScopriSole(&passi);
+    stime.assign(passi.size(), {});
     avute.insert(tavolo.Chiave());
+}
+
+std::optional<TMossa> TCieco::Consiglia(TStato tavolo) {
+    std::vector<TMossa> passi;
+    Comincia(tavolo, passi);
+    TRisposta conto;
+    return tavolo.Vinta() ? std::nullopt : Scegli(tavolo, conto);
+}
+
+TRisposta TCieco::Gioca(TStato tavolo) {
+    TRisposta risposta;
+    Comincia(tavolo, risposta.mosse);
     int record = tavolo.SuiAngoli();
     for (int ferme = 0; !tavolo.Vinta();) {
         if (limiti.Fermato()) {

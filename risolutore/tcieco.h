@@ -34,12 +34,16 @@ public:
     // `mosse`: the steps it made; `posizioni` and `tentativi`: the positions
     // and the guesses of all its searches.
     TRisposta Gioca(TStato tavolo);
+    // The move it would make first from `tavolo`, as the first of a game
+    // begun there; none when it would give up or the table is won.
+    std::optional<TMossa> Consiglia(TStato tavolo);
     // Step by step, what the last game's choices rested on.
     const std::vector<TStima>& Stime() const { return stime; }
     // Whether the last game was given up for want of progress, not of a guess won.
     bool SenzaProgresso() const { return senzaProgresso; }
 
 private:
+    void Comincia(TStato& tavolo, std::vector<TMossa>& passi);
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
     // The move after which most of the first `quante` guesses can be won.
     std::optional<TMossa> Pesa(const TStato& tavolo, int quante, TRisposta& conto);
