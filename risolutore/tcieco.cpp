@@ -1,8 +1,6 @@
 #include "tcieco.h"
 
 #include <algorithm>
-#include <array>
-#include <ranges>
 #include <utility>
 
 namespace {
@@ -10,26 +8,6 @@ namespace {
 // Any fixed seeds would do; these are the ones the recorded games were played with.
 constexpr std::uint64_t SemeIpotesi = 20261207;
 constexpr std::uint64_t SemeRapide = 20261208;
-constexpr std::uint64_t SemeSguardo = 20261209;
-// A move is weighed again beside the best when it wins at least all but a
-// sixteenth of the guesses the best wins.
-constexpr int MargineSedicesimi = 16;
-
-// The pile whose face-down card the move would show, or -1: read from what
-// lies face up, and whether a card lies face down beneath it.
-int Mostrata(const TStato& tavolo, const TMossa& mossa) {
-    const bool mostra =
-        !mossa.scopri && tavolo.Coperta(mossa.da) >= 0 && tavolo.Base(mossa.da) == mossa.carta;
-    return mostra ? mossa.da : -1;
-}
-
-int Coperte(const TStato& tavolo) {
-    int coperte = 0;
-    for (int p = 0; p < TStato::Pozzi; ++p) {
-        coperte += tavolo.Coperta(p) >= 0;
-    }
-    return coperte;
-}
 
 // A guess gets a few thousand positions. In so few, the search that keeps
 // every placing of the lone tens apart wins more guesses, and the player more
@@ -51,28 +29,16 @@ TLimiti PerIpotesi(const TMetodo& metodo, const std::atomic<bool>* fermo) {
 TCieco::TCieco(TMetodo metodo, const std::atomic<bool>* fermo)
     : limiti(PerIpotesi(metodo, fermo)), risolutore(limiti), metodo(metodo) {}
 
-// The same play whatever thread or order the deals come in.
-void TCieco::Comincia(TStato& tavolo, std::vector<TMossa>& passi) {
-    caso.seed(SemeIpotesi);
-    casoRapido.seed(SemeRapide);
-    casoSguardo.seed(SemeSguardo);
-    avute.clear();
-    senzaProgresso = false;
-    tavolo.ScopriSole(&passi);
-    stime.assign(passi.size(), {});
-    avute.insert(tavolo.Chiave());
-}
-
-std::optional<TMossa> TCieco::Consiglia(TStato tavolo) {
-    std::vector<TMossa> passi;
-    Comincia(tavolo, passi);
-    TRisposta conto;
-    return tavolo.Vinta() ? std::nullopt : Scegli(tavolo, conto);
-}
-
 TRisposta TCieco::Gioca(TStato tavolo) {
     TRisposta risposta;
-    Comincia(tavolo, risposta.mosse);
+    // The same play whatever thread or order the deals come in.
+    caso.seed(SemeIpotesi);
+    casoRapido.seed(SemeRapide);
+    avute.clear();
+    senzaProgresso = false;
+    tavolo.ScopriSole(&risposta.mosse);
+    stime.assign(risposta.mosse.size(), {});
+    avute.insert(tavolo.Chiave());
     int record = tavolo.SuiAngoli();
     for (int ferme = 0; !tavolo.Vinta();) {
         if (limiti.Fermato()) {
@@ -125,123 +91,10 @@ std::optional<TMossa> TCieco::Scegli(const TStato& tavolo, TRisposta& conto) {
     // apart: the quick games do. Only a choice in doubt gets them, and the
     // guesses already solved are not solved again.
     const bool dubbio = !migliore || scelta.vinte < metodo.ipotesi;
-    const int quante = std::max(metodo.ipotesi, metodo.ipotesiDubbio);
     if (dubbio && metodo.ipotesiDubbio > metodo.ipotesi && !limiti.Fermato()) {
-        migliore = Pesa(tavolo, quante, conto);
-    }
-    if (dubbio && migliore && metodo.sguardo > 0 && !limiti.Fermato()) {
-        migliore = Guarda(tavolo, *migliore, quante, conto);
+        migliore = Pesa(tavolo, metodo.ipotesiDubbio, conto);
     }
     return migliore;
-}
-
-TMossa TCieco::Guarda(const TStato& tavolo, const TMossa& migliore, int quante, TRisposta& conto) {
-    const std::vector<std::size_t> contese = Contese(tavolo, migliore, quante, conto);
-    if (contese.size() < 2) {
-        return migliore;
-    }
-    mondi.clear();
-    for (int k = 0; k < metodo.sguardo; ++k) {
-        mondi.push_back(tavolo);
-        mondi.back().RimescolaCoperte(casoSguardo);
-    }
-    // The best as today first: the other must be worth strictly more.
-    const double valore = Sguardo(tavolo, migliore, conto);
-    const std::size_t presa =
-        Sguardo(tavolo, mosse[contese.back()], conto) > valore ? contese.back() : contese.front();
-    scelta = {Vinte(presa, quante, -1, conto), quante};
-    return mosse[presa];
-}
-
-// The best move, then the one that wins most guesses within the margin among
-// those that would show another card, or none where the best shows one.
-std::vector<std::size_t> TCieco::Contese(const TStato& tavolo, const TMossa& migliore, int quante,
-                                         TRisposta& conto) {
-    const int soglia = std::max(1, scelta.vinte - quante / MargineSedicesimi);
-    const int mostrata = Mostrata(tavolo, migliore);
-    std::vector<std::size_t> contese{
-        static_cast<std::size_t>(std::ranges::find(mosse, migliore) - mosse.begin())};
-    int vinteAltra = soglia - 1;
-    for (std::size_t i = 0; i < mosse.size(); ++i) {
-        if (Mostrata(tavolo, mosse[i]) == mostrata) {
-            continue;
-        }
-        if (const int vinte = Vinte(i, quante, vinteAltra, conto); vinte > vinteAltra) {
-            vinteAltra = vinte;
-            contese.resize(1);
-            contese.push_back(i);
-        }
-    }
-    return contese;
-}
-
-double TCieco::Sguardo(const TStato& tavolo, const TMossa& mossa, TRisposta& conto) {
-    const int pozzo = Mostrata(tavolo, mossa);
-    const int gruppi = std::max(1, Coperte(tavolo));
-    std::array<std::vector<std::size_t>, TStato::Carte> perCarta;
-    dopo.assign(mondi.begin(), mondi.end());
-    for (std::size_t k = 0; k < dopo.size(); ++k) {
-        dopo[k].Esegui(mossa);
-        dopo[k].ScopriSole();
-        // A move that shows no card tells the guesses nothing apart: groups
-        // of the same sizes keep the two kinds of move on equal terms.
-        const int chiave = pozzo >= 0 ? dopo[k].Base(pozzo) : static_cast<int>(k) % gruppi;
-        perCarta[static_cast<std::size_t>(chiave)].push_back(k);
-    }
-    double somma = 0;
-    int visti = 0;
-    for (const std::vector<std::size_t>& gruppo : perCarta) {
-        if (!gruppo.empty()) {
-            somma += static_cast<double>(VinteDopo(tavolo, mossa, gruppo, conto)) /
-                     static_cast<double>(gruppo.size());
-            ++visti;
-        }
-    }
-    return somma / visti;
-}
-
-// The most guesses of the group one next move wins, the moves in the
-// solver's order of classes.
-int TCieco::VinteDopo(const TStato& tavolo, const TMossa& prima,
-                      const std::vector<std::size_t>& gruppo, TRisposta& conto) {
-    const TStato& visto = dopo[gruppo.front()];
-    const int tutte = static_cast<int>(gruppo.size());
-    if (visto.Vinta()) {
-        return tutte;
-    }
-    seconde.clear();
-    visto.MosseLegali(seconde);
-    std::erase_if(seconde, [&](const TMossa& m) { return !NuovaDopo(tavolo, prima, visto, m); });
-    std::ranges::stable_sort(seconde, {}, [&visto](const TMossa& m) { return visto.Classe(m); });
-    int migliore = 0;
-    for (const TMossa& seconda : seconde) {
-        int vinte = 0;
-        int restano = tutte;
-        for (const std::size_t k : gruppo) {
-            if (vinte + restano-- <= migliore) {
-                break;
-            }
-            vinte += Vince(dopo[k], seconda, conto);
-        }
-        migliore = std::max(migliore, vinte);
-        if (migliore == tutte || limiti.Fermato()) {
-            break;
-        }
-    }
-    return migliore;
-}
-
-// After a card is shown every table is new; else as PortaAltrove, on the
-// table itself, whose face-down cards neither move changes.
-bool TCieco::NuovaDopo(const TStato& tavolo, const TMossa& prima, const TStato& visto,
-                       const TMossa& seconda) const {
-    if (Mostrata(tavolo, prima) >= 0 || Mostrata(visto, seconda) >= 0) {
-        return true;
-    }
-    TStato due = tavolo;
-    due.Esegui(prima);
-    due.Esegui(seconda);
-    return !avute.contains(due.Chiave());
 }
 
 std::optional<TMossa> TCieco::Pesa(const TStato& tavolo, int quante, TRisposta& conto) {

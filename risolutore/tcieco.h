@@ -34,32 +34,15 @@ public:
     // `mosse`: the steps it made; `posizioni` and `tentativi`: the positions
     // and the guesses of all its searches.
     TRisposta Gioca(TStato tavolo);
-    // The move it would make first from `tavolo`, as the first of a game
-    // begun there; none when it would give up or the table is won.
-    std::optional<TMossa> Consiglia(TStato tavolo);
     // Step by step, what the last game's choices rested on.
     const std::vector<TStima>& Stime() const { return stime; }
     // Whether the last game was given up for want of progress, not of a guess won.
     bool SenzaProgresso() const { return senzaProgresso; }
 
 private:
-    void Comincia(TStato& tavolo, std::vector<TMossa>& passi);
     std::optional<TMossa> Scegli(const TStato& tavolo, TRisposta& conto);
     // The move after which most of the first `quante` guesses can be won.
     std::optional<TMossa> Pesa(const TStato& tavolo, int quante, TRisposta& conto);
-    // Of `migliore` and the best move that wins nearly as many of the `quante`
-    // guesses and would show another card, the one worth more to a player who
-    // sees that card before its next move (TMetodo::sguardo).
-    TMossa Guarda(const TStato& tavolo, const TMossa& migliore, int quante, TRisposta& conto);
-    std::vector<std::size_t> Contese(const TStato& tavolo, const TMossa& migliore, int quante,
-                                     TRisposta& conto);
-    // The share of the look's guesses won when, after `mossa`, each group of
-    // guesses that show the same card makes one next move.
-    double Sguardo(const TStato& tavolo, const TMossa& mossa, TRisposta& conto);
-    int VinteDopo(const TStato& tavolo, const TMossa& prima, const std::vector<std::size_t>& gruppo,
-                  TRisposta& conto);
-    bool NuovaDopo(const TStato& tavolo, const TMossa& prima, const TStato& visto,
-                   const TMossa& seconda) const;
     // How many of the first `quante` guesses can be won after the i-th move,
     // counted only while it may still beat `daBattere`.
     int Vinte(std::size_t i, int quante, int daBattere, TRisposta& conto);
@@ -76,12 +59,8 @@ private:
     TGiocoRapido giocoRapido;
     std::mt19937_64 caso;
     std::mt19937_64 casoRapido;
-    std::mt19937_64 casoSguardo;
     std::set<TStato::TChiave> avute; // the tables it has had, each after its turns
     std::vector<TStato> ipotesi;
-    std::vector<TStato> mondi; // the look's guesses, and each after the move weighed
-    std::vector<TStato> dopo;
-    std::vector<TMossa> seconde;
     std::vector<TMossa> mosse;
     std::vector<TStima> stime;
     // For each move of this choice: whether each guess solved so far is won

@@ -23,12 +23,6 @@ struct TMetodo {
     // every move, so it gets far fewer than a deal: 4,000 win 6,549 of deals
     // 0 to 9,999 against 6,417 on 2,000, and 200 deals still take minutes.
     std::uint64_t posizioni = 4'000;
-    // When above zero, a choice in doubt between moves that would show
-    // different cards, or one a card and one none, is weighed again on this
-    // many guesses, grouped by the card the move would show: after it, each
-    // group chooses its next move for all its guesses alike, as a player who
-    // has just seen that card would.
-    int sguardo = 0;
 
     // The player as it first was: plain hindsight over 16 guesses. About half
     // the cost, for some 7 deals in 100 fewer won.

@@ -18,7 +18,6 @@ constexpr int OpzioneDubbio = 1008;
 constexpr int OpzioneRaddoppio = 1009;
 constexpr int OpzioneNucleo = 1010;
 constexpr int OpzioneFerme = 1011;
-constexpr int OpzioneSguardo = 1012;
 // Far past anything that ends in a day; a bound keeps the counts in an int.
 constexpr std::uint64_t MassimoMetodo = 100'000;
 // Far past the cores of any machine this runs on; a bound catches a typo
@@ -88,7 +87,6 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
         {"rapide", required_argument, nullptr, OpzioneRapide},
         {"semplice", no_argument, nullptr, OpzioneSemplice},
         {"ferme", required_argument, nullptr, OpzioneFerme},
-        {"sguardo", required_argument, nullptr, OpzioneSguardo},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -146,9 +144,6 @@ TOpzioni TOpzioni::Leggi(int argc, char** argv) {
             break;
         case OpzioneFerme:
             opzioni.metodo.ferme = MisuraPositiva(optarg, "mosse senza progresso");
-            break;
-        case OpzioneSguardo:
-            opzioni.metodo.sguardo = Misura(optarg, "ipotesi dello sguardo");
             break;
         case 'h':
             opzioni.aiuto = true;
@@ -241,12 +236,6 @@ riepilogo. Ctrl+C ferma il lavoro e scrive quanto deciso fino a quel momento.
                            non scoprono una carta né portano agli angoli più
                            carte di prima (predefinito: )" +
            n(metodo.ferme) + R"()
-      --sguardo=N          con --cieco, nel dubbio fra mosse che scoprono carte
-                           diverse, o una sì e una no, N ipotesi divise per la
-                           carta che vedrebbe: vale di più la mossa dopo la
-                           quale, vista la carta, una sola mossa per gruppo
-                           vince più ipotesi (predefinito: )" +
-           n(metodo.sguardo) + R"(; 0, no)
       --semplice           con --cieco, il giocatore semplice: )" +
            n(semplice.ipotesi) + R"( ipotesi,
                            nessuna in più nel dubbio, nessuna partita rapida,
