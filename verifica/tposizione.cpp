@@ -10,8 +10,6 @@ constexpr std::uint8_t Coperta = 0x40;
 constexpr std::uint8_t Sotto = 0x3f;
 constexpr std::uint8_t Fondo = NumeroCarteMazzo; // + the pile: the card lies at its bottom
 constexpr int Dieci = 10;
-constexpr int Colonne = 8;
-constexpr int Righe = NumeroPozzi / Colonne;
 constexpr int LarghezzaCella = 14;
 constexpr std::array<char, 4> SigleSemi{'C', 'D', 'S', 'B'};
 
@@ -114,14 +112,14 @@ std::string TPosizione::Tavolo() const {
     const auto pile = Pile(*this);
     std::ostringstream testo;
     testo << std::left << std::setw(LarghezzaCella / 2) << "";
-    for (int c = 1; c <= Colonne; ++c) {
+    for (int c = 1; c <= NumeroColonne; ++c) {
         testo << std::setw(LarghezzaCella) << ("colonna " + std::to_string(c));
     }
     testo << '\n';
-    for (int r = 0; r < Righe; ++r) {
+    for (int r = 0; r < NumeroRighe; ++r) {
         testo << std::setw(LarghezzaCella / 2) << ("riga " + std::to_string(r + 1));
-        for (int c = 0; c < Colonne; ++c) {
-            const int p = r * Colonne + c;
+        for (int c = 0; c < NumeroColonne; ++c) {
+            const int p = r * NumeroColonne + c;
             testo << std::setw(LarghezzaCella) << Cella(*this, pile[p], p);
         }
         testo << '\n';
